@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Sets up and runs every check: format, a normal build with its tests,
+# and a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh --test
+
+echo "== clang-format"
+bash scripts/check-format.sh
+
+export QT_QPA_PLATFORM=offscreen
+export LC_ALL=C.UTF-8
+
+echo "== build"
+bash scripts/build.sh build
+echo "== tests"
+dbus-run-session -- ctest --test-dir build --output-on-failure
+
+echo "== build with sanitizers"
+bash scripts/build.sh build-asan -DVANDELOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+echo "== tests with sanitizers"
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+    dbus-run-session -- ctest --test-dir build-asan --output-on-failure

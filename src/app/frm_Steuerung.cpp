@@ -1,0 +1,143 @@
+#include "frm_Steuerung.h"
+
+#include "caption.h"
+#include "point_grid.h"
+#include "point_table.h"
+#include "user_dialogs.h"
+#include "version.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vandelor {
+
+namespace {
+constexpr int ColumnWidthTwips = 1134;
+const QStringList &headTexts()
+{
+    static const QStringList heads{QStringLiteral("ID"),    QStringLiteral("X"),
+                                   QStringLiteral("Y"),     QStringLiteral("Z"),
+                                   QStringLiteral("I"),     QStringLiteral("J"),
+                                   QStringLiteral("K"),     QStringLiteral("I Obf"),
+                                   QStringLiteral("J Obf"), QStringLiteral("K Obf")};
+    return heads;
+}
+} // namespace
+
+frm_Steuerung::frm_Steuerung(UserDialogs &dialogs, NumberSeparators separators, QWidget *parent)
+    : QWidget(parent)
+    , m_dialogs(dialogs)
+    , m_separators(separators)
+    , m_points(new PointTable(this))
+{
+    buildControls();
+    setTabOrder();
+    connectHandlers();
+    Form_Load();
+    cmd_einfügen->setFocus();
+}
+
+frm_Steuerung::~frm_Steuerung() = default;
+
+void frm_Steuerung::connectHandlers()
+{
+    // A check box or option counts as clicked whenever its state changes,
+    // by the user or by the program.
+    connect(CB2, &QCheckBox::toggled, this, &frm_Steuerung::CB2_Click);
+    const auto onSelected = [this](QRadioButton *button, void (frm_Steuerung::*handler)()) {
+        connect(button, &QRadioButton::toggled, this, [this, handler](bool selected) {
+            if (selected)
+                (this->*handler)();
+        });
+    };
+    onSelected(Option9, &frm_Steuerung::Option9_Click);
+    onSelected(Option10, &frm_Steuerung::Option10_Click);
+    onSelected(Option11, &frm_Steuerung::Option11_Click);
+    onSelected(Option12, &frm_Steuerung::Option12_Click);
+    connect(OTOL, &QLineEdit::textChanged, this, &frm_Steuerung::OTOL_Change);
+    connect(UTOL, &QLineEdit::textChanged, this, &frm_Steuerung::UTOL_Change);
+}
+
+void frm_Steuerung::Form_Load()
+{
+    setWindowTitle(windowCaption(VersionMajor, VersionMinor, VersionRevision));
+
+    const int columns = m_points->columnCount();
+    for (int column = 0; column < columns; ++column)
+        Flex_Punkte->setColumnWidthTwips(column, ColumnWidthTwips);
+    const QStringList &heads = headTexts();
+    for (int column = 0; column < heads.size(); ++column)
+        m_points->setCellText(0, column, heads[column]);
+
+    for (QRadioButton *start : {Option3, Option2, Option6, Option8, Option9, Option11})
+        start->setChecked(true);
+
+    Frame8->setEnabled(false);
+    pid->setEnabled(false);
+    pstart->setEnabled(false);
+    setDimensionControlsEnabled(CB2->isChecked());
+}
+
+void frm_Steuerung::CB2_Click()
+{
+    const bool on = CB2->isChecked();
+    setDimensionControlsEnabled(on);
+    if (on)
+        cbT->setChecked(true);
+}
+
+void frm_Steuerung::Option9_Click()
+{
+    pid->setEnabled(false);
+    pstart->setEnabled(false);
+}
+
+void frm_Steuerung::Option10_Click()
+{
+    pid->setEnabled(true);
+    pstart->setEnabled(true);
+}
+
+void frm_Steuerung::Option11_Click()
+{
+    Frame8->setEnabled(false);
+}
+
+void frm_Steuerung::Option12_Click()
+{
+    Frame8->setEnabled(true);
+}
+
+void frm_Steuerung::OTOL_Change()
+{
+    checkTolerance(OTOL);
+}
+
+void frm_Steuerung::UTOL_Change()
+{
+    checkTolerance(UTOL);
+}
+
+void frm_Steuerung::setDimensionControlsEnabled(bool enabled)
+{
+    for (QWidget *control : std::initializer_list<QWidget *>{OTOL, UTOL, cbX, cbY, cbZ, cbV, cbT})
+        control->setEnabled(enabled);
+}
+
+void frm_Steuerung::checkTolerance(QLineEdit *box)
+{
+    if (isLocaleNumber(box->text(), m_separators))
+        return;
+    showMessage(QStringLiteral("Bitte nur Zahlen eingeben"));
+    box->setText(QStringLiteral("0"));
+}
+
+void frm_Steuerung::showMessage(const QString &text)
+{
+    m_dialogs.showMessage(this, text);
+}
+
+} // namespace vandelor

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "number_test.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+
+namespace vandelor {
+
+class PointGrid;
+class PointTable;
+class UserDialogs;
+
+// The control panel: the program's one window. Its behaviour is a set of
+// handlers named after the control and event that start them.
+class frm_Steuerung : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frm_Steuerung(UserDialogs &dialogs,
+                           NumberSeparators separators = NumberSeparators::system(),
+                           QWidget *parent = nullptr);
+    ~frm_Steuerung() override;
+
+    PointTable &pointTable() { return *m_points; }
+
+public Q_SLOTS:
+    void Form_Load();
+    void CB2_Click();
+    void Option9_Click();
+    void Option10_Click();
+    void Option11_Click();
+    void Option12_Click();
+    void OTOL_Change();
+    void UTOL_Change();
+
+private:
+    void buildControls();
+    void setTabOrder();
+    void connectHandlers();
+    void setDimensionControlsEnabled(bool enabled);
+    void checkTolerance(QLineEdit *box);
+    void showMessage(const QString &text);
+
+    UserDialogs &m_dialogs;
+    NumberSeparators m_separators;
+    PointTable *m_points = nullptr;
+
+    QPushButton *cmd_open = nullptr;
+    QPushButton *cmd_Excel = nullptr;
+    QPushButton *cmd_einfügen = nullptr;
+    QPushButton *cmd_DMIS = nullptr;
+    QPushButton *cmd_findvector = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *pid = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *pstart = nullptr;
+    QCheckBox *cb1 = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    PointGrid *Flex_Punkte = nullptr;
+
+    QGroupBox *Frame1 = nullptr;
+    QRadioButton *Option3 = nullptr;
+    QRadioButton *Option4 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QRadioButton *Option1 = nullptr;
+    QRadioButton *Option2 = nullptr;
+    QGroupBox *Frame3 = nullptr;
+    QRadioButton *Option5 = nullptr;
+    QRadioButton *Option6 = nullptr;
+    QLineEdit *Bewegung = nullptr;
+    QGroupBox *Frame4 = nullptr;
+    QRadioButton *Option7 = nullptr;
+    QRadioButton *Option8 = nullptr;
+    QLineEdit *txt_Staerke = nullptr;
+    QGroupBox *Frame5 = nullptr;
+    QRadioButton *Option9 = nullptr;
+    QRadioButton *Option10 = nullptr;
+    QGroupBox *Frame7 = nullptr;
+    QRadioButton *Option11 = nullptr;
+    QRadioButton *Option12 = nullptr;
+
+    QGroupBox *Frame6 = nullptr;
+    QCheckBox *CB2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLineEdit *OTOL = nullptr;
+    QLabel *Label5 = nullptr;
+    QLineEdit *UTOL = nullptr;
+    QCheckBox *cbX = nullptr;
+    QCheckBox *cbY = nullptr;
+    QCheckBox *cbZ = nullptr;
+    QCheckBox *cbV = nullptr;
+    QCheckBox *cbT = nullptr;
+
+    QGroupBox *Frame8 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLineEdit *txt_Erste = nullptr;
+    QLabel *Label7 = nullptr;
+    QLineEdit *txt_Perm = nullptr;
+    QLabel *Label9 = nullptr;
+    QLineEdit *txt_Einzug = nullptr;
+    QLabel *Label8 = nullptr;
+    QLineEdit *txt_Abstand = nullptr;
+    QLabel *Label10 = nullptr;
+    QLineEdit *txt_Tiefe = nullptr;
+};
+
+} // namespace vandelor

@@ -1,0 +1,82 @@
+#include "number_test.h"
+
+#include <QLocale>
+
+namespace vandelor {
+
+NumberSeparators NumberSeparators::system()
+{
+    const QLocale locale = QLocale::system();
+    const QString decimal = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+    return {decimal.isEmpty() ? QChar(u'.') : decimal.front(),
+            group.isEmpty() ? QChar(u',') : group.front()};
+}
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+bool isSign(QChar c)
+{
+    return c == u'+' || c == u'-';
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+} // namespace
+
+bool isLocaleNumber(const QString &text, NumberSeparators separators)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+
+    qsizetype i = begin;
+    if (i < end && isSign(text[i]))
+        ++i;
+
+    int mantissaDigits = 0;
+    bool seenDecimal = false;
+    for (; i < end; ++i) {
+        const QChar c = text[i];
+        if (isDigit(c)) {
+            ++mantissaDigits;
+        } else if (c == separators.decimal && !seenDecimal) {
+            seenDecimal = true;
+        } else if (c == separators.group && !seenDecimal) {
+            // A group separator only stands between two digits.
+            const bool digitBefore = i > begin && isDigit(text[i - 1]);
+            const bool digitAfter = i + 1 < end && isDigit(text[i + 1]);
+            if (!digitBefore || !digitAfter)
+                return false;
+        } else {
+            break;
+        }
+    }
+    if (mantissaDigits == 0)
+        return false;
+    if (i == end)
+        return true;
+
+    if (text[i] != u'e' && text[i] != u'E')
+        return false;
+    ++i;
+    if (i < end && isSign(text[i]))
+        ++i;
+    const qsizetype exponentStart = i;
+    while (i < end && isDigit(text[i]))
+        ++i;
+    return i > exponentStart && i == end;
+}
+
+} // namespace vandelor

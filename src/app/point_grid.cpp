@@ -1,0 +1,85 @@
+#include "point_grid.h"
+
+#include "point_grid_model.h"
+#include "point_table.h"
+#include "twips.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QHeaderView>
+#include <QStyleOptionHeader>
+#include <QStylePainter>
+
+namespace vandelor {
+
+namespace {
+constexpr int RowHeightTwips = 270;
+constexpr int ColumnWidthTwips = 1134;
+} // namespace
+
+PointGrid::PointGrid(PointTable *table, QWidget *parent)
+    : QTableView(parent)
+    , m_table(table)
+{
+    setModel(new PointGridModel(table, this));
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setWordWrap(false);
+
+    const int rowHeight = twipsToPixels(RowHeightTwips);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setDefaultSectionSize(twipsToPixels(ColumnWidthTwips));
+    horizontalHeader()->setFixedHeight(rowHeight);
+    horizontalHeader()->setHighlightSections(false);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(rowHeight);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    verticalHeader()->setFixedWidth(twipsToPixels(ColumnWidthTwips));
+    verticalHeader()->setHighlightSections(false);
+
+    // The corner shows the head of the ID column.
+    m_corner = findChild<QAbstractButton *>();
+    if (m_corner)
+        m_corner->installEventFilter(this);
+    connect(table, &PointTable::dataChanged, this, [this](const QModelIndex &topLeft) {
+        if (topLeft.row() == 0 && topLeft.column() == 0 && m_corner)
+            m_corner->update();
+    });
+}
+
+void PointGrid::setColumnWidthTwips(int column, int twips)
+{
+    if (column == 0)
+        verticalHeader()->setFixedWidth(twipsToPixels(twips));
+    else
+        setColumnWidth(column - 1, twipsToPixels(twips));
+}
+
+int PointGrid::columnWidthPixels(int column) const
+{
+    return column == 0 ? verticalHeader()->width() : columnWidth(column - 1);
+}
+
+bool PointGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_corner && event->type() == QEvent::Paint) {
+        paintCorner();
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void PointGrid::paintCorner()
+{
+    QStylePainter painter(m_corner);
+    QStyleOptionHeader option;
+    option.initFrom(m_corner);
+    option.rect = m_corner->rect();
+    option.position = QStyleOptionHeader::OnlyOneSection;
+    option.text = m_table->cellText(0, 0);
+    option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    painter.drawControl(QStyle::CE_Header, option);
+}
+
+} // namespace vandelor

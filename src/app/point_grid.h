@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QTableView>
+
+namespace vandelor {
+
+class PointTable;
+
+// The grid Flex_Punkte: a read-only view of the point table whose head row
+// and ID column stay in view while the cells scroll.
+class PointGrid : public QTableView {
+    Q_OBJECT
+
+public:
+    explicit PointGrid(PointTable *table, QWidget *parent = nullptr);
+
+    void setColumnWidthTwips(int column, int twips);
+    int columnWidthPixels(int column) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void paintCorner();
+
+    PointTable *m_table;
+    QWidget *m_corner = nullptr;
+};
+
+} // namespace vandelor

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QPointer>
+
+namespace vandelor {
+
+class PointTable;
+
+// Presents the point table to a QTableView: the head row becomes the
+// horizontal header and the ID column the vertical header, so both stay in
+// view while the cells scroll. View cell (r, c) is table cell (r + 1, c + 1).
+class PointGridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit PointGridModel(PointTable *table, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    void forwardDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight);
+
+    QPointer<PointTable> m_table;
+};
+
+} // namespace vandelor

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace vandelor {
+
+// The one seam for modal dialogs: the program shows real Qt dialogs, tests
+// install an implementation that answers without a person.
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+
+    // A modal message: one fixed text, an OK button only, no icon, titled
+    // with the program's name. Returns when the user has closed it.
+    virtual void showMessage(QWidget *parent, const QString &text) = 0;
+
+    // An open-file dialog. The filter comes as "description|pattern;pattern";
+    // the dialog may preselect an earlier choice. Returns the chosen file name,
+    // or the empty text when the user cancelled.
+    virtual QString askOpenFileName(QWidget *parent, const QString &filter,
+                                    const QString &preselected) = 0;
+};
+
+// Shows the real Qt dialogs.
+class QtUserDialogs final : public UserDialogs {
+public:
+    void showMessage(QWidget *parent, const QString &text) override;
+    QString askOpenFileName(QWidget *parent, const QString &filter,
+                            const QString &preselected) override;
+};
+
+// Turns "description|*.a;*.b" into Qt's "description (*.a *.b)".
+QString qtNameFilter(const QString &filter);
+
+} // namespace vandelor

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace vandelor {
+
+// The one store of points. Row 0 holds the column heads, rows 1.. the points;
+// every cell is a text exactly as an importer wrote it. Counts include the head
+// row and the ID column, as the importers and the insertion run count them.
+class PointTable : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    static constexpr int StartRowCount = 2;
+    // The ten head texts must always have a column to stand in.
+    static constexpr int MinimumColumnCount = 10;
+
+    explicit PointTable(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    // Drops the rows from n on with their texts, or appends empty rows.
+    // Row 1 always exists: a count below 2 is taken as 2.
+    void setRowCount(int n);
+    // The same for columns; the count never drops below MinimumColumnCount.
+    void setColumnCount(int n);
+
+    QString cellText(int row, int column) const;
+    void setCellText(int row, int column, const QString &text);
+
+private:
+    bool contains(int row, int column) const;
+
+    std::vector<QStringList> m_rows;
+    int m_columnCount = MinimumColumnCount;
+};
+
+} // namespace vandelor
