@@ -3,12 +3,14 @@
 #include "caption.h"
 #include "point_grid.h"
 #include "point_table.h"
+#include "progress.h"
 #include "user_dialogs.h"
 #include "version.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -138,6 +140,16 @@ void frm_Steuerung::checkTolerance(QLineEdit *box)
 void frm_Steuerung::showMessage(const QString &text)
 {
     m_dialogs.showMessage(this, text);
+}
+
+} // namespace vandelor
+
+namespace vandelor {
+
+void frm_Steuerung::importProgressStep()
+{
+    ProgressBar1->setValue(nextImportProgress(ProgressBar1->value()));
+    ProgressBar1->repaint();
 }
 
 } // namespace vandelor

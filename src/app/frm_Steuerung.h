@@ -48,6 +48,8 @@ private:
     void setDimensionControlsEnabled(bool enabled);
     void checkTolerance(QLineEdit *box);
     void showMessage(const QString &text);
+    // Advances ProgressBar1 by one import step and shows the new value at once.
+    void importProgressStep();
 
     UserDialogs &m_dialogs;
     NumberSeparators m_separators;
