@@ -48,6 +48,8 @@ void frm_Steuerung::connectHandlers()
 {
     // A check box or option counts as clicked whenever its state changes,
     // by the user or by the program.
+    connect(cmd_open, &QPushButton::clicked, this, &frm_Steuerung::cmd_open_Click);
+    connect(cmd_DMIS, &QPushButton::clicked, this, &frm_Steuerung::cmd_DMIS_Click);
     connect(CB2, &QCheckBox::toggled, this, &frm_Steuerung::CB2_Click);
     const auto onSelected = [this](QRadioButton *button, void (frm_Steuerung::*handler)()) {
         connect(button, &QRadioButton::toggled, this, [this, handler](bool selected) {

@@ -2,9 +2,11 @@
 
 #include "number_test.h"
 
+#include <QString>
 #include <QWidget>
 
 class QCheckBox;
+class QFile;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -17,6 +19,7 @@ namespace vandelor {
 class PointGrid;
 class PointTable;
 class UserDialogs;
+struct ImportResult;
 
 // The control panel: the program's one window. Its behaviour is a set of
 // handlers named after the control and event that start them.
@@ -33,6 +36,8 @@ public:
 
 public Q_SLOTS:
     void Form_Load();
+    void cmd_open_Click();
+    void cmd_DMIS_Click();
     void CB2_Click();
     void Option9_Click();
     void Option10_Click();
@@ -50,10 +55,15 @@ private:
     void showMessage(const QString &text);
     // Advances ProgressBar1 by one import step and shows the new value at once.
     void importProgressStep();
+    // Asks for a point file and opens it; false when cancelled or unopenable.
+    bool choosePointFile(QFile &file);
+    void finishPointFileImport(QFile &file, const ImportResult &result);
 
     UserDialogs &m_dialogs;
     NumberSeparators m_separators;
     PointTable *m_points = nullptr;
+    // The point file chosen last, offered again by the file dialog.
+    QString m_lastPointFile;
 
     QPushButton *cmd_open = nullptr;
     QPushButton *cmd_Excel = nullptr;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "import_result.h"
+
+#include <functional>
+
+class QIODevice;
+
+namespace vandelor {
+
+class PointTable;
+
+struct AsciiImportCallbacks {
+    // Whether the first field of a line is the point's ID; asked per item.
+    std::function<bool()> idsFromFile;
+    // Called once per item before it is read.
+    std::function<void()> progressStep;
+};
+
+// Fills the table from an ASCII point file: every item is one row from row 1
+// on, its fields split at ";" and written unchanged, field n into column n - 1
+// (IDs from the file) or n. The row count follows the items read; the column
+// count follows the widest column written, never below the table's minimum.
+ImportResult importAsciiPoints(QIODevice &file, PointTable &table,
+                               const AsciiImportCallbacks &callbacks);
+
+} // namespace vandelor

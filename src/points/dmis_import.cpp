@@ -1,0 +1,101 @@
+#include "dmis_import.h"
+
+#include "item_reader.h"
+#include "point_table.h"
+
+#include <array>
+
+namespace vandelor {
+
+namespace {
+
+bool isKeyword(const Item &item, QStringView keyword)
+{
+    return !item.tooLong && item.text == keyword;
+}
+
+struct DmisPoint {
+    std::array<QString, 6> values; // X, Y, Z, I, J, K
+    QString id;
+};
+
+// How reading the items of one point ended.
+enum class PointEnd { Complete, NextPointStarts, FileEnded, ItemTooLong };
+
+PointEnd readValues(ItemReader &reader, DmisPoint &point)
+{
+    for (QString &value : point.values) {
+        std::optional<Item> item = reader.next();
+        if (!item)
+            return PointEnd::FileEnded;
+        if (item->tooLong)
+            return PointEnd::ItemTooLong;
+        value = std::move(item->text);
+    }
+    return PointEnd::Complete;
+}
+
+// The item after the values is passed over, the one after it is the ID.
+PointEnd readId(ItemReader &reader, DmisPoint &point)
+{
+    for (int position = 0; position < 2; ++position) {
+        std::optional<Item> item = reader.next();
+        if (!item)
+            return PointEnd::FileEnded;
+        if (isKeyword(*item, u"CART"))
+            return PointEnd::NextPointStarts;
+        if (position == 1) {
+            if (item->tooLong)
+                return PointEnd::ItemTooLong;
+            point.id = std::move(item->text);
+        }
+    }
+    return PointEnd::Complete;
+}
+
+void writePoint(PointTable &table, int row, const DmisPoint &point, bool withId)
+{
+    table.setRowCount(row + 1);
+    for (int value = 0; value < 6; ++value)
+        table.setCellText(row, value + 1, point.values[value]);
+    if (withId)
+        table.setCellText(row, 0, point.id);
+}
+
+} // namespace
+
+ImportResult importDmisPoints(QIODevice &file, PointTable &table,
+                              const std::function<bool()> &idsFromFile)
+{
+    ItemReader reader(file);
+    int points = 0;
+    bool pointStarted = false; // a "CART" was met in place of an ID
+    for (;;) {
+        if (!pointStarted) {
+            const std::optional<Item> item = reader.next();
+            if (!item || isKeyword(*item, u"ENDFIL"))
+                break;
+            if (!isKeyword(*item, u"CART"))
+                continue;
+        }
+        if (points == MaxImportPoints)
+            return {ImportOutcome::TooManyPoints, points};
+        DmisPoint point;
+        PointEnd end = readValues(reader, point);
+        const bool withId = end == PointEnd::Complete && idsFromFile();
+        if (withId)
+            end = readId(reader, point);
+        if (end == PointEnd::FileEnded)
+            return {reader.readFailed() ? ImportOutcome::ReadFailed
+                                        : ImportOutcome::TruncatedPoint,
+                    points};
+        if (end == PointEnd::ItemTooLong)
+            return {ImportOutcome::ItemTooLong, points};
+        writePoint(table, points + 1, point, withId);
+        ++points;
+        pointStarted = end == PointEnd::NextPointStarts;
+    }
+    return {reader.readFailed() ? ImportOutcome::ReadFailed : ImportOutcome::Complete, points};
+}
+
+} // namespace vandelor

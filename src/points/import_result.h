@@ -1,0 +1,32 @@
+#pragma once
+
+namespace vandelor {
+
+// How an import of points ended. Every outcome but Complete has told the
+// importer to stop; the table then holds the points read before.
+enum class ImportOutcome {
+    Complete,
+    // More points than a 16-bit row number can count.
+    TooManyPoints,
+    // An item longer than ItemReader::MaxItemLength.
+    ItemTooLong,
+    // An ASCII line whose fields reach beyond MaxImportColumnCount.
+    TooManyFields,
+    // A DMIS file that ends inside a point; that point was dropped.
+    TruncatedPoint,
+    // The device failed while the file was read.
+    ReadFailed,
+};
+
+struct ImportResult {
+    ImportOutcome outcome = ImportOutcome::Complete;
+    int pointsRead = 0;
+};
+
+// Row numbers are 16-bit signed and row 0 is the head row.
+constexpr int MaxImportPoints = 32766;
+// An ASCII line can widen the table up to this many columns. Every row holds
+// every column, so this bounds what a single wide line costs the table.
+constexpr int MaxImportColumnCount = 64;
+
+} // namespace vandelor

@@ -1,0 +1,13 @@
+#include "point_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace vandelor {
+
+bool openPointFile(QFile &file)
+{
+    return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly);
+}
+
+} // namespace vandelor
