@@ -11,25 +11,34 @@ class TextRulesTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void umwandeln_cutsToThreeDecimalsInPointNotation_data()
-    {
+    void umwandeln_cutsToThreeDecimalsInPointNotation_data() {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("expected");
         const QList<std::pair<const char16_t *, const char16_t *>> rows{
-            {u"0,1", u"0.1"},       {u"12,34567", u"12.345"}, {u"0,9999", u"0.999"},
-            {u"-0,05", u"-0.05"},   {u",5", u".5"},           {u"5,", u"5."},
-            {u"0.12345", u"0.123"}, {u"1.5", u"1.5"},         {u"10", u"10"},
-            {u"1000", u"1000"},     {u"1.000,5", u"1.000.5"}, {u"1,2,3", u"1.2,3"},
-            {u"", u""},             {u"0.1", u"0.1"},         {u"-100", u"-100"},
-            {u" 0,12 ", u" 0.12 "}, {u"a,bcdef", u"a.bcd"},
+            {u"0,1", u"0.1"},
+            {u"12,34567", u"12.345"},
+            {u"0,9999", u"0.999"},
+            {u"-0,05", u"-0.05"},
+            {u",5", u".5"},
+            {u"5,", u"5."},
+            {u"0.12345", u"0.123"},
+            {u"1.5", u"1.5"},
+            {u"10", u"10"},
+            {u"1000", u"1000"},
+            {u"1.000,5", u"1.000.5"},
+            {u"1,2,3", u"1.2,3"},
+            {u"", u""},
+            {u"0.1", u"0.1"},
+            {u"-100", u"-100"},
+            {u" 0,12 ", u" 0.12 "},
+            {u"a,bcdef", u"a.bcd"},
         };
         for (const auto &[input, expected] : rows)
             QTest::newRow(QString::fromUtf16(input).toUtf8().constData())
                 << QString::fromUtf16(input) << QString::fromUtf16(expected);
     }
 
-    void umwandeln_cutsToThreeDecimalsInPointNotation()
-    {
+    void umwandeln_cutsToThreeDecimalsInPointNotation() {
         QFETCH(QString, input);
         QFETCH(QString, expected);
         QString value = input;
@@ -37,15 +46,13 @@ private Q_SLOTS:
         QCOMPARE(value, expected);
     }
 
-    void umwandeln_handlesPointsBeyondSixteenBitPositions()
-    {
+    void umwandeln_handlesPointsBeyondSixteenBitPositions() {
         QString value = QString(40000, u'1') + QStringLiteral(".123456");
         Umwandeln(value);
         QCOMPARE(value, QString(40000, u'1') + QStringLiteral(".123"));
     }
 
-    void numberTest_acceptsNumbersUnderBothSeparatorConventions_data()
-    {
+    void numberTest_acceptsNumbersUnderBothSeparatorConventions_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("german");
         QTest::addColumn<bool>("english");
@@ -73,8 +80,7 @@ private Q_SLOTS:
         QTest::newRow("blank inside") << QStringLiteral("1 5") << false << false;
     }
 
-    void numberTest_acceptsNumbersUnderBothSeparatorConventions()
-    {
+    void numberTest_acceptsNumbersUnderBothSeparatorConventions() {
         QFETCH(QString, text);
         QFETCH(bool, german);
         QFETCH(bool, english);
@@ -82,8 +88,7 @@ private Q_SLOTS:
         QCOMPARE(isLocaleNumber(text, {u'.', u','}), english);
     }
 
-    void caption_showsMajorAndRevisionOnly_data()
-    {
+    void caption_showsMajorAndRevisionOnly_data() {
         QTest::addColumn<int>("major");
         QTest::addColumn<int>("minor");
         QTest::addColumn<int>("revision");
@@ -92,8 +97,7 @@ private Q_SLOTS:
         QTest::newRow("2.05.0003") << 2 << 5 << 3 << QStringLiteral("Vandelor  V 2.3");
     }
 
-    void caption_showsMajorAndRevisionOnly()
-    {
+    void caption_showsMajorAndRevisionOnly() {
         QFETCH(int, major);
         QFETCH(int, minor);
         QFETCH(int, revision);
@@ -101,19 +105,18 @@ private Q_SLOTS:
         QCOMPARE(windowCaption(major, minor, revision), caption);
     }
 
-    void fileFilter_becomesQtNameFilter_data()
-    {
+    void fileFilter_becomesQtNameFilter_data() {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("qt");
-        QTest::newRow("ascii") << QStringLiteral(
-            "ASCII/DMIS Dateien (*.txt *.xyz *.dms *.vda) |*.txt;*.dms;*.xyz;*.vda")
-                               << QStringLiteral("ASCII/DMIS Dateien (*.txt *.dms *.xyz *.vda)");
+        QTest::newRow("ascii")
+            << QStringLiteral(
+                   "ASCII/DMIS Dateien (*.txt *.xyz *.dms *.vda) |*.txt;*.dms;*.xyz;*.vda")
+            << QStringLiteral("ASCII/DMIS Dateien (*.txt *.dms *.xyz *.vda)");
         QTest::newRow("excel") << QStringLiteral("Excel Dateien *.xls |*.xls")
                                << QStringLiteral("Excel Dateien *.xls (*.xls)");
     }
 
-    void fileFilter_becomesQtNameFilter()
-    {
+    void fileFilter_becomesQtNameFilter() {
         QFETCH(QString, filter);
         QFETCH(QString, qt);
         QCOMPARE(qtNameFilter(filter), qt);

@@ -98,8 +98,7 @@ const Control Controls[] = {
     {u"txt_Tiefe", "QLineEdit", u"Frame8", u"2", u"", 840, 1680, 852, 288},
 };
 
-QString textOf(QWidget *widget)
-{
+QString textOf(QWidget *widget) {
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
         return button->text();
     if (auto *label = qobject_cast<QLabel *>(widget))
@@ -119,9 +118,7 @@ class WindowLayoutTest : public QObject {
     AnsweringDialogs dialogs;
     frm_Steuerung *window = nullptr;
 
-    template <typename T = QWidget>
-    T *control(const QString &name)
-    {
+    template <typename T = QWidget> T *control(const QString &name) {
         T *found = window->findChild<T *>(name);
         if (!found)
             qFatal("no control %s", qPrintable(name));
@@ -132,15 +129,13 @@ private Q_SLOTS:
     void init() { window = new frm_Steuerung(dialogs, {u',', u'.'}); }
     void cleanup() { delete window; }
 
-    void everyControl_standsWithItsNameTextAndPlace_data()
-    {
+    void everyControl_standsWithItsNameTextAndPlace_data() {
         QTest::addColumn<int>("row");
         for (int row = 0; row < int(std::size(Controls)); ++row)
             QTest::newRow(QString::fromUtf16(Controls[row].name).toUtf8().constData()) << row;
     }
 
-    void everyControl_standsWithItsNameTextAndPlace()
-    {
+    void everyControl_standsWithItsNameTextAndPlace() {
         QFETCH(int, row);
         const Control &expected = Controls[row];
         QWidget *widget = control(QString::fromUtf16(expected.name));
@@ -152,15 +147,13 @@ private Q_SLOTS:
                  twipsRect(expected.left, expected.top, expected.width, expected.height));
     }
 
-    void window_hasFixedClientArea()
-    {
+    void window_hasFixedClientArea() {
         QCOMPARE(window->size(), QSize(830, 549));
         QCOMPARE(window->minimumSize(), window->maximumSize());
         QCOMPARE(window->windowTitle(), QStringLiteral("Vandelor  V 1.17"));
     }
 
-    void freshStart_showsStartState()
-    {
+    void freshStart_showsStartState() {
         const QStringList selected{QStringLiteral("Option3"), QStringLiteral("Option2"),
                                    QStringLiteral("Option6"), QStringLiteral("Option8"),
                                    QStringLiteral("Option9"), QStringLiteral("Option11")};
@@ -169,13 +162,14 @@ private Q_SLOTS:
         for (QCheckBox *box : window->findChildren<QCheckBox *>())
             QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
 
-        const QStringList disabled{
-            QStringLiteral("pid"),         QStringLiteral("pstart"),     QStringLiteral("Frame8"),
-            QStringLiteral("txt_Erste"),   QStringLiteral("txt_Perm"),   QStringLiteral("txt_Einzug"),
-            QStringLiteral("txt_Abstand"), QStringLiteral("txt_Tiefe"),  QStringLiteral("OTOL"),
-            QStringLiteral("UTOL"),        QStringLiteral("cbX"),        QStringLiteral("cbY"),
-            QStringLiteral("cbZ"),         QStringLiteral("cbV"),        QStringLiteral("cbT"),
-            QStringLiteral("cmd_findvector")};
+        const QStringList disabled{QStringLiteral("pid"),         QStringLiteral("pstart"),
+                                   QStringLiteral("Frame8"),      QStringLiteral("txt_Erste"),
+                                   QStringLiteral("txt_Perm"),    QStringLiteral("txt_Einzug"),
+                                   QStringLiteral("txt_Abstand"), QStringLiteral("txt_Tiefe"),
+                                   QStringLiteral("OTOL"),        QStringLiteral("UTOL"),
+                                   QStringLiteral("cbX"),         QStringLiteral("cbY"),
+                                   QStringLiteral("cbZ"),         QStringLiteral("cbV"),
+                                   QStringLiteral("cbT"),         QStringLiteral("cmd_findvector")};
         for (const Control &entry : Controls) {
             const QString name = QString::fromUtf16(entry.name);
             if (name.startsWith(u"Label"))
@@ -199,8 +193,7 @@ private Q_SLOTS:
         QCOMPARE(window->focusWidget(), control(QStringLiteral("cmd_einfügen")));
     }
 
-    void grid_showsHeadRowAndIdColumnAsFixedHeaders()
-    {
+    void grid_showsHeadRowAndIdColumnAsFixedHeaders() {
         auto *grid = control<PointGrid>(QStringLiteral("Flex_Punkte"));
         PointTable &table = window->pointTable();
         table.setRowCount(300);
@@ -220,27 +213,25 @@ private Q_SLOTS:
         QVERIFY(!grid->horizontalScrollBar()->isVisible());
     }
 
-    void tabKey_visitsControlsInKeyboardOrder()
-    {
-        const QStringList expected{
-            QStringLiteral("cmd_einfügen"), QStringLiteral("cmd_open"),
-            QStringLiteral("Flex_Punkte"),  QStringLiteral("cmd_Excel"),
-            QStringLiteral("pid"),          QStringLiteral("pstart"),
-            QStringLiteral("Option1"),      QStringLiteral("Option2"),
-            QStringLiteral("Option3"),      QStringLiteral("Option4"),
-            QStringLiteral("Option5"),      QStringLiteral("Option6"),
-            QStringLiteral("Bewegung"),     QStringLiteral("Option7"),
-            QStringLiteral("Option8"),      QStringLiteral("Option9"),
-            QStringLiteral("Option10"),     QStringLiteral("cb1"),
-            QStringLiteral("CB2"),          QStringLiteral("OTOL"),
-            QStringLiteral("UTOL"),         QStringLiteral("cbX"),
-            QStringLiteral("cbY"),          QStringLiteral("cbZ"),
-            QStringLiteral("cbV"),          QStringLiteral("cbT"),
-            QStringLiteral("cmd_DMIS"),     QStringLiteral("cmd_findvector"),
-            QStringLiteral("Option11"),     QStringLiteral("Option12"),
-            QStringLiteral("txt_Erste"),    QStringLiteral("txt_Perm"),
-            QStringLiteral("txt_Einzug"),   QStringLiteral("txt_Abstand"),
-            QStringLiteral("txt_Tiefe"),    QStringLiteral("txt_Staerke")};
+    void tabKey_visitsControlsInKeyboardOrder() {
+        const QStringList expected{QStringLiteral("cmd_einfügen"), QStringLiteral("cmd_open"),
+                                   QStringLiteral("Flex_Punkte"),  QStringLiteral("cmd_Excel"),
+                                   QStringLiteral("pid"),          QStringLiteral("pstart"),
+                                   QStringLiteral("Option1"),      QStringLiteral("Option2"),
+                                   QStringLiteral("Option3"),      QStringLiteral("Option4"),
+                                   QStringLiteral("Option5"),      QStringLiteral("Option6"),
+                                   QStringLiteral("Bewegung"),     QStringLiteral("Option7"),
+                                   QStringLiteral("Option8"),      QStringLiteral("Option9"),
+                                   QStringLiteral("Option10"),     QStringLiteral("cb1"),
+                                   QStringLiteral("CB2"),          QStringLiteral("OTOL"),
+                                   QStringLiteral("UTOL"),         QStringLiteral("cbX"),
+                                   QStringLiteral("cbY"),          QStringLiteral("cbZ"),
+                                   QStringLiteral("cbV"),          QStringLiteral("cbT"),
+                                   QStringLiteral("cmd_DMIS"),     QStringLiteral("cmd_findvector"),
+                                   QStringLiteral("Option11"),     QStringLiteral("Option12"),
+                                   QStringLiteral("txt_Erste"),    QStringLiteral("txt_Perm"),
+                                   QStringLiteral("txt_Einzug"),   QStringLiteral("txt_Abstand"),
+                                   QStringLiteral("txt_Tiefe"),    QStringLiteral("txt_Staerke")};
         QStringList chain;
         QWidget *widget = control(QStringLiteral("cmd_einfügen"));
         do {
@@ -251,8 +242,7 @@ private Q_SLOTS:
         QCOMPARE(chain, expected);
     }
 
-    void captions_areNeverCutOff()
-    {
+    void captions_areNeverCutOff() {
         for (auto *button : window->findChildren<WrappingButton *>()) {
             const QRect area = button->captionRect();
             const QRect needed = button->fontMetrics().boundingRect(
@@ -270,13 +260,13 @@ private Q_SLOTS:
                                    .arg(widget->width()));
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
-        const QString longest = QStringLiteral("Vektorpunkte in geöffnetes ORVANTO Programm einfügen");
+        const QString longest =
+            QStringLiteral("Vektorpunkte in geöffnetes ORVANTO Programm einfügen");
         auto *insert = control<WrappingButton>(QStringLiteral("cmd_einfügen"));
         QVERIFY(insert->fontMetrics().horizontalAdvance(longest) > insert->captionRect().width());
     }
 
-    void startWindow_rendersToPicture()
-    {
+    void startWindow_rendersToPicture() {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QVERIFY(QDir().mkpath(QStringLiteral(SCREENSHOT_DIR)));

@@ -19,29 +19,24 @@ class WindowRulesTest : public QObject {
     AnsweringDialogs dialogs;
     frm_Steuerung *window = nullptr;
 
-    template <typename T = QWidget>
-    T *control(const QString &name)
-    {
+    template <typename T = QWidget> T *control(const QString &name) {
         T *found = window->findChild<T *>(name);
         if (!found)
             qFatal("no control %s", qPrintable(name));
         return found;
     }
     QCheckBox *box(const char *name) { return control<QCheckBox>(QString::fromLatin1(name)); }
-    QRadioButton *option(const char *name)
-    {
+    QRadioButton *option(const char *name) {
         return control<QRadioButton>(QString::fromLatin1(name));
     }
     QLineEdit *edit(const char *name) { return control<QLineEdit>(QString::fromLatin1(name)); }
 
-    QStringList dimensionControls() const
-    {
+    QStringList dimensionControls() const {
         return {QStringLiteral("OTOL"), QStringLiteral("UTOL"), QStringLiteral("cbX"),
                 QStringLiteral("cbY"),  QStringLiteral("cbZ"),  QStringLiteral("cbV"),
                 QStringLiteral("cbT")};
     }
-    bool dimensionControlsEnabled(bool enabled)
-    {
+    bool dimensionControlsEnabled(bool enabled) {
         for (const QString &name : dimensionControls())
             if (control(name)->isEnabled() != enabled)
                 return false;
@@ -49,15 +44,13 @@ class WindowRulesTest : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
+    void init() {
         dialogs = AnsweringDialogs();
         window = new frm_Steuerung(dialogs, {u',', u'.'});
     }
     void cleanup() { delete window; }
 
-    void dimensionSwitch_ticksTOnlyOnSwitchOnAndKeepsTicksWhenOff()
-    {
+    void dimensionSwitch_ticksTOnlyOnSwitchOnAndKeepsTicksWhenOff() {
         box("CB2")->click();
         QVERIFY(dimensionControlsEnabled(true));
         for (const char *name : {"cbX", "cbY", "cbZ", "cbV"})
@@ -78,8 +71,7 @@ private Q_SLOTS:
         QCOMPARE(edit("OTOL")->text(), QStringLiteral("0,1"));
     }
 
-    void idOptions_enableNameBoxesWithoutTouchingTheirTexts()
-    {
+    void idOptions_enableNameBoxesWithoutTouchingTheirTexts() {
         edit("pid")->setText(QStringLiteral("KP"));
         edit("pstart")->setText(QStringLiteral("007"));
         option("Option10")->click();
@@ -90,8 +82,7 @@ private Q_SLOTS:
         QCOMPARE(edit("pstart")->text(), QStringLiteral("007"));
     }
 
-    void insertType_enablesEdgeOptionsOnlyForKante()
-    {
+    void insertType_enablesEdgeOptionsOnlyForKante() {
         const QList<QLineEdit *> edgeBoxes{edit("txt_Erste"), edit("txt_Perm"), edit("txt_Einzug"),
                                            edit("txt_Abstand"), edit("txt_Tiefe")};
         option("Option12")->click();
@@ -102,15 +93,17 @@ private Q_SLOTS:
             QVERIFY(!edgeBox->isEnabled());
     }
 
-    void toleranceCheck_replacesAnythingButANumberByZero_data()
-    {
+    void toleranceCheck_replacesAnythingButANumberByZero_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("result");
         const QList<std::pair<const char *, QString>> texts{
-            {"comma", QStringLiteral("0,25")},       {"point", QStringLiteral("0.25")},
-            {"negative", QStringLiteral("-0,05")},   {"exponent", QStringLiteral("1,5E-2")},
-            {"empty", QString()},                    {"letter", QStringLiteral("0,1x")},
+            {"comma", QStringLiteral("0,25")},
+            {"point", QStringLiteral("0.25")},
+            {"negative", QStringLiteral("-0,05")},
+            {"exponent", QStringLiteral("1,5E-2")},
+            {"empty", QString()},
+            {"letter", QStringLiteral("0,1x")},
             {"lone minus", QStringLiteral("-")},
         };
         const QStringList numbers{QStringLiteral("0,25"), QStringLiteral("0.25"),
@@ -121,21 +114,19 @@ private Q_SLOTS:
                     << box << text << (numbers.contains(text) ? text : QStringLiteral("0"));
     }
 
-    void toleranceCheck_replacesAnythingButANumberByZero()
-    {
+    void toleranceCheck_replacesAnythingButANumberByZero() {
         QFETCH(QString, box);
         QFETCH(QString, text);
         QFETCH(QString, result);
         control<QLineEdit>(box)->setText(text);
         QCOMPARE(control<QLineEdit>(box)->text(), result);
-        const QStringList expected = result == text ? QStringList()
-                                                    : QStringList{QStringLiteral(
-                                                          "Bitte nur Zahlen eingeben")};
+        const QStringList expected = result == text
+                                         ? QStringList()
+                                         : QStringList{QStringLiteral("Bitte nur Zahlen eingeben")};
         QCOMPARE(dialogs.messages, expected);
     }
 
-    void toleranceCheck_runsOnTyping()
-    {
+    void toleranceCheck_runsOnTyping() {
         box("CB2")->click();
         QLineEdit *otol = edit("OTOL");
         otol->setFocus();
@@ -154,12 +145,12 @@ private Q_SLOTS:
         QCOMPARE(otol->text(), QStringLiteral("0"));
     }
 
-    void formLoad_restoresOptionDefaultsButKeepsTextsTicksAndRows()
-    {
+    void formLoad_restoresOptionDefaultsButKeepsTextsTicksAndRows() {
         PointTable &table = window->pointTable();
         table.setRowCount(4);
         table.setCellText(3, 1, QStringLiteral("30"));
-        for (const char *name : {"Option10", "Option12", "Option1", "Option4", "Option5", "Option7"})
+        for (const char *name :
+             {"Option10", "Option12", "Option1", "Option4", "Option5", "Option7"})
             option(name)->click();
         box("CB2")->click();
         box("cbT")->setChecked(false);
@@ -189,8 +180,7 @@ private Q_SLOTS:
         QVERIFY(dialogs.messages.isEmpty());
     }
 
-    void formLoad_withDimensionsOff_disablesThemWithoutTouchingT()
-    {
+    void formLoad_withDimensionsOff_disablesThemWithoutTouchingT() {
         box("CB2")->click();
         box("CB2")->click();
         window->Form_Load();
@@ -198,8 +188,7 @@ private Q_SLOTS:
         QVERIFY(box("cbT")->isChecked());
     }
 
-    void formLoad_afterWideningSizesEveryColumnAndWritesTenHeads()
-    {
+    void formLoad_afterWideningSizesEveryColumnAndWritesTenHeads() {
         PointTable &table = window->pointTable();
         table.setColumnCount(12);
         table.setCellText(0, 0, QStringLiteral("overwritten"));

@@ -10,8 +10,7 @@ class PointTableTest : public QObject {
     Q_OBJECT
 
 private:
-    static void fill(PointTable &table, int rows)
-    {
+    static void fill(PointTable &table, int rows) {
         table.setRowCount(rows + 1);
         for (int row = 1; row <= rows; ++row)
             for (int column = 0; column < table.columnCount(); ++column)
@@ -19,8 +18,7 @@ private:
     }
 
 private Q_SLOTS:
-    void startsWithHeadRowAndOneEmptyRow()
-    {
+    void startsWithHeadRowAndOneEmptyRow() {
         PointTable table;
         QCOMPARE(table.rowCount(), 2);
         QCOMPARE(table.columnCount(), 10);
@@ -28,8 +26,7 @@ private Q_SLOTS:
             QCOMPARE(table.cellText(1, column), QString());
     }
 
-    void smallerRowCount_dropsRowsAndTheirTexts()
-    {
+    void smallerRowCount_dropsRowsAndTheirTexts() {
         PointTable table;
         QAbstractItemModelTester tester(&table,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -42,16 +39,14 @@ private Q_SLOTS:
         QCOMPARE(table.cellText(10, 9), QString());
     }
 
-    void rowCount_neverDropsBelowTwo_data()
-    {
+    void rowCount_neverDropsBelowTwo_data() {
         QTest::addColumn<int>("requested");
         QTest::newRow("one") << 1;
         QTest::newRow("zero") << 0;
         QTest::newRow("negative") << -5;
     }
 
-    void rowCount_neverDropsBelowTwo()
-    {
+    void rowCount_neverDropsBelowTwo() {
         QFETCH(int, requested);
         PointTable table;
         fill(table, 3);
@@ -60,8 +55,7 @@ private Q_SLOTS:
         QCOMPARE(table.cellText(1, 1), QStringLiteral("1/1"));
     }
 
-    void columnCount_growsWithEmptyCellsAndNeverDropsBelowTen()
-    {
+    void columnCount_growsWithEmptyCellsAndNeverDropsBelowTen() {
         PointTable table;
         QAbstractItemModelTester tester(&table,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -80,8 +74,7 @@ private Q_SLOTS:
         QCOMPARE(table.cellText(2, 11), QString());
     }
 
-    void cellTexts_areStoredUnchanged()
-    {
+    void cellTexts_areStoredUnchanged() {
         PointTable table;
         const QStringList texts{QStringLiteral("12,5"), QStringLiteral(" 10.5"),
                                 QStringLiteral("Punkt_ä"), QStringLiteral("Maß_1"), QString()};
@@ -91,8 +84,7 @@ private Q_SLOTS:
             QCOMPARE(table.cellText(1, column), texts[column]);
     }
 
-    void cellWrite_announcesTheChangedCell()
-    {
+    void cellWrite_announcesTheChangedCell() {
         PointTable table;
         QSignalSpy spy(&table, &PointTable::dataChanged);
         table.setCellText(1, 3, QStringLiteral("30"));
@@ -101,8 +93,7 @@ private Q_SLOTS:
         QCOMPARE(table.data(table.index(1, 3)).toString(), QStringLiteral("30"));
     }
 
-    void cells_areSelectableButNotEditable()
-    {
+    void cells_areSelectableButNotEditable() {
         PointTable table;
         const Qt::ItemFlags flags = table.flags(table.index(1, 1));
         QVERIFY(flags.testFlag(Qt::ItemIsSelectable));

@@ -11,8 +11,7 @@ class AnsweringDialogs : public vandelor::UserDialogs {
 public:
     void showMessage(QWidget *, const QString &text) override { messages.append(text); }
 
-    QString askOpenFileName(QWidget *, const QString &filter, const QString &) override
-    {
+    QString askOpenFileName(QWidget *, const QString &filter, const QString &) override {
         filters.append(filter);
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
     }
