@@ -17,27 +17,28 @@ const QString PointFileFilter =
     QStringLiteral("ASCII/DMIS Dateien (*.txt *.xyz *.dms *.vda) |*.txt;*.dms;*.xyz;*.vda");
 } // namespace
 
-void frm_Steuerung::cmd_open_Click()
-{
+void frm_Steuerung::cmd_open_Click() {
     QFile file;
     if (!choosePointFile(file))
         return;
     const AsciiImportCallbacks callbacks{[this] { return Option9->isChecked(); },
-                                         [this] { importProgressStep(); }};
+                                         [this] {
+                                             importProgressStep();
+                                         }};
     finishPointFileImport(file, importAsciiPoints(file, *m_points, callbacks));
 }
 
-void frm_Steuerung::cmd_DMIS_Click()
-{
+void frm_Steuerung::cmd_DMIS_Click() {
     QFile file;
     if (!choosePointFile(file))
         return;
-    const auto idsFromFile = [this] { return Option9->isChecked(); };
+    const auto idsFromFile = [this] {
+        return Option9->isChecked();
+    };
     finishPointFileImport(file, importDmisPoints(file, *m_points, idsFromFile));
 }
 
-bool frm_Steuerung::choosePointFile(QFile &file)
-{
+bool frm_Steuerung::choosePointFile(QFile &file) {
     const QString name = m_dialogs.askOpenFileName(this, PointFileFilter, m_lastPointFile);
     if (name.isEmpty())
         return false;
@@ -49,8 +50,7 @@ bool frm_Steuerung::choosePointFile(QFile &file)
     return false;
 }
 
-void frm_Steuerung::finishPointFileImport(QFile &file, const ImportResult &result)
-{
+void frm_Steuerung::finishPointFileImport(QFile &file, const ImportResult &result) {
     file.close();
     ProgressBar1->setValue(0);
     Form_Load();

@@ -4,8 +4,7 @@
 
 namespace vandelor {
 
-QString importMessage(ImportOutcome outcome)
-{
+QString importMessage(ImportOutcome outcome) {
     switch (outcome) {
     case ImportOutcome::Complete:
         return {};
@@ -31,8 +30,7 @@ QString importMessage(ImportOutcome outcome)
     return {};
 }
 
-QString cannotOpenFileMessage()
-{
+QString cannotOpenFileMessage() {
     return QStringLiteral("Die Datei kann nicht geöffnet werden.");
 }
 

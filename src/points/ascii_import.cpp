@@ -11,9 +11,7 @@ namespace {
 
 // Writes the fields of one item into the row, field by field, widening the
 // table as the columns grow.
-void writeFields(PointTable &table, int row, int firstColumn, QStringView text,
-                 int &widestColumn)
-{
+void writeFields(PointTable &table, int row, int firstColumn, QStringView text, int &widestColumn) {
     int column = firstColumn;
     qsizetype start = 0;
     for (;;) {
@@ -32,8 +30,7 @@ void writeFields(PointTable &table, int row, int firstColumn, QStringView text,
 } // namespace
 
 ImportResult importAsciiPoints(QIODevice &file, PointTable &table,
-                               const AsciiImportCallbacks &callbacks)
-{
+                               const AsciiImportCallbacks &callbacks) {
     ItemReader reader(file);
     int row = 0;
     int widestColumn = 0;
@@ -47,8 +44,7 @@ ImportResult importAsciiPoints(QIODevice &file, PointTable &table,
         const qsizetype lastColumn = firstColumn + item->text.count(u';');
         if (item->tooLong || lastColumn >= MaxImportColumnCount) {
             table.setRowCount(row + 1);
-            return {item->tooLong ? ImportOutcome::ItemTooLong : ImportOutcome::TooManyFields,
-                    row};
+            return {item->tooLong ? ImportOutcome::ItemTooLong : ImportOutcome::TooManyFields, row};
         }
         writeFields(table, row + 1, firstColumn, item->text, widestColumn);
         ++row;

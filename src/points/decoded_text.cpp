@@ -9,16 +9,14 @@ namespace vandelor {
 
 DecodedText::DecodedText(QIODevice &device)
     : m_device(device)
-    , m_bytes(PieceBytes, Qt::Uninitialized)
-{
+    , m_bytes(PieceBytes, Qt::Uninitialized) {
     const qint64 start = m_device.pos();
     m_encoding = detectEncoding();
     if (!m_readFailed && !m_device.seek(start))
         m_readFailed = true;
 }
 
-TextEncoding DecodedText::detectEncoding()
-{
+TextEncoding DecodedText::detectEncoding() {
     Utf8Validator validator;
     for (;;) {
         const qint64 count = m_device.read(m_bytes.data(), m_bytes.size());
@@ -34,8 +32,7 @@ TextEncoding DecodedText::detectEncoding()
     return validator.isCompleteUtf8() ? TextEncoding::Utf8 : TextEncoding::Windows1252;
 }
 
-bool DecodedText::next(QString &piece)
-{
+bool DecodedText::next(QString &piece) {
     piece.clear();
     // A piece of UTF-8 can decode to nothing (a byte order mark alone, or the
     // start of a sequence that the next piece completes), so read on.

@@ -9,8 +9,7 @@ namespace vandelor {
 
 namespace {
 
-bool isKeyword(const Item &item, QStringView keyword)
-{
+bool isKeyword(const Item &item, QStringView keyword) {
     return !item.tooLong && item.text == keyword;
 }
 
@@ -22,8 +21,7 @@ struct DmisPoint {
 // How reading the items of one point ended.
 enum class PointEnd { Complete, NextPointStarts, FileEnded, ItemTooLong };
 
-PointEnd readValues(ItemReader &reader, DmisPoint &point)
-{
+PointEnd readValues(ItemReader &reader, DmisPoint &point) {
     for (QString &value : point.values) {
         std::optional<Item> item = reader.next();
         if (!item)
@@ -36,8 +34,7 @@ PointEnd readValues(ItemReader &reader, DmisPoint &point)
 }
 
 // The item after the values is passed over, the one after it is the ID.
-PointEnd readId(ItemReader &reader, DmisPoint &point)
-{
+PointEnd readId(ItemReader &reader, DmisPoint &point) {
     for (int position = 0; position < 2; ++position) {
         std::optional<Item> item = reader.next();
         if (!item)
@@ -53,8 +50,7 @@ PointEnd readId(ItemReader &reader, DmisPoint &point)
     return PointEnd::Complete;
 }
 
-void writePoint(PointTable &table, int row, const DmisPoint &point, bool withId)
-{
+void writePoint(PointTable &table, int row, const DmisPoint &point, bool withId) {
     table.setRowCount(row + 1);
     for (int value = 0; value < 6; ++value)
         table.setCellText(row, value + 1, point.values[value]);
@@ -65,8 +61,7 @@ void writePoint(PointTable &table, int row, const DmisPoint &point, bool withId)
 } // namespace
 
 ImportResult importDmisPoints(QIODevice &file, PointTable &table,
-                              const std::function<bool()> &idsFromFile)
-{
+                              const std::function<bool()> &idsFromFile) {
     ItemReader reader(file);
     int points = 0;
     bool pointStarted = false; // a "CART" was met in place of an ID
@@ -86,8 +81,7 @@ ImportResult importDmisPoints(QIODevice &file, PointTable &table,
         if (withId)
             end = readId(reader, point);
         if (end == PointEnd::FileEnded)
-            return {reader.readFailed() ? ImportOutcome::ReadFailed
-                                        : ImportOutcome::TruncatedPoint,
+            return {reader.readFailed() ? ImportOutcome::ReadFailed : ImportOutcome::TruncatedPoint,
                     points};
         if (end == PointEnd::ItemTooLong)
             return {ImportOutcome::ItemTooLong, points};

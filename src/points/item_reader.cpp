@@ -6,19 +6,16 @@ namespace vandelor {
 
 namespace {
 
-bool isBlank(char16_t c)
-{
+bool isBlank(char16_t c) {
     return c == u' ' || c == u'\t';
 }
 
-bool isDelimiter(char16_t c)
-{
+bool isDelimiter(char16_t c) {
     return c == u',' || c == u'\r' || c == u'\n';
 }
 
 // Appends as much of part as still fits into the item.
-void appendBounded(Item &item, QStringView part)
-{
+void appendBounded(Item &item, QStringView part) {
     if (item.tooLong)
         return;
     const qsizetype room = ItemReader::MaxItemLength - item.text.size();
@@ -33,17 +30,13 @@ void appendBounded(Item &item, QStringView part)
 } // namespace
 
 ItemReader::ItemReader(QIODevice &device)
-    : m_text(device)
-{
-}
+    : m_text(device) {}
 
-bool ItemReader::atEnd()
-{
+bool ItemReader::atEnd() {
     return !fill();
 }
 
-bool ItemReader::fill()
-{
+bool ItemReader::fill() {
     while (m_pos >= m_piece.size()) {
         if (!m_text.next(m_piece))
             return false;
@@ -52,8 +45,7 @@ bool ItemReader::fill()
     return true;
 }
 
-std::optional<Item> ItemReader::next()
-{
+std::optional<Item> ItemReader::next() {
     if (!fill())
         return std::nullopt;
     Item item;
@@ -68,14 +60,12 @@ std::optional<Item> ItemReader::next()
     return item;
 }
 
-void ItemReader::skipBlanks()
-{
+void ItemReader::skipBlanks() {
     while (fill() && isBlank(m_piece.at(m_pos).unicode()))
         ++m_pos;
 }
 
-void ItemReader::readQuoted(Item &item)
-{
+void ItemReader::readQuoted(Item &item) {
     while (fill()) {
         const qsizetype quote = m_piece.indexOf(u'"', m_pos);
         const qsizetype stop = quote < 0 ? m_piece.size() : quote;
@@ -88,8 +78,7 @@ void ItemReader::readQuoted(Item &item)
     }
 }
 
-void ItemReader::readUnquoted(Item &item)
-{
+void ItemReader::readUnquoted(Item &item) {
     // Blanks are held back until a character other than a blank follows
     // them, so that blanks before the delimiter are dropped. Past the bound
     // they can only end in a too long item, so no more of them are kept.
@@ -128,8 +117,7 @@ void ItemReader::readUnquoted(Item &item)
     }
 }
 
-void ItemReader::skipToDelimiter()
-{
+void ItemReader::skipToDelimiter() {
     while (fill()) {
         const char16_t c = m_piece.at(m_pos).unicode();
         if (isDelimiter(c)) {
@@ -140,8 +128,7 @@ void ItemReader::skipToDelimiter()
     }
 }
 
-void ItemReader::consumeDelimiter()
-{
+void ItemReader::consumeDelimiter() {
     const bool carriageReturn = m_piece.at(m_pos) == u'\r';
     ++m_pos;
     if (carriageReturn && fill() && m_piece.at(m_pos) == u'\n')

@@ -5,8 +5,7 @@
 
 namespace vandelor {
 
-bool openPointFile(QFile &file)
-{
+bool openPointFile(QFile &file) {
     return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly);
 }
 

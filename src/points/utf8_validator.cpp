@@ -2,8 +2,7 @@
 
 namespace vandelor {
 
-bool Utf8Validator::feed(QByteArrayView bytes)
-{
+bool Utf8Validator::feed(QByteArrayView bytes) {
     for (const char signedByte : bytes) {
         if (!m_valid)
             return false;

@@ -12,8 +12,7 @@ constexpr std::array<char16_t, 32> HighControlRange{
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 } // namespace
 
-void appendWindows1252(QByteArrayView bytes, QString &text)
-{
+void appendWindows1252(QByteArrayView bytes, QString &text) {
     const qsizetype start = text.size();
     text.resize(start + bytes.size());
     QChar *out = text.data() + start;
