@@ -131,8 +131,11 @@ void frm_Steuerung::showMessage(const QString &text) {
 }
 
 void frm_Steuerung::importProgressStep() {
-    ProgressBar1->setValue(nextImportProgress(ProgressBar1->value()));
-    ProgressBar1->repaint();
+    const int value = ProgressBar1->value();
+    ProgressBar1->setValue(nextImportProgress(value));
+    // The bar is shown anew only when it rose; from 100 on it stays put.
+    if (value < 98)
+        ProgressBar1->repaint();
 }
 
 } // namespace vandelor

@@ -5,8 +5,10 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class QCheckBox;
-class QFile;
+class QIODevice;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -55,9 +57,9 @@ private:
     void showMessage(const QString &text);
     // Advances ProgressBar1 by one import step and shows the new value at once.
     void importProgressStep();
-    // Asks for a point file and opens it; false when cancelled or unopenable.
-    bool choosePointFile(QFile &file);
-    void finishPointFileImport(QFile &file, const ImportResult &result);
+    // Asks for a point file and has it read by the import; the table is
+    // shown anew and the window set up again once the file is closed.
+    void importPointFile(const std::function<ImportResult(QIODevice &)> &import);
 
     UserDialogs &m_dialogs;
     NumberSeparators m_separators;

@@ -4,6 +4,7 @@
 #include "dmis_import.h"
 #include "import_messages.h"
 #include "point_file.h"
+#include "point_grid.h"
 #include "user_dialogs.h"
 
 #include <QFile>
@@ -18,39 +19,34 @@ const QString PointFileFilter =
 } // namespace
 
 void frm_Steuerung::cmd_open_Click() {
-    QFile file;
-    if (!choosePointFile(file))
-        return;
-    const AsciiImportCallbacks callbacks{[this] { return Option9->isChecked(); },
-                                         [this] {
-                                             importProgressStep();
-                                         }};
-    finishPointFileImport(file, importAsciiPoints(file, *m_points, callbacks));
+    importPointFile([this](QIODevice &file) {
+        const AsciiImportCallbacks callbacks{[this] { return Option9->isChecked(); },
+                                             [this] {
+                                                 importProgressStep();
+                                             }};
+        return importAsciiPoints(file, *m_points, callbacks);
+    });
 }
 
 void frm_Steuerung::cmd_DMIS_Click() {
-    QFile file;
-    if (!choosePointFile(file))
-        return;
-    const auto idsFromFile = [this] {
-        return Option9->isChecked();
-    };
-    finishPointFileImport(file, importDmisPoints(file, *m_points, idsFromFile));
+    importPointFile([this](QIODevice &file) {
+        return importDmisPoints(file, *m_points, [this] { return Option9->isChecked(); });
+    });
 }
 
-bool frm_Steuerung::choosePointFile(QFile &file) {
+void frm_Steuerung::importPointFile(const std::function<ImportResult(QIODevice &)> &import) {
     const QString name = m_dialogs.askOpenFileName(this, PointFileFilter, m_lastPointFile);
     if (name.isEmpty())
-        return false;
+        return;
     m_lastPointFile = name;
-    file.setFileName(name);
-    if (openPointFile(file))
-        return true;
-    showMessage(cannotOpenFileMessage());
-    return false;
-}
-
-void frm_Steuerung::finishPointFileImport(QFile &file, const ImportResult &result) {
+    QFile file(name);
+    if (!openPointFile(file)) {
+        showMessage(cannotOpenFileMessage());
+        return;
+    }
+    Flex_Punkte->holdUpdates();
+    const ImportResult result = import(file);
+    Flex_Punkte->releaseUpdates();
     file.close();
     ProgressBar1->setValue(0);
     Form_Load();

@@ -19,8 +19,9 @@ constexpr int ColumnWidthTwips = 1134;
 
 PointGrid::PointGrid(PointTable *table, QWidget *parent)
     : QTableView(parent)
-    , m_table(table) {
-    setModel(new PointGridModel(table, this));
+    , m_table(table)
+    , m_model(new PointGridModel(table, this)) {
+    setModel(m_model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -56,6 +57,14 @@ void PointGrid::setColumnWidthTwips(int column, int twips) {
 
 int PointGrid::columnWidthPixels(int column) const {
     return column == 0 ? verticalHeader()->width() : columnWidth(column - 1);
+}
+
+void PointGrid::holdUpdates() {
+    m_model->holdChanges();
+}
+
+void PointGrid::releaseUpdates() {
+    m_model->releaseChanges();
 }
 
 bool PointGrid::eventFilter(QObject *watched, QEvent *event) {

@@ -4,6 +4,7 @@
 
 namespace vandelor {
 
+class PointGridModel;
 class PointTable;
 
 // The grid Flex_Punkte: a read-only view of the point table whose head row
@@ -17,6 +18,10 @@ public:
     void setColumnWidthTwips(int column, int twips);
     int columnWidthPixels(int column) const;
 
+    // Shows the table anew only at the release; for imports.
+    void holdUpdates();
+    void releaseUpdates();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -24,6 +29,7 @@ private:
     void paintCorner();
 
     PointTable *m_table;
+    PointGridModel *m_model;
     QWidget *m_corner = nullptr;
 };
 

@@ -9,6 +9,21 @@ namespace vandelor {
 PointGridModel::PointGridModel(PointTable *table, QObject *parent)
     : QAbstractTableModel(parent)
     , m_table(table) {
+    connectTable();
+}
+
+void PointGridModel::holdChanges() {
+    beginResetModel();
+    disconnect(m_table, nullptr, this, nullptr);
+}
+
+void PointGridModel::releaseChanges() {
+    connectTable();
+    endResetModel();
+}
+
+void PointGridModel::connectTable() {
+    PointTable *table = m_table;
     // The table never adds or drops its head row or ID column, so every
     // structural change maps to the view by a plain shift of one.
     connect(table, &PointTable::rowsAboutToBeInserted, this,

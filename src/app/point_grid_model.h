@@ -23,7 +23,14 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
+    // While held, the view hears of no change of the table; the release
+    // has it read the whole table anew. An import changes the table row by
+    // row, which a view would otherwise follow step by step.
+    void holdChanges();
+    void releaseChanges();
+
 private:
+    void connectTable();
     void forwardDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight);
 
     QPointer<PointTable> m_table;

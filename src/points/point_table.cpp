@@ -33,7 +33,9 @@ void PointTable::setRowCount(int n) {
     const int current = rowCount();
     if (target > current) {
         beginInsertRows({}, current, target - 1);
-        m_rows.resize(target, QStringList(m_columnCount));
+        // Each row gets its own list, so that writing a cell copies nothing.
+        while (static_cast<int>(m_rows.size()) < target)
+            m_rows.emplace_back(m_columnCount);
         endInsertRows();
     } else if (target < current) {
         beginRemoveRows({}, target, current - 1);
@@ -74,7 +76,8 @@ void PointTable::setCellText(int row, int column, const QString &text) {
         return;
     cell = text;
     const QModelIndex changed = index(row, column);
-    Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole});
+    static const QList<int> displayRole{Qt::DisplayRole}; // shared, not built per cell
+    Q_EMIT dataChanged(changed, changed, displayRole);
 }
 
 bool PointTable::contains(int row, int column) const {
