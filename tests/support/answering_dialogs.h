@@ -11,12 +11,14 @@ class AnsweringDialogs : public vandelor::UserDialogs {
 public:
     void showMessage(QWidget *, const QString &text) override { messages.append(text); }
 
-    QString askOpenFileName(QWidget *, const QString &filter, const QString &) override {
+    QString askOpenFileName(QWidget *, const QString &filter, const QString &preselected) override {
         filters.append(filter);
+        preselections.append(preselected);
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
     }
 
     QStringList messages;
     QStringList filters;
+    QStringList preselections;
     QQueue<QString> fileNames;
 };

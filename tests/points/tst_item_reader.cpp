@@ -1,0 +1,237 @@
+#include "item_reader.h"
+#include "point_files.h"
+
+#include <QTest>
+
+using vandelor::Item;
+using vandelor::ItemReader;
+using vandelor::TextEncoding;
+
+namespace {
+
+QStringList texts(std::initializer_list<const char *> utf8) {
+    QStringList list;
+    for (const char *text : utf8)
+        list.append(QString::fromUtf8(text));
+    return list;
+}
+
+QByteArray repeated(const char *text, int times) {
+    return QByteArray(text).repeated(times);
+}
+
+// Reads every item of the bytes, as written into a file. Items read as too
+// long are marked with a trailing "[too long]".
+QStringList readItems(const QByteArray &bytes, TextEncoding *encoding = nullptr) {
+    QTemporaryDir dir;
+    QFile file(writeFile(dir, bytes));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot open the test file");
+    ItemReader reader(file);
+    if (encoding)
+        *encoding = reader.encoding();
+    QStringList items;
+    while (!reader.atEnd()) {
+        const std::optional<Item> item = reader.next();
+        items.append(item->tooLong ? item->text.right(3) + QStringLiteral("[too long]")
+                                   : item->text);
+    }
+    if (reader.next())
+        qFatal("an item after the end");
+    return items;
+}
+
+// A device of any size whose bytes are made as they are read: a pattern
+// repeated without end, cut at the size. It can fail once it is read again
+// from the start, as a disk can fail during the second reading.
+class GeneratedDevice : public QIODevice {
+public:
+    GeneratedDevice(QByteArray pattern, qint64 size, qint64 failAfterRewindAt = -1)
+        : m_pattern(std::move(pattern))
+        , m_size(size)
+        , m_failAt(failAfterRewindAt) {
+        open(QIODevice::ReadOnly);
+    }
+    qint64 size() const override { return m_size; }
+    bool seek(qint64 pos) override {
+        m_rewound = m_rewound || pos < this->pos();
+        return QIODevice::seek(pos);
+    }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override {
+        const qint64 from = pos();
+        if (m_rewound && m_failAt >= 0 && from + maxSize > m_failAt)
+            return -1;
+        const qint64 count = std::min(maxSize, m_size - from);
+        for (qint64 i = 0; i < count; ++i)
+            data[i] = m_pattern.at((from + i) % m_pattern.size());
+        return count;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_pattern;
+    qint64 m_size;
+    qint64 m_failAt;
+    bool m_rewound = false;
+};
+
+} // namespace
+
+class ItemReaderTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void items_splitAtCommasAndLineEnds_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("items");
+        const auto row = [](const char *name, const QByteArray &bytes, const QStringList &items) {
+            QTest::newRow(name) << bytes << items;
+        };
+        row("empty file", "", QStringList());
+        row("one line without line end", "a;b", texts({"a;b"}));
+        row("line end is consumed", "a;b\n", texts({"a;b"}));
+        row("LF, CR and CRLF", "a\nb\rc\r\nd", texts({"a", "b", "c", "d"}));
+        row("CR then CRLF is one blank line", "a\r\r\nb", texts({"a", "", "b"}));
+        row("blank line yields one empty item", "a\n\nb\n", texts({"a", "", "b"}));
+        row("a lone line end", "\n", texts({""}));
+        row("comma splits a line", "10,5;20;30\n", texts({"10", "5;20;30"}));
+        row("empty items between commas", "a,,b", texts({"a", "", "b"}));
+        row("only commas", ",,,", texts({"", "", ""}));
+        row("comma before line end", "a,\nb", texts({"a", "", "b"}));
+        row("blanks before an item are skipped", "  \ta\n   b", texts({"a", "b"}));
+        row("blanks before the delimiter are dropped", "a  ,b\t\nc   ", texts({"a", "b", "c"}));
+        row("blanks inside an item stay", "P 1; 2 ;3", texts({"P 1; 2 ;3"}));
+        row("line of blanks is an empty item", "a\n   \nb", texts({"a", "", "b"}));
+        row("blanks at the end of the file", "a\n   ", texts({"a", ""}));
+        row("quoted item keeps commas", "\"a,b\",c", texts({"a,b", "c"}));
+        row("quoted item keeps blanks and line ends", "  \" x\r\ny \"\n", texts({" x\r\ny "}));
+        row("text after the closing quote is dropped", "\"ab\"cd,e", texts({"ab", "e"}));
+        row("unterminated quote runs to the end", "\"a,b\nc", texts({"a,b\nc"}));
+        row("quote inside an item is a character", "a\"b\",c", texts({"a\"b\"", "c"}));
+        row("empty quoted item", "\"\"\n\"\"", texts({"", ""}));
+        row("NUL bytes are characters", QByteArray("a\0b\n\0", 5),
+            QStringList{QStringView(u"a\0b", 3).toString(), QString(1, QChar(0))});
+    }
+    void items_splitAtCommasAndLineEnds() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, items);
+        QCOMPARE(readItems(bytes), items);
+    }
+
+    void encoding_utf8WhenWellFormedElseWindows1252_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<TextEncoding>("encoding");
+        const auto row = [](const char *name, const QByteArray &bytes, const QString &text,
+                            TextEncoding encoding) {
+            QTest::newRow(name) << bytes << text << encoding;
+        };
+        const QString ids = QStringLiteral("Punkt_ä;Maß_1");
+        row("plain ASCII", "P1;1.5", QStringLiteral("P1;1.5"), TextEncoding::Utf8);
+        row("UTF-8", "Punkt_\xc3\xa4;Ma\xc3\x9f_1", ids, TextEncoding::Utf8);
+        row("UTF-8 with byte order mark", "\xef\xbb\xbfPunkt_\xc3\xa4;Ma\xc3\x9f_1", ids,
+            TextEncoding::Utf8);
+        row("Windows-1252", "Punkt_\xe4;Ma\xdf_1", ids, TextEncoding::Windows1252);
+        row("Windows-1252 signs of 0x80 to 0x9F", "\x80\x84\x93\x94\x96\x8a\x9f",
+            QStringLiteral("€„“”–ŠŸ"), TextEncoding::Windows1252);
+        row("bytes undefined in Windows-1252", "\x81\x8d\x8f\x90\x9d",
+            QStringLiteral("\u0081\u008d\u008f\u0090\u009d"), TextEncoding::Windows1252);
+        row("one bad byte late in UTF-8 text", "\xc3\xa4;\xe4", QStringLiteral("Ã¤;ä"),
+            TextEncoding::Windows1252);
+        row("UTF-8 cut off at the end", "a\xc3", QStringLiteral("aÃ"), TextEncoding::Windows1252);
+        row("overlong form", "\xc0\xaf", QStringLiteral("À¯"), TextEncoding::Windows1252);
+        row("surrogate", "\xed\xa0\x80", QStringLiteral("í\u00a0€"), TextEncoding::Windows1252);
+        row("above U+10FFFF", "\xf4\x90\x80\x80", QStringLiteral("ô\u0090€€"),
+            TextEncoding::Windows1252);
+        row("four-byte UTF-8", "\xf0\x9f\x98\x80", QStringLiteral("\U0001F600"),
+            TextEncoding::Utf8);
+    }
+    void encoding_utf8WhenWellFormedElseWindows1252() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(TextEncoding, encoding);
+        TextEncoding found{};
+        QCOMPARE(readItems(bytes, &found), QStringList{text});
+        QCOMPARE(found, encoding);
+    }
+
+    // The file is read in pieces of DecodedText::PieceBytes; nothing may
+    // change where a piece ends.
+    void pieceBoundary_changesNothing_data() {
+        QTest::addColumn<QByteArray>("tail");
+        QTest::addColumn<QStringList>("lastItems");
+        QTest::addColumn<TextEncoding>("encoding");
+        // 32767 lines "a\n" fill the first piece up to its last two bytes.
+        QTest::newRow("CRLF across")
+            << QByteArray("b\r\nc") << texts({"b", "c"}) << TextEncoding::Utf8;
+        QTest::newRow("UTF-8 sequence across")
+            << QByteArray("b\xc3\xa4") << texts({"bä"}) << TextEncoding::Utf8;
+        QTest::newRow("Windows-1252 byte at the end of the piece")
+            << QByteArray("b\xe4;c") << texts({"bä;c"}) << TextEncoding::Windows1252;
+        QTest::newRow("blanks across before the delimiter")
+            << QByteArray("b    \nc") << texts({"b", "c"}) << TextEncoding::Utf8;
+        QTest::newRow("quote across")
+            << QByteArray(" \"x,y\",z") << texts({"x,y", "z"}) << TextEncoding::Utf8;
+    }
+    void pieceBoundary_changesNothing() {
+        QFETCH(QByteArray, tail);
+        QFETCH(QStringList, lastItems);
+        QFETCH(TextEncoding, encoding);
+        const int lines = vandelor::DecodedText::PieceBytes / 2 - 1;
+        TextEncoding found{};
+        const QStringList items = readItems(repeated("a\n", lines) + tail, &found);
+        QCOMPARE(items.size(), lines + lastItems.size());
+        QCOMPARE(items.mid(lines), lastItems);
+        QCOMPARE(found, encoding);
+    }
+
+    void itemLength_isBounded_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("items");
+        const int max = ItemReader::MaxItemLength;
+        QTest::newRow("longest item")
+            << repeated("x", max) + "\ny" << QStringList{QString(max, u'x'), QStringLiteral("y")};
+        QTest::newRow("one character more")
+            << repeated("x", max - 1) + "yz\nw" << texts({"xxy[too long]", "w"});
+        QTest::newRow("many blanks before the delimiter")
+            << "3" + repeated(" ", 2 * max) + "\ny" << texts({"3", "y"});
+        QTest::newRow("many blanks before the item")
+            << repeated(" ", 2 * max) + "3" << texts({"3"});
+        QTest::newRow("many blanks inside the item")
+            << "3" + repeated(" ", 2 * max) + "4,y" << texts({"   [too long]", "y"});
+        QTest::newRow("long quoted item")
+            << "\"" + repeated("q", 2 * max) + "\",y" << texts({"qqq[too long]", "y"});
+    }
+    void itemLength_isBounded() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, items);
+        QCOMPARE(readItems(bytes), items);
+    }
+
+    void hugeLine_isReadPastWithoutHoldingIt() {
+        const qint64 size = 64 * 1024 * 1024;
+        GeneratedDevice device("0123456789;", size);
+        ItemReader reader(device);
+        const std::optional<Item> item = reader.next();
+        QVERIFY(item && item->tooLong);
+        QCOMPARE(item->text.size(), ItemReader::MaxItemLength);
+        QVERIFY(reader.atEnd());
+        QCOMPARE(device.pos(), size);
+    }
+
+    void readFailure_endsTheItemsAndIsReported() {
+        GeneratedDevice device("a,", 3 * vandelor::DecodedText::PieceBytes,
+                               vandelor::DecodedText::PieceBytes + 1);
+        ItemReader reader(device);
+        int items = 0;
+        while (reader.next())
+            ++items;
+        QCOMPARE(items, vandelor::DecodedText::PieceBytes / 2);
+        QVERIFY(reader.readFailed());
+    }
+};
+
+QTEST_GUILESS_MAIN(ItemReaderTest)
+#include "tst_item_reader.moc"

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "point_table.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Writes the bytes into a new file of the folder and returns its path.
+inline QString writeFile(const QTemporaryDir &dir, const QByteArray &bytes,
+                         const QString &name = QStringLiteral("points.txt")) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// The data rows of the table, each as its cells joined by "|", with the
+// empty cells at the end of a row left out.
+inline QStringList tableRows(const vandelor::PointTable &table) {
+    QStringList rows;
+    for (int row = 1; row < table.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table.columnCount(); ++column)
+            cells.append(table.cellText(row, column));
+        while (!cells.isEmpty() && cells.last().isEmpty())
+            cells.removeLast();
+        rows.append(cells.join(u'|'));
+    }
+    return rows;
+}
+
+// Fills rows 1 to rows of the table, every cell with the text "old".
+inline void fillWithOldPoints(vandelor::PointTable &table, int rows) {
+    table.setRowCount(rows + 1);
+    for (int row = 1; row <= rows; ++row)
+        for (int column = 0; column < table.columnCount(); ++column)
+            table.setCellText(row, column, QStringLiteral("old"));
+}
