@@ -1,0 +1,170 @@
+#include "ascii_import.h"
+#include "item_reader.h"
+#include "point_files.h"
+
+#include <QTest>
+
+using namespace vandelor;
+
+namespace {
+
+QStringList texts(std::initializer_list<const char *> utf8) {
+    QStringList list;
+    for (const char *text : utf8)
+        list.append(QString::fromUtf8(text));
+    return list;
+}
+
+ImportResult importBytes(const QByteArray &bytes, PointTable &table,
+                         std::function<bool()> idsFromFile, int *steps = nullptr) {
+    QTemporaryDir dir;
+    QFile file(writeFile(dir, bytes));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot open the test file");
+    int ignored = 0;
+    int &count = steps ? *steps : ignored;
+    return importAsciiPoints(file, table, {std::move(idsFromFile), [&count] {
+                                               ++count;
+                                           }});
+}
+
+ImportResult importBytes(const QByteArray &bytes, PointTable &table, bool idsFromFile) {
+    return importBytes(bytes, table, [idsFromFile] { return idsFromFile; });
+}
+
+QByteArray fields(int count) {
+    QByteArray line = "f1";
+    for (int field = 2; field <= count; ++field)
+        line += ";f" + QByteArray::number(field);
+    return line;
+}
+
+} // namespace
+
+class AsciiImportTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void lines_fillRowsFieldByField_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("idsFromFile");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("columnCount");
+        const auto row = [](const char *name, const QByteArray &bytes, bool ids,
+                            const QStringList &rows, int columns = 10) {
+            QTest::newRow(name) << bytes << ids << rows << columns;
+        };
+        row("point with ID", "P1;10.5;20;30;0;0;1\n", true, texts({"P1|10.5|20|30|0|0|1"}));
+        row("point without ID starts at X", "P1;10.5;20;30;0;0;1\n", false,
+            texts({"|P1|10.5|20|30|0|0|1"}));
+        row("comma splits a line into two rows", "10,5;20;30\n", true, texts({"10", "5|20|30"}));
+        row("empty field in the middle", "A;;C", true, texts({"A||C"}));
+        row("empty field at the end", "A;B;", true, texts({"A|B"}));
+        row("line without semicolon", "just text", false, texts({"|just text"}));
+        row("blanks next to semicolons stay, blanks around the line do not", "  P1; 1 ;2  \n", true,
+            texts({"P1| 1 |2"}));
+        row("blank line gives a row with an empty first cell", "a;1\n\nb;2", true,
+            texts({"a|1", "", "b|2"}));
+        row("no trimming, conversion or check", "P1;1,5\"x;abc", true, texts({"P1|1", "5\"x|abc"}));
+        row("quoted line keeps its comma", "\"P1;1,5;2\"\n", true, texts({"P1|1,5|2"}));
+        row("wide line adds columns", fields(12) + "\nx", true,
+            texts({"f1|f2|f3|f4|f5|f6|f7|f8|f9|f10|f11|f12", "x"}), 12);
+        row("wide line without IDs", fields(12), false,
+            texts({"|f1|f2|f3|f4|f5|f6|f7|f8|f9|f10|f11|f12"}), 13);
+        row("narrow file keeps ten columns", "a\nb", true, texts({"a", "b"}));
+        row("widest column allowed", fields(MaxImportColumnCount), true,
+            QStringList{QString::fromUtf8(fields(MaxImportColumnCount)).replace(u';', u'|')},
+            MaxImportColumnCount);
+        row("UTF-8 IDs", "Punkt_\xc3\xa4;Ma\xc3\x9f_1;1", true, texts({"Punkt_ä|Maß_1|1"}));
+        row("Windows-1252 IDs", "Punkt_\xe4;Ma\xdf_1;1", true, texts({"Punkt_ä|Maß_1|1"}));
+        row("only commas", ",,,", true, texts({"", "", ""}));
+        row("NUL bytes are stored as characters", QByteArray("P\0;1", 4), true,
+            QStringList{QStringView(u"P\0|1", 4).toString()});
+    }
+    void lines_fillRowsFieldByField() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, idsFromFile);
+        QFETCH(QStringList, rows);
+        QFETCH(int, columnCount);
+        PointTable table;
+        int steps = 0;
+        const ImportResult result = importBytes(
+            bytes, table, [idsFromFile] { return idsFromFile; }, &steps);
+        QCOMPARE(result.outcome, ImportOutcome::Complete);
+        QCOMPARE(result.pointsRead, rows.size());
+        QCOMPARE(steps, rows.size());
+        QCOMPARE(tableRows(table), rows);
+        QCOMPARE(table.columnCount(), columnCount);
+    }
+
+    void earlierPoints_areReplacedButUnwrittenCellsOfRowOneStay() {
+        PointTable table;
+        fillWithOldPoints(table, 10);
+        importBytes("1;2;3\n4;5;6\n7;8;9\n", table, false);
+        QCOMPARE(table.rowCount(), 4);
+        QCOMPARE(tableRows(table),
+                 texts({"old|1|2|3|old|old|old|old|old|old", "|4|5|6", "|7|8|9"}));
+    }
+
+    void emptyFile_leavesTheTableAsItWas() {
+        PointTable table;
+        fillWithOldPoints(table, 3);
+        const QStringList before = tableRows(table);
+        int steps = 0;
+        const ImportResult result = importBytes(
+            "", table, [] { return true; }, &steps);
+        QCOMPARE(result.pointsRead, 0);
+        QCOMPARE(steps, 0);
+        QCOMPARE(tableRows(table), before);
+    }
+
+    void idOption_isReadForEveryItem() {
+        PointTable table;
+        bool ids = false;
+        importBytes("a;1\nb;2\nc;3", table, [&ids] { return ids = !ids; });
+        QCOMPARE(tableRows(table), texts({"a|1", "|b|2", "c|3"}));
+    }
+
+    void limits_stopWithTheRowsReadSoFar_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("idsFromFile");
+        QTest::addColumn<ImportOutcome>("outcome");
+        QTest::addColumn<int>("pointsRead");
+        const QByteArray longItem(ItemReader::MaxItemLength + 1, 'x');
+        QTest::newRow("32766 lines are read whole")
+            << QByteArray("1;2\n").repeated(MaxImportPoints) << true << ImportOutcome::Complete
+            << MaxImportPoints;
+        QTest::newRow("one line more stops at the limit")
+            << QByteArray("1;2\n").repeated(MaxImportPoints + 1) << true
+            << ImportOutcome::TooManyPoints << MaxImportPoints;
+        QTest::newRow("a trailing blank line is one item more")
+            << QByteArray("1\n").repeated(MaxImportPoints) + "\n"
+            << true << ImportOutcome::TooManyPoints << MaxImportPoints;
+        QTest::newRow("too long item")
+            << "a;1\nb;2\n" + longItem + "\nc;3" << true << ImportOutcome::ItemTooLong << 2;
+        QTest::newRow("too many fields with IDs") << "a;1\n" + fields(MaxImportColumnCount + 1)
+                                                  << true << ImportOutcome::TooManyFields << 1;
+        QTest::newRow("too many fields without IDs")
+            << "a;1\n" + fields(MaxImportColumnCount) << false << ImportOutcome::TooManyFields << 1;
+        QTest::newRow("semicolons only") << QByteArray(ItemReader::MaxItemLength, ';') << true
+                                         << ImportOutcome::TooManyFields << 0;
+    }
+    void limits_stopWithTheRowsReadSoFar() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, idsFromFile);
+        QFETCH(ImportOutcome, outcome);
+        QFETCH(int, pointsRead);
+        PointTable table;
+        fillWithOldPoints(table, 5);
+        const ImportResult result = importBytes(bytes, table, idsFromFile);
+        QCOMPARE(result.outcome, outcome);
+        QCOMPARE(result.pointsRead, pointsRead);
+        QCOMPARE(table.rowCount(), std::max(pointsRead + 1, 2));
+        QVERIFY(table.columnCount() <= MaxImportColumnCount);
+        if (pointsRead > 0)
+            QVERIFY(!table.cellText(pointsRead, idsFromFile ? 0 : 1).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(AsciiImportTest)
+#include "tst_ascii_import.moc"
