@@ -1,0 +1,155 @@
+#include "dmis_import.h"
+#include "item_reader.h"
+#include "point_files.h"
+
+#include <QTest>
+
+using namespace vandelor;
+
+namespace {
+
+QStringList texts(std::initializer_list<const char *> utf8) {
+    QStringList list;
+    for (const char *text : utf8)
+        list.append(QString::fromUtf8(text));
+    return list;
+}
+
+ImportResult importBytes(const QByteArray &bytes, PointTable &table, bool idsFromFile) {
+    QTemporaryDir dir;
+    QFile file(writeFile(dir, bytes, QStringLiteral("part.dms")));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot open the test file");
+    return importDmisPoints(file, table, [idsFromFile] { return idsFromFile; });
+}
+
+const QByteArray P1 = "F(P1)=FEAT/POINT,CART,10,20,30,0,0,1\n";
+const QByteArray P2 = "F(P2)=FEAT/POINT,CART,1.5,-2,3,0,1,0\n";
+const QByteArray MeasureP1 = "MEAS/POINT,F(P1),1\n";
+
+} // namespace
+
+class DmisImportTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void scan_takesTheSixItemsAfterEachCart_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("idsFromFile");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<ImportOutcome>("outcome");
+        const auto row = [](const char *name, const QByteArray &bytes, bool ids,
+                            const QStringList &rows,
+                            ImportOutcome outcome = ImportOutcome::Complete) {
+            QTest::newRow(name) << bytes << ids << rows << outcome;
+        };
+        row("point without ID", P1 + MeasureP1, false, texts({"|10|20|30|0|0|1"}));
+        row("point with ID from the measurement", P1 + MeasureP1, true,
+            texts({"F(P1)|10|20|30|0|0|1"}));
+        row("consecutive definitions with IDs give two points", P1 + P2 + MeasureP1, true,
+            texts({"|10|20|30|0|0|1", "F(P1)|1.5|-2|3|0|1|0"}));
+        row("CART as the first ID item", "CART,1,2,3,4,5,6,CART,7,8,9,0,0,1,M,P", true,
+            texts({"|1|2|3|4|5|6", "P|7|8|9|0|0|1"}));
+        row("consecutive definitions without IDs", P1 + P2, false,
+            texts({"|10|20|30|0|0|1", "|1.5|-2|3|0|1|0"}));
+        row("every CART counts", "F(C1)=FEAT/CIRCLE,INNER,CART,1,2,3,0,0,1,5\n", false,
+            texts({"|1|2|3|0|0|1"}));
+        row("CART inside an item does not count", "PTMEAS/CART,1,2,3,0,0,1\n", false, {});
+        row("lower case does not count", "cart,1,2,3,0,0,1\n", false, {});
+        row("blanks around a keyword do not matter", "F(P)=FEAT/POINT, CART ,1,2,3,0,0,1", false,
+            texts({"|1|2|3|0|0|1"}));
+        row("ENDFIL ends the scan", P1 + "ENDFIL\n" + P2, false, texts({"|10|20|30|0|0|1"}));
+        row("lower-case endfil does not", P1 + "endfil\n" + P2, false,
+            texts({"|10|20|30|0|0|1", "|1.5|-2|3|0|1|0"}));
+        row("ENDFIL among the values is a value", "CART,1,ENDFIL,3,4,5,6\n" + P2, false,
+            texts({"|1|ENDFIL|3|4|5|6", "|1.5|-2|3|0|1|0"}));
+        row("ENDFIL as ID is an ID", P1 + "MEAS/POINT,ENDFIL\n" + P2 + MeasureP1, true,
+            texts({"ENDFIL|10|20|30|0|0|1", "F(P1)|1.5|-2|3|0|1|0"}));
+        row("continuation mark shifts the values", "CART,1,2,$\n3,4,5,6\n", false,
+            texts({"|1|2|$|3|4|5"}));
+        row("values are not converted", "CART, 1.0E+01 ,x,,\"4,5\",-0,+1", false,
+            texts({"|1.0E+01|x||4,5|-0|+1"}));
+        row("Windows-1252 ID", P1 + "MEAS/POINT,F(Ma\xdf_1)\n", true,
+            texts({"F(Maß_1)|10|20|30|0|0|1"}));
+        row("UTF-8 ID", P1 + "MEAS/POINT,F(Ma\xc3\x9f_1)\n", true,
+            texts({"F(Maß_1)|10|20|30|0|0|1"}));
+        row("file ends inside the values", P1 + "F(P2)=FEAT/POINT,CART,1,2\n", false,
+            texts({"|10|20|30|0|0|1"}), ImportOutcome::TruncatedPoint);
+        row("file ends inside the ID items", P1 + MeasureP1 + P2 + "MEAS/POINT", true,
+            texts({"F(P1)|10|20|30|0|0|1"}), ImportOutcome::TruncatedPoint);
+        row("file ends right after CART", "CART", false, {}, ImportOutcome::TruncatedPoint);
+        row("too long value", "CART,1,2," + QByteArray(ItemReader::MaxItemLength + 1, '3'), false,
+            {}, ImportOutcome::ItemTooLong);
+        row("too long item elsewhere is passed over",
+            QByteArray(ItemReader::MaxItemLength + 1, 'c') + "\n" + P1, false,
+            texts({"|10|20|30|0|0|1"}));
+    }
+    void scan_takesTheSixItemsAfterEachCart() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, idsFromFile);
+        QFETCH(QStringList, rows);
+        QFETCH(ImportOutcome, outcome);
+        PointTable table;
+        const ImportResult result = importBytes(bytes, table, idsFromFile);
+        QCOMPARE(result.outcome, outcome);
+        QCOMPARE(result.pointsRead, rows.size());
+        if (rows.isEmpty())
+            rows.append(QString()); // row 1 always exists
+        QCOMPARE(tableRows(table), rows);
+    }
+
+    void earlierPoints_areReplacedAndColumnsStay() {
+        PointTable table;
+        table.setColumnCount(12);
+        fillWithOldPoints(table, 10);
+        importBytes(P1 + P2, table, false);
+        QCOMPARE(table.columnCount(), 12);
+        QCOMPARE(tableRows(table),
+                 texts({"old|10|20|30|0|0|1|old|old|old|old|old", "|1.5|-2|3|0|1|0"}));
+    }
+
+    void missingId_clearsTheIdLeftByAnEarlierImport() {
+        PointTable table;
+        fillWithOldPoints(table, 1);
+        importBytes(P1 + P2 + MeasureP1, table, true);
+        QCOMPARE(table.cellText(1, 0), QString());
+        QCOMPARE(table.cellText(2, 0), QStringLiteral("F(P1)"));
+    }
+
+    void fileWithoutPoints_leavesTheTableAsItWas_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("no CART") << QByteArray("DMISMN/'x',4.0\nENDFIL\n");
+        QTest::newRow("point after ENDFIL") << "ENDFIL\n" + P1;
+        QTest::newRow("binary") << QByteArray("\x00\xff\xfe,\r\x80\"", 8);
+    }
+    void fileWithoutPoints_leavesTheTableAsItWas() {
+        QFETCH(QByteArray, bytes);
+        PointTable table;
+        fillWithOldPoints(table, 3);
+        const QStringList before = tableRows(table);
+        QCOMPARE(importBytes(bytes, table, true).pointsRead, 0);
+        QCOMPARE(tableRows(table), before);
+    }
+
+    void morePointsThanRows_stopAtTheLimit_data() {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<ImportOutcome>("outcome");
+        QTest::newRow("at the limit") << MaxImportPoints << ImportOutcome::Complete;
+        QTest::newRow("one more") << MaxImportPoints + 1 << ImportOutcome::TooManyPoints;
+    }
+    void morePointsThanRows_stopAtTheLimit() {
+        QFETCH(int, points);
+        QFETCH(ImportOutcome, outcome);
+        PointTable table;
+        const ImportResult result =
+            importBytes(QByteArray("CART,1,2,3,0,0,1\n").repeated(points), table, false);
+        QCOMPARE(result.outcome, outcome);
+        QCOMPARE(result.pointsRead, MaxImportPoints);
+        QCOMPARE(table.rowCount(), MaxImportPoints + 1);
+        QCOMPARE(table.cellText(MaxImportPoints, 6), QStringLiteral("1"));
+    }
+};
+
+QTEST_GUILESS_MAIN(DmisImportTest)
+#include "tst_dmis_import.moc"
