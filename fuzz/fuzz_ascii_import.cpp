@@ -13,7 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     bool idsFromFile = size > 0 && (data[0] & 1) != 0;
     int steps = 0;
     const AsciiImportCallbacks callbacks{[&] { return idsFromFile = !idsFromFile; },
-                                         [&] { ++steps; }};
+                                         [&] {
+                                             ++steps;
+                                         }};
     const ImportResult result = importAsciiPoints(file.device(), table, callbacks);
 
     fuzz::require(result.pointsRead >= 0 && result.pointsRead <= MaxImportPoints);

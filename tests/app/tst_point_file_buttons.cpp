@@ -1,0 +1,166 @@
+#include "answering_dialogs.h"
+#include "frm_Steuerung.h"
+#include "import_messages.h"
+#include "point_files.h"
+#include "point_table.h"
+
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace vandelor;
+
+// The "ASCII Datei öffnen" and "DMIS Import" buttons, clicked in the window.
+class PointFileButtonsTest : public QObject {
+    Q_OBJECT
+
+    AnsweringDialogs dialogs;
+    frm_Steuerung *window = nullptr;
+    QTemporaryDir dir;
+
+    template <typename T> T *control(const char *name) {
+        T *found = window->findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QRadioButton *option(const char *name) { return control<QRadioButton>(name); }
+    QProgressBar *progressBar() { return control<QProgressBar>("ProgressBar1"); }
+    PointTable &table() { return window->pointTable(); }
+
+    // Clicks the button with the dialog answering the file name.
+    void importWith(const QString &button, const QString &fileName) {
+        dialogs.fileNames.enqueue(fileName);
+        control<QPushButton>(qPrintable(button))->click();
+    }
+
+    // A state that Form_Load would undo and an import would overwrite.
+    void prepareWindow() {
+        option("Option10")->click();
+        option("Option12")->click();
+        progressBar()->setValue(42);
+        fillWithOldPoints(table(), 4);
+    }
+    bool windowUntouched(const QStringList &rows) {
+        return option("Option10")->isChecked() && option("Option12")->isChecked() &&
+               progressBar()->value() == 42 && tableRows(table()) == rows;
+    }
+    static void buttons() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("ASCII") << QStringLiteral("cmd_open");
+        QTest::newRow("DMIS") << QStringLiteral("cmd_DMIS");
+    }
+
+private Q_SLOTS:
+    void init() {
+        dialogs = AnsweringDialogs();
+        window = new frm_Steuerung(dialogs, {u',', u'.'});
+    }
+    void cleanup() { delete window; }
+
+    void cancel_importsNothingEvenAfterAnEarlierFile_data() { buttons(); }
+    void cancel_importsNothingEvenAfterAnEarlierFile() {
+        QFETCH(QString, button);
+        const QString file = writeFile(dir, "P1;1;2;3\nCART,1,2,3,0,0,1,M,P1\n");
+        importWith(button, file);
+        prepareWindow();
+        const QStringList rows = tableRows(table());
+        importWith(button, QString());
+        QVERIFY(windowUntouched(rows));
+        QVERIFY(dialogs.messages.isEmpty());
+        QCOMPARE(dialogs.preselections, QStringList({QString(), file}));
+        QCOMPARE(dialogs.filters.last(),
+                 QStringLiteral(
+                     "ASCII/DMIS Dateien (*.txt *.xyz *.dms *.vda) |*.txt;*.dms;*.xyz;*.vda"));
+    }
+
+    void unopenableFile_isReportedAndChangesNothing_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("file");
+        for (const char *button : {"cmd_open", "cmd_DMIS"}) {
+            const QString name = QString::fromLatin1(button);
+            QTest::addRow("%s missing", button) << name << dir.filePath(QStringLiteral("nix.txt"));
+            QTest::addRow("%s folder", button) << name << dir.path();
+            QTest::addRow("%s device without end", button) << name << QStringLiteral("/dev/zero");
+        }
+    }
+    void unopenableFile_isReportedAndChangesNothing() {
+        QFETCH(QString, button);
+        QFETCH(QString, file);
+        prepareWindow();
+        const QStringList rows = tableRows(table());
+        importWith(button, file);
+        QCOMPARE(dialogs.messages, QStringList{cannotOpenFileMessage()});
+        QVERIFY(windowUntouched(rows));
+    }
+
+    void asciiImport_fillsTheTableAndSetsTheWindowUp() {
+        prepareWindow();
+        QSignalSpy progress(progressBar(), &QProgressBar::valueChanged);
+        QByteArray lines;
+        for (int line = 1; line <= 150; ++line)
+            lines += QByteArray::number(line) + ";2;3\n";
+        importWith(QStringLiteral("cmd_open"), writeFile(dir, lines));
+
+        QVERIFY(dialogs.messages.isEmpty());
+        QCOMPARE(table().rowCount(), 151);
+        QCOMPARE(tableRows(table()).first(), QStringLiteral("old|1|2|3|old|old|old|old|old|old"));
+        QCOMPARE(tableRows(table()).last(), QStringLiteral("|150|2|3"));
+        QCOMPARE(table().cellText(0, 9), QStringLiteral("K Obf"));
+        QVERIFY(option("Option9")->isChecked() && option("Option11")->isChecked());
+        // From 42 one step per line up to 98, then 100, and 0 at the end.
+        QCOMPARE(progress.size(), 98 - 42 + 2);
+        QCOMPARE(progress.at(progress.size() - 2).first().toInt(), 100);
+        QCOMPARE(progressBar()->value(), 0);
+    }
+
+    void dmisImport_takesIdsByTheOptionAndLeavesTheBarAlone_data() {
+        QTest::addColumn<bool>("idsFromFile");
+        QTest::addColumn<QString>("firstRow");
+        QTest::newRow("IDs from the file") << true << QStringLiteral("F(P1)|10|20|30|0|0|1");
+        QTest::newRow("IDs from the program") << false << QStringLiteral("|10|20|30|0|0|1");
+    }
+    void dmisImport_takesIdsByTheOptionAndLeavesTheBarAlone() {
+        QFETCH(bool, idsFromFile);
+        QFETCH(QString, firstRow);
+        option(idsFromFile ? "Option9" : "Option10")->click();
+        QSignalSpy progress(progressBar(), &QProgressBar::valueChanged);
+        importWith(QStringLiteral("cmd_DMIS"),
+                   writeFile(dir, "F(P1)=FEAT/POINT,CART,10,20,30,0,0,1\nMEAS/POINT,F(P1),1\n",
+                             QStringLiteral("part.dms")));
+        QCOMPARE(tableRows(table()), QStringList{firstRow});
+        QCOMPARE(progress.size(), 0);
+        QVERIFY(option("Option9")->isChecked());
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void stoppedImport_tellsWhyAndKeepsWhatWasRead_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<ImportOutcome>("outcome");
+        QTest::addColumn<int>("rowCount");
+        QTest::newRow("ASCII beyond the row limit")
+            << QStringLiteral("cmd_open") << QByteArray("1;2;3\n").repeated(MaxImportPoints + 1)
+            << ImportOutcome::TooManyPoints << MaxImportPoints + 1;
+        QTest::newRow("DMIS ending inside a point")
+            << QStringLiteral("cmd_DMIS") << QByteArray("CART,1,2,3,0,0,1,M,P1\nCART,4,5")
+            << ImportOutcome::TruncatedPoint << 2;
+    }
+    void stoppedImport_tellsWhyAndKeepsWhatWasRead() {
+        QFETCH(QString, button);
+        QFETCH(QByteArray, bytes);
+        QFETCH(ImportOutcome, outcome);
+        QFETCH(int, rowCount);
+        option("Option12")->click();
+        importWith(button, writeFile(dir, bytes));
+        QCOMPARE(dialogs.messages, QStringList{importMessage(outcome)});
+        QCOMPARE(table().rowCount(), rowCount);
+        QVERIFY(option("Option11")->isChecked());
+        QCOMPARE(progressBar()->value(), 0);
+    }
+};
+
+QTEST_MAIN(PointFileButtonsTest)
+#include "tst_point_file_buttons.moc"
