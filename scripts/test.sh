@@ -21,3 +21,6 @@ bash scripts/build.sh build-asan -DVANDELOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 echo "== tests with sanitizers"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
     dbus-run-session -- ctest --test-dir build-asan --output-on-failure
+
+echo "== fuzz targets, 30 seconds each on their corpus"
+bash scripts/fuzz.sh 30
