@@ -9,13 +9,6 @@ using vandelor::TextEncoding;
 
 namespace {
 
-QStringList texts(std::initializer_list<const char *> utf8) {
-    QStringList list;
-    for (const char *text : utf8)
-        list.append(QString::fromUtf8(text));
-    return list;
-}
-
 QByteArray repeated(const char *text, int times) {
     return QByteArray(text).repeated(times);
 }
@@ -91,15 +84,12 @@ private Q_SLOTS:
         };
         row("empty file", "", QStringList());
         row("one line without line end", "a;b", texts({"a;b"}));
-        row("line end is consumed", "a;b\n", texts({"a;b"}));
         row("LF, CR and CRLF", "a\nb\rc\r\nd", texts({"a", "b", "c", "d"}));
         row("CR then CRLF is one blank line", "a\r\r\nb", texts({"a", "", "b"}));
         row("blank line yields one empty item", "a\n\nb\n", texts({"a", "", "b"}));
-        row("a lone line end", "\n", texts({""}));
         row("comma splits a line", "10,5;20;30\n", texts({"10", "5;20;30"}));
         row("empty items between commas", "a,,b", texts({"a", "", "b"}));
         row("only commas", ",,,", texts({"", "", ""}));
-        row("comma before line end", "a,\nb", texts({"a", "", "b"}));
         row("blanks before an item are skipped", "  \ta\n   b", texts({"a", "b"}));
         row("blanks before the delimiter are dropped", "a  ,b\t\nc   ", texts({"a", "b", "c"}));
         row("blanks inside an item stay", "P 1; 2 ;3", texts({"P 1; 2 ;3"}));
@@ -110,7 +100,6 @@ private Q_SLOTS:
         row("text after the closing quote is dropped", "\"ab\"cd,e", texts({"ab", "e"}));
         row("unterminated quote runs to the end", "\"a,b\nc", texts({"a,b\nc"}));
         row("quote inside an item is a character", "a\"b\",c", texts({"a\"b\"", "c"}));
-        row("empty quoted item", "\"\"\n\"\"", texts({"", ""}));
         row("NUL bytes are characters", QByteArray("a\0b\n\0", 5),
             QStringList{QStringView(u"a\0b", 3).toString(), QString(1, QChar(0))});
     }
@@ -129,24 +118,17 @@ private Q_SLOTS:
             QTest::newRow(name) << bytes << text << encoding;
         };
         const QString ids = QStringLiteral("Punkt_ä;Maß_1");
-        row("plain ASCII", "P1;1.5", QStringLiteral("P1;1.5"), TextEncoding::Utf8);
         row("UTF-8", "Punkt_\xc3\xa4;Ma\xc3\x9f_1", ids, TextEncoding::Utf8);
         row("UTF-8 with byte order mark", "\xef\xbb\xbfPunkt_\xc3\xa4;Ma\xc3\x9f_1", ids,
             TextEncoding::Utf8);
         row("Windows-1252", "Punkt_\xe4;Ma\xdf_1", ids, TextEncoding::Windows1252);
         row("Windows-1252 signs of 0x80 to 0x9F", "\x80\x84\x93\x94\x96\x8a\x9f",
             QStringLiteral("€„“”–ŠŸ"), TextEncoding::Windows1252);
-        row("bytes undefined in Windows-1252", "\x81\x8d\x8f\x90\x9d",
-            QStringLiteral("\u0081\u008d\u008f\u0090\u009d"), TextEncoding::Windows1252);
         row("one bad byte late in UTF-8 text", "\xc3\xa4;\xe4", QStringLiteral("Ã¤;ä"),
             TextEncoding::Windows1252);
         row("UTF-8 cut off at the end", "a\xc3", QStringLiteral("aÃ"), TextEncoding::Windows1252);
         row("overlong form", "\xc0\xaf", QStringLiteral("À¯"), TextEncoding::Windows1252);
         row("surrogate", "\xed\xa0\x80", QStringLiteral("í\u00a0€"), TextEncoding::Windows1252);
-        row("above U+10FFFF", "\xf4\x90\x80\x80", QStringLiteral("ô\u0090€€"),
-            TextEncoding::Windows1252);
-        row("four-byte UTF-8", "\xf0\x9f\x98\x80", QStringLiteral("\U0001F600"),
-            TextEncoding::Utf8);
     }
     void encoding_utf8WhenWellFormedElseWindows1252() {
         QFETCH(QByteArray, bytes);

@@ -7,6 +7,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+// The texts, given in UTF-8.
+inline QStringList texts(std::initializer_list<const char *> utf8) {
+    QStringList list;
+    for (const char *text : utf8)
+        list.append(QString::fromUtf8(text));
+    return list;
+}
+
 // Writes the bytes into a new file of the folder and returns its path.
 inline QString writeFile(const QTemporaryDir &dir, const QByteArray &bytes,
                          const QString &name = QStringLiteral("points.txt")) {
