@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 grow=${2:-}
 build=fuzz/clang-build
+bash scripts/install-deps.sh --test
 
 cmake -S fuzz -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=None >/dev/null
 cmake --build "$build" -j2
