@@ -75,8 +75,8 @@ void PointTable::setCellText(int row, int column, const QString &text) {
     if (cell == text)
         return;
     cell = text;
+    static const QList<int> displayRole{Qt::DisplayRole};
     const QModelIndex changed = index(row, column);
-    static const QList<int> displayRole{Qt::DisplayRole}; // shared, not built per cell
     Q_EMIT dataChanged(changed, changed, displayRole);
 }
 
