@@ -8,8 +8,8 @@
 #include <functional>
 
 class QCheckBox;
-class QIODevice;
 class QGroupBox;
+class QIODevice;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
