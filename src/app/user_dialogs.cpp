@@ -12,7 +12,10 @@ void QtUserDialogs::showMessage(QWidget *parent, const QString &text) {
 
 QString QtUserDialogs::askOpenFileName(QWidget *parent, const QString &filter,
                                        const QString &preselected) {
-    return QFileDialog::getOpenFileName(parent, QString(), preselected, qtNameFilter(filter));
+    // Qt's own dialog matches the file endings whatever their case (POINTS.TXT
+    // as well as points.txt); the desktop's native dialog on Linux does not.
+    return QFileDialog::getOpenFileName(parent, QString(), preselected, qtNameFilter(filter),
+                                        nullptr, QFileDialog::DontUseNativeDialog);
 }
 
 QString qtNameFilter(const QString &filter) {
