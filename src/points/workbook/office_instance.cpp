@@ -1,0 +1,175 @@
+#include "office_instance.h"
+
+#include "uno_text.h"
+#include "workbook_reader.h"
+
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QUuid>
+
+#include <com/sun/star/bridge/UnoUrlResolver.hpp>
+#include <com/sun/star/connection/NoConnectException.hpp>
+#include <com/sun/star/frame/Desktop.hpp>
+#include <cppuhelper/bootstrap.hxx>
+#include <rtl/bootstrap.hxx>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#endif
+
+namespace vandelor {
+
+namespace css = com::sun::star;
+using css::uno::Reference;
+
+namespace {
+
+constexpr int StartTimeoutMs = 60'000;
+constexpr int ConnectRetryMs = 20;
+constexpr int EndTimeoutMs = 10'000;
+constexpr int KillTimeoutMs = 5'000;
+// soffice.bin asks for a restart after it has set up a new profile.
+constexpr int RestartExitCode = 81;
+constexpr int MaximumLaunches = 3;
+
+QString programFolder()
+{
+    return QStringLiteral(VANDELOR_OFFICE_PROGRAM_DIR);
+}
+
+bool displayPresent()
+{
+#ifdef Q_OS_LINUX
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+// The UNO runtime of our own process, set up once from the office's type
+// and service registries. Kept to the end of the process: UNO objects must
+// not be torn down by static destructors.
+Reference<css::uno::XComponentContext> localContext()
+{
+    static const auto *const context = [] {
+        rtl::Bootstrap::set(
+            rtl::OUString("URE_BOOTSTRAP"),
+            toOUString(QStringLiteral("vnd.sun.star.pathname:") + programFolder() +
+                       QStringLiteral("/fundamentalrc")));
+        return new Reference<css::uno::XComponentContext>(
+            cppu::defaultBootstrap_InitialComponentContext());
+    }();
+    return *context;
+}
+
+} // namespace
+
+OfficeInstance::~OfficeInstance()
+{
+    terminate();
+}
+
+bool OfficeInstance::isRunning() const
+{
+    return m_process.state() != QProcess::NotRunning;
+}
+
+void OfficeInstance::start()
+{
+    const QFileInfo office(programFolder() + QStringLiteral("/soffice.bin"));
+    if (!office.isExecutable())
+        throw WorkbookError(WorkbookFailure::NotInstalled, "soffice.bin not found");
+    if (!m_profile.isValid())
+        throw WorkbookError(WorkbookFailure::StartFailed, "no temporary profile folder");
+    m_headless = !displayPresent();
+    const QString pipeName = QStringLiteral("vandelor-") +
+                             QUuid::createUuid().toString(QUuid::WithoutBraces);
+    try {
+        connect(pipeName);
+    } catch (const css::uno::Exception &) {
+        terminate();
+        throw WorkbookError(WorkbookFailure::StartFailed, "no UNO connection to the office");
+    } catch (const WorkbookError &) {
+        terminate();
+        throw;
+    }
+}
+
+void OfficeInstance::launch(const QString &pipeName)
+{
+    QStringList arguments{m_profile.installationArgument(),
+                          QStringLiteral("--invisible"),
+                          QStringLiteral("--nologo"),
+                          QStringLiteral("--norestore"),
+                          QStringLiteral("--nodefault"),
+                          QStringLiteral("--nolockcheck"),
+                          QStringLiteral("--accept=pipe,name=") + pipeName + QStringLiteral(";urp;")};
+    if (m_headless)
+        arguments << QStringLiteral("--headless");
+    m_process.setProgram(programFolder() + QStringLiteral("/soffice.bin"));
+    m_process.setArguments(arguments);
+    m_process.setStandardOutputFile(QProcess::nullDevice());
+    m_process.setStandardErrorFile(QProcess::nullDevice());
+#ifdef Q_OS_LINUX
+    // Should this program die, the office goes with it.
+    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+#endif
+    m_process.start();
+    if (!m_process.waitForStarted())
+        throw WorkbookError(WorkbookFailure::StartFailed, "soffice.bin did not start");
+}
+
+void OfficeInstance::connect(const QString &pipeName)
+{
+    const Reference<css::uno::XComponentContext> local = localContext();
+    const Reference<css::bridge::XUnoUrlResolver> resolver =
+        css::bridge::UnoUrlResolver::create(local);
+    const rtl::OUString address = toOUString(QStringLiteral("uno:pipe,name=") + pipeName +
+                                             QStringLiteral(";urp;StarOffice.ComponentContext"));
+    const QDeadlineTimer deadline(StartTimeoutMs);
+    int launches = 0;
+    launch(pipeName);
+    ++launches;
+    for (;;) {
+        try {
+            const Reference<css::uno::XComponentContext> remote(resolver->resolve(address),
+                                                                css::uno::UNO_QUERY_THROW);
+            m_desktop = css::frame::Desktop::create(remote);
+            return;
+        } catch (const css::connection::NoConnectException &) {
+        }
+        if (!isRunning()) {
+            const bool restart = m_process.exitStatus() == QProcess::NormalExit &&
+                                 m_process.exitCode() == RestartExitCode;
+            if (!restart || launches == MaximumLaunches)
+                throw WorkbookError(WorkbookFailure::StartFailed, "the office ended at start");
+            launch(pipeName);
+            ++launches;
+        }
+        if (deadline.hasExpired())
+            throw WorkbookError(WorkbookFailure::StartFailed, "the office did not answer");
+        // Waits a moment; notices at once when the office has ended.
+        m_process.waitForFinished(ConnectRetryMs);
+    }
+}
+
+void OfficeInstance::terminate() noexcept
+{
+    if (isRunning()) {
+        bool ending = false;
+        try {
+            ending = m_desktop.is() && m_desktop->terminate();
+        } catch (const css::uno::Exception &) {
+            // The bridge goes down while the office ends; it may have ended.
+            ending = true;
+        }
+        if (!ending || !m_process.waitForFinished(EndTimeoutMs)) {
+            m_process.kill();
+            m_process.waitForFinished(KillTimeoutMs);
+        }
+    }
+    m_desktop.clear();
+}
+
+} // namespace vandelor

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "office_profile.h"
+
+#include <QProcess>
+
+#include <com/sun/star/frame/XDesktop2.hpp>
+#include <com/sun/star/uno/Reference.hxx>
+
+namespace vandelor {
+
+// One LibreOffice process started for us alone, on a private profile, reached
+// over a private pipe. It is ended with this object at the latest.
+class OfficeInstance {
+public:
+    OfficeInstance() = default;
+    ~OfficeInstance();
+    OfficeInstance(const OfficeInstance &) = delete;
+    OfficeInstance &operator=(const OfficeInstance &) = delete;
+
+    // Starts the office and connects to it; throws WorkbookError. Without a
+    // display it runs headless and can show nothing.
+    void start();
+    bool isRunning() const;
+    // The office's desktop, from which documents are loaded.
+    css::uno::Reference<css::frame::XDesktop2> desktop() const { return m_desktop; }
+    // Asks the office to end, kills it when it does not, and forgets it.
+    void terminate() noexcept;
+
+private:
+    void launch(const QString &pipeName);
+    void connect(const QString &pipeName);
+
+    OfficeProfile m_profile;
+    QProcess m_process;
+    bool m_headless = true;
+    css::uno::Reference<css::frame::XDesktop2> m_desktop;
+};
+
+} // namespace vandelor
