@@ -12,6 +12,7 @@
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/document/MacroExecMode.hpp>
 #include <com/sun/star/document/UpdateDocMode.hpp>
+#include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 
 namespace vandelor {
@@ -44,6 +45,31 @@ css::uno::Sequence<css::beans::PropertyValue> loadProperties(bool hidden)
         property("MacroExecutionMode", css::uno::Any(css::document::MacroExecMode::NEVER_EXECUTE)),
         property("UpdateDocMode", css::uno::Any(css::document::UpdateDocMode::NO_UPDATE))};
     return css::uno::Sequence<css::beans::PropertyValue>(properties, std::size(properties));
+}
+
+// The office shows text, web pages and other documents as sheets too; only
+// Excel and OpenDocument workbooks count as workbooks here.
+bool isWorkbookFormat(const QString &filter)
+{
+    return filter.contains(QStringLiteral("Excel")) ||
+           filter.contains(QStringLiteral("Office Open XML")) ||
+           filter.startsWith(QStringLiteral("calc8")) ||
+           filter == QStringLiteral("StarOffice XML (Calc)") ||
+           filter == QStringLiteral("OpenDocument Spreadsheet Flat XML");
+}
+
+QString filterOf(const Reference<css::lang::XComponent> &document)
+{
+    const Reference<css::frame::XModel> model(document, css::uno::UNO_QUERY);
+    if (!model.is())
+        return {};
+    const css::uno::Sequence<css::beans::PropertyValue> arguments = model->getArgs();
+    for (sal_Int32 i = 0; i < arguments.getLength(); ++i) {
+        rtl::OUString filter;
+        if (arguments[i].Name == "FilterName" && (arguments[i].Value >>= filter))
+            return toQString(filter);
+    }
+    return {};
 }
 
 class OfficeReader final : public WorkbookReader {
@@ -93,14 +119,14 @@ void OfficeReader::open(const QString &fileName)
 {
     m_document = load(fileName);
     const Reference<css::sheet::XSpreadsheetDocument> workbook(m_document, css::uno::UNO_QUERY);
-    if (!workbook.is()) {
+    if (!workbook.is() || !isWorkbookFormat(filterOf(m_document))) {
         closeWithoutSaving();
         throw WorkbookError(WorkbookFailure::CannotOpen, "not a workbook");
     }
     try {
         m_values = readFirstSheet(workbook, RowsRead, ColumnsRead);
     } catch (const css::uno::Exception &) {
-        throw WorkbookError(WorkbookFailure::ReadFailed, "the first worksheet could not be read");
+        throw WorkbookError(WorkbookFailure::CannotOpen, "the first worksheet could not be read");
     }
 }
 

@@ -1,0 +1,81 @@
+#include "cell_text.h"
+#include "frm_Steuerung.h"
+#include "point_table.h"
+#include "scripted_dialogs.h"
+
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using vandelor::frm_Steuerung;
+
+namespace {
+
+QString dataFile(const char *name)
+{
+    return QStringLiteral(VANDELOR_TEST_DATA "/") + QLatin1String(name);
+}
+
+template <typename Control>
+Control *control(frm_Steuerung &window, const char *name)
+{
+    auto *found = window.findChild<Control *>(QLatin1String(name));
+    Q_ASSERT(found);
+    return found;
+}
+
+} // namespace
+
+// The button with a real LibreOffice; one start per case.
+class TestExcelButton : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void click_importsAndKeepsTheOptions()
+    {
+        ScriptedDialogs dialogs;
+        dialogs.fileNames << dataFile("points.xls");
+        frm_Steuerung window(dialogs);
+        control<QRadioButton>(window, "Option10")->setChecked(true);
+        control<QProgressBar>(window, "ProgressBar1")->setValue(40);
+        window.pointTable().setCellText(1, 0, QStringLiteral("kept"));
+
+        control<QPushButton>(window, "cmd_Excel")->click();
+
+        QCOMPARE(dialogs.filters, QStringList{QStringLiteral("Excel Dateien *.xls |*.xls")});
+        QCOMPARE(dialogs.messages, QStringList());
+        QVERIFY(control<QRadioButton>(window, "Option10")->isChecked());
+        QCOMPARE(control<QProgressBar>(window, "ProgressBar1")->value(), 0);
+        const vandelor::PointTable &table = window.pointTable();
+        QCOMPARE(table.rowCount(), 7);
+        QCOMPARE(table.cellText(1, 0), QStringLiteral("kept"));
+        QCOMPARE(table.cellText(1, 1), QStringLiteral("P1"));
+        QCOMPARE(table.cellText(1, 2),
+                 QStringLiteral("10") + vandelor::CellTextRules::system().decimal +
+                     QStringLiteral("5"));
+        QCOMPARE(table.cellText(1, 9), QStringLiteral("-0") +
+                                           vandelor::CellTextRules::system().decimal +
+                                           QStringLiteral("5"));
+        QCOMPARE(table.cellText(2, 0), QString());
+    }
+
+    void click_onATextFile_saysSoAndKeepsTheTable()
+    {
+        ScriptedDialogs dialogs;
+        dialogs.fileNames << dataFile("not_a_workbook.xls");
+        frm_Steuerung window(dialogs);
+        window.pointTable().setRowCount(4);
+        window.pointTable().setCellText(3, 1, QStringLiteral("earlier"));
+
+        control<QPushButton>(window, "cmd_Excel")->click();
+
+        QCOMPARE(dialogs.messages,
+                 QStringList{QStringLiteral("Die Datei kann nicht als Excel Datei geöffnet werden.")});
+        QCOMPARE(window.pointTable().rowCount(), 4);
+        QCOMPARE(window.pointTable().cellText(3, 1), QStringLiteral("earlier"));
+    }
+};
+
+QTEST_MAIN(TestExcelButton)
+#include "test_excel_button.moc"
