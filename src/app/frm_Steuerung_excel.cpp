@@ -4,8 +4,8 @@
 #include "frm_Steuerung.h"
 
 #include "office_reader.h"
-#include "workbook_import.h"
 #include "user_dialogs.h"
+#include "workbook_import.h"
 
 #include <QCheckBox>
 #include <QProgressBar>
@@ -15,8 +15,7 @@ namespace vandelor {
 
 namespace {
 
-QString messageFor(WorkbookImportResult result)
-{
+QString messageFor(WorkbookImportResult result) {
     switch (result) {
     case WorkbookImportResult::Imported:
     case WorkbookImportResult::Cancelled:
@@ -40,8 +39,7 @@ QString messageFor(WorkbookImportResult result)
 
 } // namespace
 
-void frm_Steuerung::cmd_Excel_Click()
-{
+void frm_Steuerung::cmd_Excel_Click() {
     const std::unique_ptr<WorkbookReader> reader = newOfficeReader(CellTextRules::system());
     if (!reader) {
         showMessage(messageFor(WorkbookImportResult::NotInstalled));
@@ -60,9 +58,15 @@ void frm_Steuerung::cmd_Excel_Click()
         raise();
         activateWindow();
     };
-    hooks.idsFromFile = [this] { return Option9->isChecked(); };
-    hooks.progressStep = [this] { importProgressStep(); };
-    hooks.resetProgress = [this] { ProgressBar1->setValue(0); };
+    hooks.idsFromFile = [this] {
+        return Option9->isChecked();
+    };
+    hooks.progressStep = [this] {
+        importProgressStep();
+    };
+    hooks.resetProgress = [this] {
+        ProgressBar1->setValue(0);
+    };
 
     const QString message = messageFor(importWorkbook(*reader, *m_points, hooks));
     if (!message.isEmpty())

@@ -2,14 +2,11 @@
 
 #include "point_table.h"
 
-#include <algorithm>
-
 namespace vandelor {
 
 PointGridModel::PointGridModel(PointTable *table, QObject *parent)
     : QAbstractTableModel(parent)
-    , m_table(table)
-{
+    , m_table(table) {
     // The table never adds or drops its head row or ID column, so every
     // structural change maps to the view by a plain shift of one.
     connect(table, &PointTable::rowsAboutToBeInserted, this,
@@ -34,28 +31,24 @@ PointGridModel::PointGridModel(PointTable *table, QObject *parent)
     connect(table, &PointTable::columnsRemoved, this, [this] { endRemoveColumns(); });
     connect(table, &PointTable::modelAboutToBeReset, this, [this] { beginResetModel(); });
     connect(table, &PointTable::modelReset, this, [this] { endResetModel(); });
-    connect(table, &PointTable::dataChanged, this, &PointGridModel::forwardDataChanged);
+    connect(table, &PointTable::dataChanged, this, &PointGridModel::scheduleRefresh);
 }
 
-int PointGridModel::rowCount(const QModelIndex &parent) const
-{
+int PointGridModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() || !m_table ? 0 : m_table->rowCount() - 1;
 }
 
-int PointGridModel::columnCount(const QModelIndex &parent) const
-{
+int PointGridModel::columnCount(const QModelIndex &parent) const {
     return parent.isValid() || !m_table ? 0 : m_table->columnCount() - 1;
 }
 
-QVariant PointGridModel::data(const QModelIndex &index, int role) const
-{
+QVariant PointGridModel::data(const QModelIndex &index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || !m_table)
         return {};
     return m_table->cellText(index.row() + 1, index.column() + 1);
 }
 
-QVariant PointGridModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
+QVariant PointGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (!m_table)
         return {};
     if (role == Qt::TextAlignmentRole && orientation == Qt::Vertical)
@@ -63,32 +56,30 @@ QVariant PointGridModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
-        return section + 1 < m_table->columnCount() ? m_table->cellText(0, section + 1)
-                                                    : QString();
+        return section + 1 < m_table->columnCount() ? m_table->cellText(0, section + 1) : QString();
     return section + 1 < m_table->rowCount() ? m_table->cellText(section + 1, 0) : QString();
 }
 
-Qt::ItemFlags PointGridModel::flags(const QModelIndex &index) const
-{
+Qt::ItemFlags PointGridModel::flags(const QModelIndex &index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-void PointGridModel::forwardDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight)
-{
-    if (topLeft.row() == 0) {
-        const int first = std::max(topLeft.column(), 1) - 1;
-        if (bottomRight.column() >= 1)
-            Q_EMIT headerDataChanged(Qt::Horizontal, first, bottomRight.column() - 1);
-    }
-    if (topLeft.column() == 0 && bottomRight.row() >= 1)
-        Q_EMIT headerDataChanged(Qt::Vertical, std::max(topLeft.row(), 1) - 1,
-                                 bottomRight.row() - 1);
-    const int firstRow = std::max(topLeft.row(), 1);
-    const int firstColumn = std::max(topLeft.column(), 1);
-    if (firstRow <= bottomRight.row() && firstColumn <= bottomRight.column())
-        Q_EMIT dataChanged(index(firstRow - 1, firstColumn - 1),
-                           index(bottomRight.row() - 1, bottomRight.column() - 1),
-                           {Qt::DisplayRole});
+void PointGridModel::scheduleRefresh() {
+    if (m_refreshPending)
+        return;
+    m_refreshPending = true;
+    QMetaObject::invokeMethod(this, &PointGridModel::refresh, Qt::QueuedConnection);
+}
+
+void PointGridModel::refresh() {
+    m_refreshPending = false;
+    const int rows = rowCount();
+    const int columns = columnCount();
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columns - 1);
+    if (rows > 0)
+        Q_EMIT headerDataChanged(Qt::Vertical, 0, rows - 1);
+    if (rows > 0 && columns > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rows - 1, columns - 1), {Qt::DisplayRole});
 }
 
 } // namespace vandelor

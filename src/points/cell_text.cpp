@@ -12,8 +12,7 @@ namespace {
 constexpr double PlainDigitsLimit = 1e15;
 constexpr int SignificantDigits = 15;
 
-QString numberText(double number, QChar decimal)
-{
+QString numberText(double number, QChar decimal) {
     if (number == 0)
         return QStringLiteral("0"); // also for -0
     if (std::fabs(number) < PlainDigitsLimit && number == std::trunc(number))
@@ -24,8 +23,7 @@ QString numberText(double number, QChar decimal)
     return text;
 }
 
-QString dateText(const QDateTime &dateTime, const CellTextRules &rules)
-{
+QString dateText(const QDateTime &dateTime, const CellTextRules &rules) {
     const QTime time = dateTime.time();
     const bool midnight = time == QTime(0, 0);
     if (dateTime.date() == spreadsheetZeroDay() && !midnight)
@@ -38,21 +36,18 @@ QString dateText(const QDateTime &dateTime, const CellTextRules &rules)
 
 } // namespace
 
-CellTextRules CellTextRules::system()
-{
+CellTextRules CellTextRules::system() {
     const QLocale locale = QLocale::system();
     const QString decimal = locale.decimalPoint();
     return {decimal.isEmpty() ? QChar(u'.') : decimal.front(),
             locale.dateFormat(QLocale::ShortFormat), locale.timeFormat(QLocale::ShortFormat)};
 }
 
-QDate spreadsheetZeroDay()
-{
+QDate spreadsheetZeroDay() {
     return {1899, 12, 30};
 }
 
-QString cellText(const CellValue &value, const CellTextRules &rules)
-{
+QString cellText(const CellValue &value, const CellTextRules &rules) {
     switch (value.kind) {
     case CellValue::Kind::Empty:
         return {};

@@ -10,13 +10,11 @@ constexpr int LastSheetRow = 999;
 constexpr int ColumnsWithIds = 10;
 constexpr int ColumnsWithoutIds = 9;
 
-QString endMark()
-{
+QString endMark() {
     return QStringLiteral("Ende");
 }
 
-WorkbookImportResult resultOf(WorkbookFailure failure)
-{
+WorkbookImportResult resultOf(WorkbookFailure failure) {
     switch (failure) {
     case WorkbookFailure::NotInstalled:
         return WorkbookImportResult::NotInstalled;
@@ -37,11 +35,8 @@ WorkbookImportResult resultOf(WorkbookFailure failure)
 class QuitOnExit {
 public:
     explicit QuitOnExit(WorkbookReader &reader)
-        : m_reader(reader)
-    {
-    }
-    ~QuitOnExit()
-    {
+        : m_reader(reader) {}
+    ~QuitOnExit() {
         m_reader.closeWithoutSaving();
         m_reader.quit();
     }
@@ -52,8 +47,7 @@ private:
     WorkbookReader &m_reader;
 };
 
-void readRows(WorkbookReader &reader, PointTable &table, const WorkbookImportHooks &hooks)
-{
+void readRows(WorkbookReader &reader, PointTable &table, const WorkbookImportHooks &hooks) {
     for (int row = 1; row <= LastSheetRow; ++row) {
         hooks.progressStep();
         if (reader.cellText(row, 1) == endMark())
@@ -68,8 +62,7 @@ void readRows(WorkbookReader &reader, PointTable &table, const WorkbookImportHoo
 }
 
 WorkbookImportResult openAndRead(WorkbookReader &reader, PointTable &table,
-                                 const WorkbookImportHooks &hooks)
-{
+                                 const WorkbookImportHooks &hooks) {
     reader.start();
     reader.setVisible(hooks.showReader);
     const QString fileName = hooks.askFileName();
@@ -92,8 +85,7 @@ WorkbookImportResult openAndRead(WorkbookReader &reader, PointTable &table,
 } // namespace
 
 WorkbookImportResult importWorkbook(WorkbookReader &reader, PointTable &table,
-                                    const WorkbookImportHooks &hooks)
-{
+                                    const WorkbookImportHooks &hooks) {
     QuitOnExit quit(reader);
     try {
         return openAndRead(reader, table, hooks);

@@ -12,12 +12,12 @@ class PointTable;
 
 // What the workbook import needs from the window.
 struct WorkbookImportHooks {
-    bool showReader = false;                  // show the workbook while it is read
-    std::function<QString()> askFileName;     // the open-file dialog; empty when cancelled
-    std::function<void()> afterDialog;        // called once the dialog has closed
-    std::function<bool()> idsFromFile;        // read per row: column A holds the IDs
-    std::function<void()> progressStep;       // one step per sheet row
-    std::function<void()> resetProgress;      // once the reader has ended
+    bool showReader = false;              // show the workbook while it is read
+    std::function<QString()> askFileName; // the open-file dialog; empty when cancelled
+    std::function<void()> afterDialog;    // called once the dialog has closed
+    std::function<bool()> idsFromFile;    // read per row: column A holds the IDs
+    std::function<void()> progressStep;   // one step per sheet row
+    std::function<void()> resetProgress;  // once the reader has ended
 };
 
 enum class WorkbookImportResult {

@@ -19,9 +19,7 @@ class WorkbookError : public std::runtime_error {
 public:
     explicit WorkbookError(WorkbookFailure failure, const char *what = "workbook reader failed")
         : std::runtime_error(what)
-        , m_failure(failure)
-    {
-    }
+        , m_failure(failure) {}
     WorkbookFailure failure() const { return m_failure; }
 
 private:

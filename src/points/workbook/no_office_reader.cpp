@@ -2,8 +2,7 @@
 
 namespace vandelor {
 
-std::unique_ptr<WorkbookReader> newOfficeReader(const CellTextRules &)
-{
+std::unique_ptr<WorkbookReader> newOfficeReader(const CellTextRules &) {
     return nullptr;
 }
 

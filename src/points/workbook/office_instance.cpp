@@ -33,13 +33,11 @@ constexpr int KillTimeoutMs = 5'000;
 constexpr int RestartExitCode = 81;
 constexpr int MaximumLaunches = 3;
 
-QString programFolder()
-{
+QString programFolder() {
     return QStringLiteral(VANDELOR_OFFICE_PROGRAM_DIR);
 }
 
-bool displayPresent()
-{
+bool displayPresent() {
 #ifdef Q_OS_LINUX
     return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 #else
@@ -50,13 +48,11 @@ bool displayPresent()
 // The UNO runtime of our own process, set up once from the office's type
 // and service registries. Kept to the end of the process: UNO objects must
 // not be torn down by static destructors.
-Reference<css::uno::XComponentContext> localContext()
-{
+Reference<css::uno::XComponentContext> localContext() {
     static const auto *const context = [] {
-        rtl::Bootstrap::set(
-            rtl::OUString("URE_BOOTSTRAP"),
-            toOUString(QStringLiteral("vnd.sun.star.pathname:") + programFolder() +
-                       QStringLiteral("/fundamentalrc")));
+        rtl::Bootstrap::set(rtl::OUString("URE_BOOTSTRAP"),
+                            toOUString(QStringLiteral("vnd.sun.star.pathname:") + programFolder() +
+                                       QStringLiteral("/fundamentalrc")));
         return new Reference<css::uno::XComponentContext>(
             cppu::defaultBootstrap_InitialComponentContext());
     }();
@@ -65,26 +61,23 @@ Reference<css::uno::XComponentContext> localContext()
 
 } // namespace
 
-OfficeInstance::~OfficeInstance()
-{
+OfficeInstance::~OfficeInstance() {
     terminate();
 }
 
-bool OfficeInstance::isRunning() const
-{
+bool OfficeInstance::isRunning() const {
     return m_process.state() != QProcess::NotRunning;
 }
 
-void OfficeInstance::start()
-{
+void OfficeInstance::start() {
     const QFileInfo office(programFolder() + QStringLiteral("/soffice.bin"));
     if (!office.isExecutable())
         throw WorkbookError(WorkbookFailure::NotInstalled, "soffice.bin not found");
     if (!m_profile.isValid())
         throw WorkbookError(WorkbookFailure::StartFailed, "no temporary profile folder");
     m_headless = !displayPresent();
-    const QString pipeName = QStringLiteral("vandelor-") +
-                             QUuid::createUuid().toString(QUuid::WithoutBraces);
+    const QString pipeName =
+        QStringLiteral("vandelor-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     try {
         connect(pipeName);
     } catch (const css::uno::Exception &) {
@@ -96,15 +89,15 @@ void OfficeInstance::start()
     }
 }
 
-void OfficeInstance::launch(const QString &pipeName)
-{
+void OfficeInstance::launch(const QString &pipeName) {
     QStringList arguments{m_profile.installationArgument(),
                           QStringLiteral("--invisible"),
                           QStringLiteral("--nologo"),
                           QStringLiteral("--norestore"),
                           QStringLiteral("--nodefault"),
                           QStringLiteral("--nolockcheck"),
-                          QStringLiteral("--accept=pipe,name=") + pipeName + QStringLiteral(";urp;")};
+                          QStringLiteral("--accept=pipe,name=") + pipeName +
+                              QStringLiteral(";urp;")};
     if (m_headless)
         arguments << QStringLiteral("--headless");
     m_process.setProgram(programFolder() + QStringLiteral("/soffice.bin"));
@@ -120,8 +113,7 @@ void OfficeInstance::launch(const QString &pipeName)
         throw WorkbookError(WorkbookFailure::StartFailed, "soffice.bin did not start");
 }
 
-void OfficeInstance::connect(const QString &pipeName)
-{
+void OfficeInstance::connect(const QString &pipeName) {
     const Reference<css::uno::XComponentContext> local = localContext();
     const Reference<css::bridge::XUnoUrlResolver> resolver =
         css::bridge::UnoUrlResolver::create(local);
@@ -154,8 +146,7 @@ void OfficeInstance::connect(const QString &pipeName)
     }
 }
 
-void OfficeInstance::terminate() noexcept
-{
+void OfficeInstance::terminate() noexcept {
     if (isRunning()) {
         bool ending = false;
         try {

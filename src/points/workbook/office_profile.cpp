@@ -16,8 +16,7 @@ constexpr char SeedSettings[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 </oor:items>
 )";
 
-void writeSeedSettings(const QString &profileFolder)
-{
+void writeSeedSettings(const QString &profileFolder) {
     const QString userFolder = profileFolder + QStringLiteral("/user");
     if (!QDir().mkpath(userFolder))
         return;
@@ -29,14 +28,12 @@ void writeSeedSettings(const QString &profileFolder)
 } // namespace
 
 OfficeProfile::OfficeProfile()
-    : m_folder(QDir::tempPath() + QStringLiteral("/vandelor-office-XXXXXX"))
-{
+    : m_folder(QDir::tempPath() + QStringLiteral("/vandelor-office-XXXXXX")) {
     if (m_folder.isValid())
         writeSeedSettings(m_folder.path());
 }
 
-QString OfficeProfile::installationArgument() const
-{
+QString OfficeProfile::installationArgument() const {
     return QStringLiteral("-env:UserInstallation=") +
            QUrl::fromLocalFile(m_folder.path()).toString(QUrl::FullyEncoded);
 }

@@ -26,8 +26,7 @@ namespace {
 constexpr int RowsRead = 999;
 constexpr int ColumnsRead = 10;
 
-css::beans::PropertyValue property(const char *name, const css::uno::Any &value)
-{
+css::beans::PropertyValue property(const char *name, const css::uno::Any &value) {
     css::beans::PropertyValue property;
     property.Name = rtl::OUString::createFromAscii(name);
     property.Value = value;
@@ -37,11 +36,9 @@ css::beans::PropertyValue property(const char *name, const css::uno::Any &value)
 // Read-only, no macros, no updates of links to other files, and no dialogs:
 // without an interaction handler a password or a repair question fails the
 // load instead of waiting for an answer.
-css::uno::Sequence<css::beans::PropertyValue> loadProperties(bool hidden)
-{
+css::uno::Sequence<css::beans::PropertyValue> loadProperties(bool hidden) {
     const css::beans::PropertyValue properties[] = {
-        property("Hidden", css::uno::Any(hidden)),
-        property("ReadOnly", css::uno::Any(true)),
+        property("Hidden", css::uno::Any(hidden)), property("ReadOnly", css::uno::Any(true)),
         property("MacroExecutionMode", css::uno::Any(css::document::MacroExecMode::NEVER_EXECUTE)),
         property("UpdateDocMode", css::uno::Any(css::document::UpdateDocMode::NO_UPDATE))};
     return css::uno::Sequence<css::beans::PropertyValue>(properties, std::size(properties));
@@ -49,8 +46,7 @@ css::uno::Sequence<css::beans::PropertyValue> loadProperties(bool hidden)
 
 // The office shows text, web pages and other documents as sheets too; only
 // Excel and OpenDocument workbooks count as workbooks here.
-bool isWorkbookFormat(const QString &filter)
-{
+bool isWorkbookFormat(const QString &filter) {
     return filter.contains(QStringLiteral("Excel")) ||
            filter.contains(QStringLiteral("Office Open XML")) ||
            filter.startsWith(QStringLiteral("calc8")) ||
@@ -58,8 +54,7 @@ bool isWorkbookFormat(const QString &filter)
            filter == QStringLiteral("OpenDocument Spreadsheet Flat XML");
 }
 
-QString filterOf(const Reference<css::lang::XComponent> &document)
-{
+QString filterOf(const Reference<css::lang::XComponent> &document) {
     const Reference<css::frame::XModel> model(document, css::uno::UNO_QUERY);
     if (!model.is())
         return {};
@@ -75,11 +70,8 @@ QString filterOf(const Reference<css::lang::XComponent> &document)
 class OfficeReader final : public WorkbookReader {
 public:
     explicit OfficeReader(const CellTextRules &rules)
-        : m_rules(rules)
-    {
-    }
-    ~OfficeReader() override
-    {
+        : m_rules(rules) {}
+    ~OfficeReader() override {
         closeWithoutSaving();
         quit();
     }
@@ -101,22 +93,20 @@ private:
     SheetValues m_values;
 };
 
-Reference<css::lang::XComponent> OfficeReader::load(const QString &fileName)
-{
+Reference<css::lang::XComponent> OfficeReader::load(const QString &fileName) {
     const QFileInfo file(fileName);
     if (!file.isFile() || !file.isReadable())
         throw WorkbookError(WorkbookFailure::CannotOpen, "no readable file");
     const QString url = QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded);
     try {
-        return m_office.desktop()->loadComponentFromURL(toOUString(url), rtl::OUString("_blank"),
-                                                        0, loadProperties(!m_visible));
+        return m_office.desktop()->loadComponentFromURL(toOUString(url), rtl::OUString("_blank"), 0,
+                                                        loadProperties(!m_visible));
     } catch (const css::uno::Exception &) {
         throw WorkbookError(WorkbookFailure::CannotOpen, "the office could not load the file");
     }
 }
 
-void OfficeReader::open(const QString &fileName)
-{
+void OfficeReader::open(const QString &fileName) {
     m_document = load(fileName);
     const Reference<css::sheet::XSpreadsheetDocument> workbook(m_document, css::uno::UNO_QUERY);
     if (!workbook.is() || !isWorkbookFormat(filterOf(m_document))) {
@@ -130,16 +120,14 @@ void OfficeReader::open(const QString &fileName)
     }
 }
 
-QString OfficeReader::cellText(int row, int column)
-{
+QString OfficeReader::cellText(int row, int column) {
     const std::optional<CellValue> value = m_values.at(row, column);
     if (!value)
         throw WorkbookError(WorkbookFailure::ErrorValue, "a cell holds an error value");
     return vandelor::cellText(*value, m_rules);
 }
 
-void OfficeReader::closeWithoutSaving() noexcept
-{
+void OfficeReader::closeWithoutSaving() noexcept {
     if (!m_document.is())
         return;
     try {
@@ -157,8 +145,7 @@ void OfficeReader::closeWithoutSaving() noexcept
 
 } // namespace
 
-std::unique_ptr<WorkbookReader> newOfficeReader(const CellTextRules &rules)
-{
+std::unique_ptr<WorkbookReader> newOfficeReader(const CellTextRules &rules) {
     return std::make_unique<OfficeReader>(rules);
 }
 

@@ -27,19 +27,15 @@ SheetValues::SheetValues(int rows, int columns)
     : m_rows(rows)
     , m_columns(columns)
     , m_cells(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns),
-              CellValue::empty())
-{
-}
+              CellValue::empty()) {}
 
-std::optional<CellValue> SheetValues::at(int row, int column) const
-{
+std::optional<CellValue> SheetValues::at(int row, int column) const {
     if (row < 1 || row > m_rows || column < 1 || column > m_columns)
         return CellValue::empty();
     return m_cells[static_cast<std::size_t>((row - 1) * m_columns + column - 1)];
 }
 
-void SheetValues::set(int row, int column, std::optional<CellValue> value)
-{
+void SheetValues::set(int row, int column, std::optional<CellValue> value) {
     m_cells[static_cast<std::size_t>((row - 1) * m_columns + column - 1)] = std::move(value);
 }
 
@@ -50,8 +46,7 @@ constexpr qint64 MsPerDay = 86'400'000;
 using DateGrid = std::vector<std::vector<bool>>;
 
 bool isDateFormat(const Reference<css::util::XNumberFormats> &formats, sal_Int32 key,
-                  std::map<sal_Int32, bool> &known)
-{
+                  std::map<sal_Int32, bool> &known) {
     const auto found = known.find(key);
     if (found != known.end())
         return found->second;
@@ -67,8 +62,7 @@ bool isDateFormat(const Reference<css::util::XNumberFormats> &formats, sal_Int32
 // share all their formatting come as one group, so this takes a few calls
 // per distinct format, not per cell.
 DateGrid dateCells(const Reference<css::sheet::XSpreadsheetDocument> &document,
-                   const Reference<css::table::XCellRange> &range, int rows, int columns)
-{
+                   const Reference<css::table::XCellRange> &range, int rows, int columns) {
     DateGrid dates(static_cast<std::size_t>(rows), std::vector<bool>(columns, false));
     const Reference<css::util::XNumberFormatsSupplier> supplier(document, UNO_QUERY_THROW);
     const Reference<css::util::XNumberFormats> formats = supplier->getNumberFormats();
@@ -78,8 +72,7 @@ DateGrid dateCells(const Reference<css::sheet::XSpreadsheetDocument> &document,
         groupsSupplier->getUniqueCellFormatRanges();
     std::map<sal_Int32, bool> known;
     for (sal_Int32 i = 0; i < groups->getCount(); ++i) {
-        const Reference<css::sheet::XSheetCellRanges> group(groups->getByIndex(i),
-                                                            UNO_QUERY_THROW);
+        const Reference<css::sheet::XSheetCellRanges> group(groups->getByIndex(i), UNO_QUERY_THROW);
         const Reference<css::beans::XPropertySet> properties(group, UNO_QUERY_THROW);
         sal_Int32 key = 0;
         properties->getPropertyValue(rtl::OUString("NumberFormat")) >>= key;
@@ -95,16 +88,14 @@ DateGrid dateCells(const Reference<css::sheet::XSpreadsheetDocument> &document,
     return dates;
 }
 
-QDateTime dateTimeOf(double serial, const QDate &nullDate)
-{
+QDateTime dateTimeOf(double serial, const QDate &nullDate) {
     const qint64 ms = std::llround(serial * MsPerDay);
     const qint64 days = ms >= 0 ? ms / MsPerDay : (ms - MsPerDay + 1) / MsPerDay;
     const qint64 msOfDay = ms - days * MsPerDay;
     return {nullDate.addDays(days), QTime(0, 0).addMSecs(static_cast<int>(msOfDay)), Qt::UTC};
 }
 
-QDate nullDateOf(const Reference<css::sheet::XSpreadsheetDocument> &document)
-{
+QDate nullDateOf(const Reference<css::sheet::XSpreadsheetDocument> &document) {
     css::util::Date date;
     const Reference<css::beans::XPropertySet> properties(document, UNO_QUERY_THROW);
     if (properties->getPropertyValue(rtl::OUString("NullDate")) >>= date)
@@ -113,8 +104,7 @@ QDate nullDateOf(const Reference<css::sheet::XSpreadsheetDocument> &document)
 }
 
 // An error value comes as void: it has neither number nor text.
-std::optional<CellValue> valueOf(const css::uno::Any &any, bool date, const QDate &nullDate)
-{
+std::optional<CellValue> valueOf(const css::uno::Any &any, bool date, const QDate &nullDate) {
     double number = 0;
     if (any >>= number)
         return date ? CellValue::ofDate(dateTimeOf(number, nullDate)) : CellValue::ofNumber(number);
@@ -127,8 +117,7 @@ std::optional<CellValue> valueOf(const css::uno::Any &any, bool date, const QDat
 } // namespace
 
 SheetValues readFirstSheet(const Reference<css::sheet::XSpreadsheetDocument> &document, int rows,
-                           int columns)
-{
+                           int columns) {
     const Reference<css::container::XIndexAccess> sheets(document->getSheets(), UNO_QUERY_THROW);
     if (sheets->getCount() == 0)
         return {};

@@ -1,7 +1,7 @@
+#include "answering_dialogs.h"
 #include "cell_text.h"
 #include "frm_Steuerung.h"
 #include "point_table.h"
-#include "scripted_dialogs.h"
 
 #include <QProgressBar>
 #include <QPushButton>
@@ -12,14 +12,11 @@ using vandelor::frm_Steuerung;
 
 namespace {
 
-QString dataFile(const char *name)
-{
+QString dataFile(const char *name) {
     return QStringLiteral(VANDELOR_TEST_DATA "/") + QLatin1String(name);
 }
 
-template <typename Control>
-Control *control(frm_Steuerung &window, const char *name)
-{
+template <typename Control> Control *control(frm_Steuerung &window, const char *name) {
     auto *found = window.findChild<Control *>(QLatin1String(name));
     Q_ASSERT(found);
     return found;
@@ -32,9 +29,8 @@ class TestExcelButton : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void click_importsAndKeepsTheOptions()
-    {
-        ScriptedDialogs dialogs;
+    void click_importsAndKeepsTheOptions() {
+        AnsweringDialogs dialogs;
         dialogs.fileNames << dataFile("points.xls");
         frm_Steuerung window(dialogs);
         control<QRadioButton>(window, "Option10")->setChecked(true);
@@ -51,18 +47,17 @@ private Q_SLOTS:
         QCOMPARE(table.rowCount(), 7);
         QCOMPARE(table.cellText(1, 0), QStringLiteral("kept"));
         QCOMPARE(table.cellText(1, 1), QStringLiteral("P1"));
-        QCOMPARE(table.cellText(1, 2),
-                 QStringLiteral("10") + vandelor::CellTextRules::system().decimal +
-                     QStringLiteral("5"));
+        QCOMPARE(table.cellText(1, 2), QStringLiteral("10") +
+                                           vandelor::CellTextRules::system().decimal +
+                                           QStringLiteral("5"));
         QCOMPARE(table.cellText(1, 9), QStringLiteral("-0") +
                                            vandelor::CellTextRules::system().decimal +
                                            QStringLiteral("5"));
         QCOMPARE(table.cellText(2, 0), QString());
     }
 
-    void click_onATextFile_saysSoAndKeepsTheTable()
-    {
-        ScriptedDialogs dialogs;
+    void click_onATextFile_saysSoAndKeepsTheTable() {
+        AnsweringDialogs dialogs;
         dialogs.fileNames << dataFile("not_a_workbook.xls");
         frm_Steuerung window(dialogs);
         window.pointTable().setRowCount(4);
@@ -70,12 +65,12 @@ private Q_SLOTS:
 
         control<QPushButton>(window, "cmd_Excel")->click();
 
-        QCOMPARE(dialogs.messages,
-                 QStringList{QStringLiteral("Die Datei kann nicht als Excel Datei geöffnet werden.")});
+        QCOMPARE(dialogs.messages, QStringList{QStringLiteral(
+                                       "Die Datei kann nicht als Excel Datei geöffnet werden.")});
         QCOMPARE(window.pointTable().rowCount(), 4);
         QCOMPARE(window.pointTable().cellText(3, 1), QStringLiteral("earlier"));
     }
 };
 
 QTEST_MAIN(TestExcelButton)
-#include "test_excel_button.moc"
+#include "tst_excel_button.moc"

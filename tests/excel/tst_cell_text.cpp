@@ -11,18 +11,15 @@ Q_DECLARE_METATYPE(CellValue)
 
 namespace {
 
-CellTextRules german()
-{
+CellTextRules german() {
     return {u',', QStringLiteral("dd.MM.yy"), QStringLiteral("HH:mm")};
 }
 
-CellTextRules english()
-{
+CellTextRules english() {
     return {u'.', QStringLiteral("M/d/yy"), QStringLiteral("h:mm AP")};
 }
 
-QDateTime at(int year, int month, int day, int hour = 0, int minute = 0)
-{
+QDateTime at(int year, int month, int day, int hour = 0, int minute = 0) {
     return {QDate(year, month, day), QTime(hour, minute), Qt::UTC};
 }
 
@@ -32,8 +29,7 @@ class TestCellText : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cellText_followsTheLocale_data()
-    {
+    void cellText_followsTheLocale_data() {
         QTest::addColumn<CellValue>("value");
         QTest::addColumn<bool>("isGerman");
         QTest::addColumn<QString>("expected");
@@ -55,8 +51,7 @@ private Q_SLOTS:
         row("smallest plain", CellValue::ofNumber(0.0001), true, "0,0001");
         row("large whole in exponent form", CellValue::ofNumber(123456789012345678.0), true,
             "1,23456789012346E+17");
-        row("largest plain whole", CellValue::ofNumber(999999999999999.0), true,
-            "999999999999999");
+        row("largest plain whole", CellValue::ofNumber(999999999999999.0), true, "999999999999999");
         row("date, German", CellValue::ofDate(at(2024, 3, 15)), true, "15.03.24");
         row("date, English", CellValue::ofDate(at(2024, 3, 15)), false, "3/15/24");
         row("date with time", CellValue::ofDate(at(2024, 3, 15, 13, 45)), true, "15.03.24 13:45");
@@ -64,8 +59,7 @@ private Q_SLOTS:
         row("the zero day at midnight", CellValue::ofDate(at(1899, 12, 30)), true, "30.12.99");
     }
 
-    void cellText_followsTheLocale()
-    {
+    void cellText_followsTheLocale() {
         QFETCH(CellValue, value);
         QFETCH(bool, isGerman);
         QFETCH(QString, expected);
@@ -74,4 +68,4 @@ private Q_SLOTS:
 };
 
 QTEST_APPLESS_MAIN(TestCellText)
-#include "test_cell_text.moc"
+#include "tst_cell_text.moc"

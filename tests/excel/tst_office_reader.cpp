@@ -10,35 +10,38 @@ using vandelor::WorkbookImportResult;
 
 namespace {
 
-QString dataFile(const char *name)
-{
+QString dataFile(const char *name) {
     return QStringLiteral(VANDELOR_TEST_DATA "/") + QLatin1String(name);
 }
 
 // Imports a workbook of tests/data with German number and date texts.
-WorkbookImportResult importFile(const char *name, PointTable &table)
-{
+WorkbookImportResult importFile(const char *name, PointTable &table) {
     const vandelor::CellTextRules german{u',', QStringLiteral("dd.MM.yy"), QStringLiteral("HH:mm")};
     const std::unique_ptr<vandelor::WorkbookReader> reader = vandelor::newOfficeReader(german);
     WorkbookImportHooks hooks;
-    hooks.askFileName = [name] { return dataFile(name); };
-    hooks.afterDialog = [] {};
-    hooks.idsFromFile = [] { return true; };
-    hooks.progressStep = [] {};
-    hooks.resetProgress = [] {};
+    hooks.askFileName = [name] {
+        return dataFile(name);
+    };
+    hooks.afterDialog = [] {
+    };
+    hooks.idsFromFile = [] {
+        return true;
+    };
+    hooks.progressStep = [] {
+    };
+    hooks.resetProgress = [] {
+    };
     return importWorkbook(*reader, table, hooks);
 }
 
-QStringList tableRow(const PointTable &table, int row)
-{
+QStringList tableRow(const PointTable &table, int row) {
     QStringList texts;
     for (int column = 0; column < table.columnCount(); ++column)
         texts << table.cellText(row, column);
     return texts;
 }
 
-QStringList texts(std::initializer_list<const char *> cells)
-{
+QStringList texts(std::initializer_list<const char *> cells) {
     QStringList result;
     for (const char *cell : cells)
         result << QString::fromUtf8(cell);
@@ -55,8 +58,7 @@ class TestOfficeReader : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void points_giveTheirTextsUpToTheEndMark()
-    {
+    void points_giveTheirTextsUpToTheEndMark() {
         PointTable table;
         QCOMPARE(importFile("points.xls", table), WorkbookImportResult::Imported);
 
@@ -71,8 +73,7 @@ private Q_SLOTS:
         QCOMPARE(tableRow(table, 6), texts({"P6", "15.03.24", "007"}));
     }
 
-    void formulas_giveComputedValues_untilAnErrorValue()
-    {
+    void formulas_giveComputedValues_untilAnErrorValue() {
         PointTable table;
         QCOMPARE(importFile("formulas.xls", table), WorkbookImportResult::ErrorValue);
 
@@ -81,8 +82,7 @@ private Q_SLOTS:
         QCOMPARE(tableRow(table, 2), texts({"F2", "5", "2"}));
     }
 
-    void firstSheet_isRead_notTheActiveOne_withoutEndMarkTo999()
-    {
+    void firstSheet_isRead_notTheActiveOne_withoutEndMarkTo999() {
         PointTable table;
         QCOMPARE(importFile("first_sheet.xls", table), WorkbookImportResult::Imported);
 
@@ -94,4 +94,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestOfficeReader)
-#include "test_office_reader.moc"
+#include "tst_office_reader.moc"

@@ -16,8 +16,7 @@ namespace {
 
 const QString File = QStringLiteral("/data/punkte.xls");
 
-QStringList sheetRow(const QString &first, int number)
-{
+QStringList sheetRow(const QString &first, int number) {
     QStringList texts{first};
     for (int column = 2; column <= 11; ++column)
         texts << QStringLiteral("%1.%2").arg(number).arg(column);
@@ -32,17 +31,22 @@ struct Window {
     int progress = 50;
     QStringList events;
 
-    WorkbookImportHooks hooks()
-    {
+    WorkbookImportHooks hooks() {
         WorkbookImportHooks hooks;
         hooks.showReader = show;
         hooks.askFileName = [this] {
             events << QStringLiteral("dialog");
             return fileName;
         };
-        hooks.afterDialog = [this] { events << QStringLiteral("front"); };
-        hooks.idsFromFile = [this] { return ids; };
-        hooks.progressStep = [this] { ++progress; };
+        hooks.afterDialog = [this] {
+            events << QStringLiteral("front");
+        };
+        hooks.idsFromFile = [this] {
+            return ids;
+        };
+        hooks.progressStep = [this] {
+            ++progress;
+        };
         hooks.resetProgress = [this] {
             progress = 0;
             events << QStringLiteral("reset");
@@ -52,16 +56,14 @@ struct Window {
 };
 
 // A table as an earlier import left it: five points with IDs.
-void fillEarlier(PointTable &table)
-{
+void fillEarlier(PointTable &table) {
     table.setRowCount(6);
     for (int row = 1; row < 6; ++row)
         for (int column = 0; column < 10; ++column)
             table.setCellText(row, column, QStringLiteral("old %1/%2").arg(row).arg(column));
 }
 
-QStringList tableRow(const PointTable &table, int row)
-{
+QStringList tableRow(const PointTable &table, int row) {
     QStringList texts;
     for (int column = 0; column < table.columnCount(); ++column)
         texts << table.cellText(row, column);
@@ -74,15 +76,13 @@ class TestWorkbookImport : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void import_mapsColumnsByIdSource_data()
-    {
+    void import_mapsColumnsByIdSource_data() {
         QTest::addColumn<bool>("ids");
         QTest::newRow("IDs from the file") << true;
         QTest::newRow("IDs from the program") << false;
     }
 
-    void import_mapsColumnsByIdSource()
-    {
+    void import_mapsColumnsByIdSource() {
         QFETCH(bool, ids);
         FakeWorkbookReader reader;
         for (int row = 1; row <= 3; ++row)
@@ -109,8 +109,7 @@ private Q_SLOTS:
         }
     }
 
-    void import_endMarkIsExact_data()
-    {
+    void import_endMarkIsExact_data() {
         QTest::addColumn<QString>("columnA");
         QTest::addColumn<int>("rowCount");
         QTest::newRow("Ende ends") << QStringLiteral("Ende") << 2;
@@ -120,8 +119,7 @@ private Q_SLOTS:
         QTest::newRow("leading blank is a point") << QStringLiteral(" Ende") << 4;
     }
 
-    void import_endMarkIsExact()
-    {
+    void import_endMarkIsExact() {
         QFETCH(QString, columnA);
         QFETCH(int, rowCount);
         FakeWorkbookReader reader;
@@ -139,8 +137,7 @@ private Q_SLOTS:
             QCOMPARE(table.cellText(2, 0), columnA);
     }
 
-    void import_endMarkInFirstRow_leavesTableAsItWas()
-    {
+    void import_endMarkInFirstRow_leavesTableAsItWas() {
         FakeWorkbookReader reader;
         reader.setRow(1, {QStringLiteral("Ende"), QStringLiteral("1")});
         PointTable table;
@@ -155,8 +152,7 @@ private Q_SLOTS:
         QCOMPARE(window.progress, 0);
     }
 
-    void import_withoutEndMark_reads999Rows()
-    {
+    void import_withoutEndMark_reads999Rows() {
         FakeWorkbookReader reader;
         reader.setRow(1, sheetRow(QStringLiteral("P1"), 1));
         reader.setRow(999, sheetRow(QStringLiteral("P999"), 999));
@@ -167,7 +163,9 @@ private Q_SLOTS:
         window.progress = 0;
         int steps = 0;
         WorkbookImportHooks hooks = window.hooks();
-        hooks.progressStep = [&] { ++steps; };
+        hooks.progressStep = [&] {
+            ++steps;
+        };
 
         importWorkbook(reader, table, hooks);
 
@@ -179,15 +177,13 @@ private Q_SLOTS:
         QCOMPARE(reader.cellReads, 999 * 11);
     }
 
-    void import_runsTheReaderInOrder_data()
-    {
+    void import_runsTheReaderInOrder_data() {
         QTest::addColumn<bool>("show");
         QTest::newRow("hidden") << false;
         QTest::newRow("shown") << true;
     }
 
-    void import_runsTheReaderInOrder()
-    {
+    void import_runsTheReaderInOrder() {
         QFETCH(bool, show);
         FakeWorkbookReader reader;
         reader.setRow(1, sheetRow(QStringLiteral("P1"), 1));
@@ -200,16 +196,15 @@ private Q_SLOTS:
         importWorkbook(reader, table, window.hooks());
 
         const QString visibility = show ? QStringLiteral("show") : QStringLiteral("hide");
-        QCOMPARE(reader.calls, QStringList({QStringLiteral("start"), visibility,
-                                            QStringLiteral("open ") + File,
-                                            QStringLiteral("close"), QStringLiteral("quit")}));
+        QCOMPARE(reader.calls,
+                 QStringList({QStringLiteral("start"), visibility, QStringLiteral("open ") + File,
+                              QStringLiteral("close"), QStringLiteral("quit")}));
         QCOMPARE(window.events, QStringList({QStringLiteral("dialog"), QStringLiteral("front"),
                                              QStringLiteral("reset")}));
         QCOMPARE(window.progress, 0);
     }
 
-    void import_cancelled_changesNothing()
-    {
+    void import_cancelled_changesNothing() {
         FakeWorkbookReader reader;
         reader.setRow(1, sheetRow(QStringLiteral("P1"), 1));
         PointTable table;
@@ -226,8 +221,7 @@ private Q_SLOTS:
         QCOMPARE(window.progress, 50);
     }
 
-    void import_failure_reportsAndEndsTheReader_data()
-    {
+    void import_failure_reportsAndEndsTheReader_data() {
         QTest::addColumn<QString>("where");
         QTest::addColumn<WorkbookFailure>("failure");
         QTest::addColumn<WorkbookImportResult>("result");
@@ -239,25 +233,21 @@ private Q_SLOTS:
         while (partial3.size() < 10)
             partial3 << QString();
 
-        QTest::newRow("office missing")
-            << "start" << WorkbookFailure::NotInstalled << WorkbookImportResult::NotInstalled << 6
-            << earlier3;
+        QTest::newRow("office missing") << "start" << WorkbookFailure::NotInstalled
+                                        << WorkbookImportResult::NotInstalled << 6 << earlier3;
         QTest::newRow("office does not start")
             << "start" << WorkbookFailure::StartFailed << WorkbookImportResult::StartFailed << 6
             << earlier3;
-        QTest::newRow("not a workbook")
-            << "open" << WorkbookFailure::CannotOpen << WorkbookImportResult::CannotOpen << 6
-            << earlier3;
-        QTest::newRow("error value in D3")
-            << "cell" << WorkbookFailure::ErrorValue << WorkbookImportResult::ErrorValue << 4
-            << partial3;
+        QTest::newRow("not a workbook") << "open" << WorkbookFailure::CannotOpen
+                                        << WorkbookImportResult::CannotOpen << 6 << earlier3;
+        QTest::newRow("error value in D3") << "cell" << WorkbookFailure::ErrorValue
+                                           << WorkbookImportResult::ErrorValue << 4 << partial3;
         QTest::newRow("office breaks down at D3")
             << "cell" << WorkbookFailure::ReadFailed << WorkbookImportResult::ReadFailed << 4
             << partial3;
     }
 
-    void import_failure_reportsAndEndsTheReader()
-    {
+    void import_failure_reportsAndEndsTheReader() {
         QFETCH(QString, where);
         QFETCH(WorkbookFailure, failure);
         QFETCH(WorkbookImportResult, result);
@@ -292,8 +282,7 @@ private Q_SLOTS:
     }
 
 private:
-    static PointTable &earlierTable()
-    {
+    static PointTable &earlierTable() {
         static PointTable table;
         fillEarlier(table);
         return table;
@@ -301,4 +290,4 @@ private:
 };
 
 QTEST_APPLESS_MAIN(TestWorkbookImport)
-#include "test_workbook_import.moc"
+#include "tst_workbook_import.moc"
