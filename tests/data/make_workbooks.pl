@@ -1,6 +1,6 @@
 #!/usr/bin/perl
-# Writes points.xls, first_sheet.xls and not_a_workbook.xls; see
-# make_workbooks.sh.
+# Writes points.xls, first_sheet.xls, not_a_workbook.xls and rows_999.xls;
+# see make_workbooks.sh.
 use strict;
 use warnings;
 use Spreadsheet::WriteExcel;
@@ -53,4 +53,17 @@ use Spreadsheet::WriteExcel;
     open my $out, '>', 'not_a_workbook.xls' or die;
     print $out "{\\rtf1\\ansi P1 10.5 20 30\\par Ende\\par}\n";
     close $out;
+}
+
+# rows_999.xls: 999 full points and no end mark, for the benchmark.
+{
+    my $book  = Spreadsheet::WriteExcel->new('rows_999.xls') or die;
+    my $sheet = $book->add_worksheet('Punkte');
+    for my $r (0 .. 998) {
+        my $n = $r + 1;
+        $sheet->write_string($r, 0, "P$n");
+        my @values = ($n * 1.25, $n * -0.5, 100 + $n / 8, 0, 0.6, 0.8, 1, 0, 0);
+        $sheet->write_number($r, $_ + 1, $values[$_]) for 0 .. $#values;
+    }
+    $book->close;
 }
