@@ -6,7 +6,6 @@
 
 using vandelor::PointTable;
 using vandelor::WorkbookFailure;
-using vandelor::WorkbookImportHooks;
 using vandelor::WorkbookImportResult;
 
 Q_DECLARE_METATYPE(WorkbookFailure)
@@ -16,27 +15,57 @@ namespace {
 
 const QString File = QStringLiteral("/data/punkte.xls");
 
-QStringList sheetRow(const QString &first, int number) {
+// Eleven cells: the given column A, then "row.column".
+QStringList sheetRow(const QString &first, int row) {
     QStringList texts{first};
     for (int column = 2; column <= 11; ++column)
-        texts << QStringLiteral("%1.%2").arg(number).arg(column);
+        texts << QStringLiteral("%1.%2").arg(row).arg(column);
     return texts;
 }
 
-// What the window would do, recorded.
+QStringList earlierRow(int row) {
+    QStringList texts;
+    for (int column = 0; column < 10; ++column)
+        texts << QStringLiteral("old %1/%2").arg(row).arg(column);
+    return texts;
+}
+
+QStringList words(std::initializer_list<const char *> texts) {
+    QStringList list;
+    for (const char *text : texts)
+        list << QString::fromUtf8(text);
+    return list;
+}
+
+QStringList tableRow(const PointTable &table, int row) {
+    QStringList texts;
+    for (int column = 0; column < table.columnCount(); ++column)
+        texts << table.cellText(row, column);
+    return texts;
+}
+
+// The window's side of an import, recorded; the table holds five points
+// of an earlier import.
 struct Window {
     bool ids = true;
     bool show = false;
     QString fileName = File;
     int progress = 50;
     QStringList events;
+    PointTable table;
 
-    WorkbookImportHooks hooks() {
-        WorkbookImportHooks hooks;
+    Window() {
+        table.setRowCount(6);
+        for (int row = 1; row < 6; ++row)
+            for (int column = 0; column < 10; ++column)
+                table.setCellText(row, column, earlierRow(row)[column]);
+    }
+
+    WorkbookImportResult import(FakeWorkbookReader &reader) {
+        vandelor::WorkbookImportHooks hooks;
         hooks.showReader = show;
         hooks.askFileName = [this] {
-            events << QStringLiteral("dialog");
-            return fileName;
+            return events << QStringLiteral("dialog"), fileName;
         };
         hooks.afterDialog = [this] {
             events << QStringLiteral("front");
@@ -49,26 +78,10 @@ struct Window {
         };
         hooks.resetProgress = [this] {
             progress = 0;
-            events << QStringLiteral("reset");
         };
-        return hooks;
+        return importWorkbook(reader, table, hooks);
     }
 };
-
-// A table as an earlier import left it: five points with IDs.
-void fillEarlier(PointTable &table) {
-    table.setRowCount(6);
-    for (int row = 1; row < 6; ++row)
-        for (int column = 0; column < 10; ++column)
-            table.setCellText(row, column, QStringLiteral("old %1/%2").arg(row).arg(column));
-}
-
-QStringList tableRow(const PointTable &table, int row) {
-    QStringList texts;
-    for (int column = 0; column < table.columnCount(); ++column)
-        texts << table.cellText(row, column);
-    return texts;
-}
 
 } // namespace
 
@@ -88,171 +101,127 @@ private Q_SLOTS:
         for (int row = 1; row <= 3; ++row)
             reader.setRow(row, sheetRow(QStringLiteral("P%1").arg(row), row));
         reader.setRow(4, {QStringLiteral("Ende"), QStringLiteral("not read")});
-        PointTable table;
-        fillEarlier(table);
         Window window;
         window.ids = ids;
 
-        QCOMPARE(importWorkbook(reader, table, window.hooks()), WorkbookImportResult::Imported);
+        QCOMPARE(window.import(reader), WorkbookImportResult::Imported);
 
-        QCOMPARE(table.rowCount(), 4);
-        QCOMPARE(table.columnCount(), 10);
+        QCOMPARE(window.table.rowCount(), 4);
         for (int row = 1; row <= 3; ++row) {
             QStringList expected = sheetRow(QStringLiteral("P%1").arg(row), row).mid(0, 10);
             if (!ids) {
-                // Column A goes to X; sheet column J is not read; the ID
-                // cell keeps what it held (row 1) or starts empty.
+                // Column A goes to X, sheet column J is not read, the ID cell
+                // keeps its text in row 1 and starts empty below.
                 expected.removeLast();
                 expected.prepend(row == 1 ? QStringLiteral("old 1/0") : QString());
             }
-            QCOMPARE(tableRow(table, row), expected);
+            QCOMPARE(tableRow(window.table, row), expected);
         }
     }
 
-    void import_endMarkIsExact_data() {
+    void import_endsAtTheExactEndMark_data() {
         QTest::addColumn<QString>("columnA");
+        QTest::addColumn<int>("endRow");
         QTest::addColumn<int>("rowCount");
-        QTest::newRow("Ende ends") << QStringLiteral("Ende") << 2;
-        QTest::newRow("lower case is a point") << QStringLiteral("ende") << 4;
-        QTest::newRow("upper case is a point") << QStringLiteral("ENDE") << 4;
-        QTest::newRow("trailing blank is a point") << QStringLiteral("Ende ") << 4;
-        QTest::newRow("leading blank is a point") << QStringLiteral(" Ende") << 4;
+        QTest::newRow("Ende in row 3") << QStringLiteral("Ende") << 3 << 3;
+        QTest::newRow("Ende in row 1 keeps the table") << QStringLiteral("Ende") << 1 << 6;
+        QTest::newRow("lower case") << QStringLiteral("ende") << 3 << 5;
+        QTest::newRow("upper case") << QStringLiteral("ENDE") << 3 << 5;
+        QTest::newRow("trailing blank") << QStringLiteral("Ende ") << 3 << 5;
+        QTest::newRow("leading blank") << QStringLiteral(" Ende") << 3 << 5;
     }
 
-    void import_endMarkIsExact() {
+    void import_endsAtTheExactEndMark() {
         QFETCH(QString, columnA);
+        QFETCH(int, endRow);
         QFETCH(int, rowCount);
         FakeWorkbookReader reader;
-        reader.setRow(1, sheetRow(QStringLiteral("P1"), 1));
-        reader.setRow(2, {columnA, QStringLiteral("1")});
-        reader.setRow(3, sheetRow(QStringLiteral("P3"), 3));
-        reader.setRow(4, {QStringLiteral("Ende")});
-        PointTable table;
+        for (int row = 1; row <= 4; ++row)
+            reader.setRow(row, sheetRow(QStringLiteral("P%1").arg(row), row));
+        reader.setRow(endRow, sheetRow(columnA, endRow));
+        reader.setRow(5, {QStringLiteral("Ende")});
         Window window;
 
-        importWorkbook(reader, table, window.hooks());
+        window.import(reader);
 
-        QCOMPARE(table.rowCount(), rowCount);
-        if (rowCount == 4)
-            QCOMPARE(table.cellText(2, 0), columnA);
-    }
-
-    void import_endMarkInFirstRow_leavesTableAsItWas() {
-        FakeWorkbookReader reader;
-        reader.setRow(1, {QStringLiteral("Ende"), QStringLiteral("1")});
-        PointTable table;
-        fillEarlier(table);
-        Window window;
-
-        QCOMPARE(importWorkbook(reader, table, window.hooks()), WorkbookImportResult::Imported);
-
-        QCOMPARE(table.rowCount(), 6);
-        QCOMPARE(table.cellText(5, 9), QStringLiteral("old 5/9"));
-        QCOMPARE(table.cellText(1, 1), QStringLiteral("old 1/1"));
-        QCOMPARE(window.progress, 0);
+        QCOMPARE(window.table.rowCount(), rowCount);
+        QCOMPARE(tableRow(window.table, 1),
+                 endRow == 1 ? earlierRow(1) : sheetRow(QStringLiteral("P1"), 1).mid(0, 10));
     }
 
     void import_withoutEndMark_reads999Rows() {
         FakeWorkbookReader reader;
-        reader.setRow(1, sheetRow(QStringLiteral("P1"), 1));
         reader.setRow(999, sheetRow(QStringLiteral("P999"), 999));
         reader.setRow(1000, sheetRow(QStringLiteral("P1000"), 1000));
-        PointTable table;
-        table.setColumnCount(12);
         Window window;
-        window.progress = 0;
-        int steps = 0;
-        WorkbookImportHooks hooks = window.hooks();
-        hooks.progressStep = [&] {
-            ++steps;
-        };
+        window.progress = -1000;
+        window.table.setColumnCount(12);
 
-        importWorkbook(reader, table, hooks);
+        window.import(reader);
 
-        QCOMPARE(table.rowCount(), 1000);
-        QCOMPARE(table.columnCount(), 12);
-        QCOMPARE(table.cellText(999, 0), QStringLiteral("P999"));
-        QCOMPARE(table.cellText(500, 3), QString());
-        QCOMPARE(steps, 999);
+        QCOMPARE(window.table.rowCount(), 1000);
+        QCOMPARE(window.table.columnCount(), 12);
+        QCOMPARE(window.table.cellText(999, 0), QStringLiteral("P999"));
+        QCOMPARE(window.table.cellText(5, 3), QString());
         QCOMPARE(reader.cellReads, 999 * 11);
     }
 
-    void import_runsTheReaderInOrder_data() {
+    void import_drivesTheReaderInOrder_data() {
         QTest::addColumn<bool>("show");
-        QTest::newRow("hidden") << false;
-        QTest::newRow("shown") << true;
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<int>("progress");
+        const QString open = QStringLiteral("open ") + File;
+        QTest::newRow("hidden") << false << File
+                                << (words({"start", "hide"}) << open << words({"close", "quit"}))
+                                << 0;
+        QTest::newRow("shown") << true << File
+                               << (words({"start", "show"}) << open << words({"close", "quit"}))
+                               << 0;
+        QTest::newRow("cancelled") << false << QString() << words({"start", "hide", "quit"}) << 50;
     }
 
-    void import_runsTheReaderInOrder() {
+    void import_drivesTheReaderInOrder() {
         QFETCH(bool, show);
+        QFETCH(QString, fileName);
+        QFETCH(QStringList, calls);
+        QFETCH(int, progress);
         FakeWorkbookReader reader;
         reader.setRow(1, sheetRow(QStringLiteral("P1"), 1));
         reader.setRow(2, {QStringLiteral("Ende")});
-        PointTable table;
         Window window;
         window.show = show;
-        window.progress = 97;
+        window.fileName = fileName;
 
-        importWorkbook(reader, table, window.hooks());
+        window.import(reader);
 
-        const QString visibility = show ? QStringLiteral("show") : QStringLiteral("hide");
-        QCOMPARE(reader.calls,
-                 QStringList({QStringLiteral("start"), visibility, QStringLiteral("open ") + File,
-                              QStringLiteral("close"), QStringLiteral("quit")}));
-        QCOMPARE(window.events, QStringList({QStringLiteral("dialog"), QStringLiteral("front"),
-                                             QStringLiteral("reset")}));
-        QCOMPARE(window.progress, 0);
+        QCOMPARE(reader.calls, calls);
+        QCOMPARE(window.events, words({"dialog", "front"}));
+        QCOMPARE(window.progress, progress);
+        if (fileName.isEmpty())
+            QCOMPARE(tableRow(window.table, 1), earlierRow(1));
     }
 
-    void import_cancelled_changesNothing() {
-        FakeWorkbookReader reader;
-        reader.setRow(1, sheetRow(QStringLiteral("P1"), 1));
-        PointTable table;
-        fillEarlier(table);
-        Window window;
-        window.fileName.clear();
-
-        QCOMPARE(importWorkbook(reader, table, window.hooks()), WorkbookImportResult::Cancelled);
-
-        QCOMPARE(reader.calls, QStringList({QStringLiteral("start"), QStringLiteral("hide"),
-                                            QStringLiteral("quit")}));
-        QCOMPARE(table.rowCount(), 6);
-        QCOMPARE(table.cellText(1, 1), QStringLiteral("old 1/1"));
-        QCOMPARE(window.progress, 50);
-    }
-
-    void import_failure_reportsAndEndsTheReader_data() {
+    void import_failure_isReportedAndEndsTheReader_data() {
         QTest::addColumn<QString>("where");
         QTest::addColumn<WorkbookFailure>("failure");
         QTest::addColumn<WorkbookImportResult>("result");
-        QTest::addColumn<int>("rowCount");
-        QTest::addColumn<QStringList>("row3");
-
-        const QStringList earlier3 = tableRow(earlierTable(), 3);
-        QStringList partial3 = sheetRow(QStringLiteral("P3"), 3).mid(0, 3);
-        while (partial3.size() < 10)
-            partial3 << QString();
-
-        QTest::newRow("office missing") << "start" << WorkbookFailure::NotInstalled
-                                        << WorkbookImportResult::NotInstalled << 6 << earlier3;
+        QTest::newRow("office missing")
+            << "start" << WorkbookFailure::NotInstalled << WorkbookImportResult::NotInstalled;
         QTest::newRow("office does not start")
-            << "start" << WorkbookFailure::StartFailed << WorkbookImportResult::StartFailed << 6
-            << earlier3;
-        QTest::newRow("not a workbook") << "open" << WorkbookFailure::CannotOpen
-                                        << WorkbookImportResult::CannotOpen << 6 << earlier3;
-        QTest::newRow("error value in D3") << "cell" << WorkbookFailure::ErrorValue
-                                           << WorkbookImportResult::ErrorValue << 4 << partial3;
+            << "start" << WorkbookFailure::StartFailed << WorkbookImportResult::StartFailed;
+        QTest::newRow("not a workbook")
+            << "open" << WorkbookFailure::CannotOpen << WorkbookImportResult::CannotOpen;
+        QTest::newRow("error value in D3")
+            << "cell" << WorkbookFailure::ErrorValue << WorkbookImportResult::ErrorValue;
         QTest::newRow("office breaks down at D3")
-            << "cell" << WorkbookFailure::ReadFailed << WorkbookImportResult::ReadFailed << 4
-            << partial3;
+            << "cell" << WorkbookFailure::ReadFailed << WorkbookImportResult::ReadFailed;
     }
 
-    void import_failure_reportsAndEndsTheReader() {
+    void import_failure_isReportedAndEndsTheReader() {
         QFETCH(QString, where);
         QFETCH(WorkbookFailure, failure);
         QFETCH(WorkbookImportResult, result);
-        QFETCH(int, rowCount);
-        QFETCH(QStringList, row3);
         FakeWorkbookReader reader;
         for (int row = 1; row <= 4; ++row)
             reader.setRow(row, sheetRow(QStringLiteral("P%1").arg(row), row));
@@ -263,29 +232,26 @@ private Q_SLOTS:
             reader.openFailure = failure;
         else
             reader.cellFailure = {{3, 4}, failure};
-        PointTable table;
-        fillEarlier(table);
         Window window;
 
-        QCOMPARE(importWorkbook(reader, table, window.hooks()), result);
+        QCOMPARE(window.import(reader), result);
 
         QCOMPARE(reader.calls.last(), QStringLiteral("quit"));
-        QCOMPARE(table.rowCount(), rowCount);
-        QCOMPARE(tableRow(table, 3), row3);
-        if (where == QStringLiteral("cell")) {
-            QCOMPARE(tableRow(table, 2), sheetRow(QStringLiteral("P2"), 2).mid(0, 10));
-            QVERIFY(reader.calls.contains(QStringLiteral("close")));
-            QCOMPARE(window.progress, 0);
+        QCOMPARE(window.events.contains(QStringLiteral("dialog")),
+                 where != QStringLiteral("start"));
+        if (where != QStringLiteral("cell")) {
+            QCOMPARE(window.table.rowCount(), 6);
+            QCOMPARE(tableRow(window.table, 3), earlierRow(3));
+            return;
         }
-        if (where == QStringLiteral("start"))
-            QVERIFY(!window.events.contains(QStringLiteral("dialog")));
-    }
-
-private:
-    static PointTable &earlierTable() {
-        static PointTable table;
-        fillEarlier(table);
-        return table;
+        // The rows read so far stay, up to the cell before the failing one.
+        QCOMPARE(window.table.rowCount(), 4);
+        QCOMPARE(tableRow(window.table, 2), sheetRow(QStringLiteral("P2"), 2).mid(0, 10));
+        QStringList partial = sheetRow(QStringLiteral("P3"), 3).mid(0, 3);
+        partial.resize(10);
+        QCOMPARE(tableRow(window.table, 3), partial);
+        QVERIFY(reader.calls.contains(QStringLiteral("close")));
+        QCOMPARE(window.progress, 0);
     }
 };
 
