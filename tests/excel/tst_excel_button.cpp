@@ -56,6 +56,20 @@ private Q_SLOTS:
         QCOMPARE(table.cellText(2, 0), QString());
     }
 
+    void click_cancelled_importsNothing() {
+        AnsweringDialogs dialogs;
+        frm_Steuerung window(dialogs);
+        window.pointTable().setCellText(1, 1, QStringLiteral("earlier"));
+        control<QProgressBar>(window, "ProgressBar1")->setValue(40);
+
+        control<QPushButton>(window, "cmd_Excel")->click();
+
+        QCOMPARE(dialogs.filters.size(), 1);
+        QCOMPARE(dialogs.messages, QStringList());
+        QCOMPARE(window.pointTable().cellText(1, 1), QStringLiteral("earlier"));
+        QCOMPARE(control<QProgressBar>(window, "ProgressBar1")->value(), 40);
+    }
+
     void click_onATextFile_saysSoAndKeepsTheTable() {
         AnsweringDialogs dialogs;
         dialogs.fileNames << dataFile("not_a_workbook.xls");

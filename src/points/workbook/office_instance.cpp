@@ -76,10 +76,16 @@ void OfficeInstance::start() {
     if (!m_profile.isValid())
         throw WorkbookError(WorkbookFailure::StartFailed, "no temporary profile folder");
     m_headless = !displayPresent();
-    const QString pipeName =
-        QStringLiteral("vandelor-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    m_pipeName = QStringLiteral("vandelor-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    m_launches = 0;
+    launch();
+}
+
+css::uno::Reference<css::frame::XDesktop2> OfficeInstance::desktop() {
+    if (m_desktop.is())
+        return m_desktop;
     try {
-        connect(pipeName);
+        connect();
     } catch (const css::uno::Exception &) {
         terminate();
         throw WorkbookError(WorkbookFailure::StartFailed, "no UNO connection to the office");
@@ -87,16 +93,18 @@ void OfficeInstance::start() {
         terminate();
         throw;
     }
+    return m_desktop;
 }
 
-void OfficeInstance::launch(const QString &pipeName) {
+void OfficeInstance::launch() {
+    ++m_launches;
     QStringList arguments{m_profile.installationArgument(),
                           QStringLiteral("--invisible"),
                           QStringLiteral("--nologo"),
                           QStringLiteral("--norestore"),
                           QStringLiteral("--nodefault"),
                           QStringLiteral("--nolockcheck"),
-                          QStringLiteral("--accept=pipe,name=") + pipeName +
+                          QStringLiteral("--accept=pipe,name=") + m_pipeName +
                               QStringLiteral(";urp;")};
     if (m_headless)
         arguments << QStringLiteral("--headless");
@@ -113,16 +121,13 @@ void OfficeInstance::launch(const QString &pipeName) {
         throw WorkbookError(WorkbookFailure::StartFailed, "soffice.bin did not start");
 }
 
-void OfficeInstance::connect(const QString &pipeName) {
+void OfficeInstance::connect() {
     const Reference<css::uno::XComponentContext> local = localContext();
     const Reference<css::bridge::XUnoUrlResolver> resolver =
         css::bridge::UnoUrlResolver::create(local);
-    const rtl::OUString address = toOUString(QStringLiteral("uno:pipe,name=") + pipeName +
+    const rtl::OUString address = toOUString(QStringLiteral("uno:pipe,name=") + m_pipeName +
                                              QStringLiteral(";urp;StarOffice.ComponentContext"));
     const QDeadlineTimer deadline(StartTimeoutMs);
-    int launches = 0;
-    launch(pipeName);
-    ++launches;
     for (;;) {
         try {
             const Reference<css::uno::XComponentContext> remote(resolver->resolve(address),
@@ -134,10 +139,9 @@ void OfficeInstance::connect(const QString &pipeName) {
         if (!isRunning()) {
             const bool restart = m_process.exitStatus() == QProcess::NormalExit &&
                                  m_process.exitCode() == RestartExitCode;
-            if (!restart || launches == MaximumLaunches)
+            if (!restart || m_launches == MaximumLaunches)
                 throw WorkbookError(WorkbookFailure::StartFailed, "the office ended at start");
-            launch(pipeName);
-            ++launches;
+            launch();
         }
         if (deadline.hasExpired())
             throw WorkbookError(WorkbookFailure::StartFailed, "the office did not answer");
@@ -148,6 +152,7 @@ void OfficeInstance::connect(const QString &pipeName) {
 
 void OfficeInstance::terminate() noexcept {
     if (isRunning()) {
+        // An office that was never reached holds nothing of ours: it is killed.
         bool ending = false;
         try {
             ending = m_desktop.is() && m_desktop->terminate();

@@ -18,22 +18,26 @@ public:
     OfficeInstance(const OfficeInstance &) = delete;
     OfficeInstance &operator=(const OfficeInstance &) = delete;
 
-    // Starts the office and connects to it; throws WorkbookError. Without a
-    // display it runs headless and can show nothing.
+    // Starts the office without waiting for it, so that it comes up while
+    // the user chooses a file; throws WorkbookError. Without a display it
+    // runs headless and can show nothing.
     void start();
     bool isRunning() const;
-    // The office's desktop, from which documents are loaded.
-    css::uno::Reference<css::frame::XDesktop2> desktop() const { return m_desktop; }
+    // The office's desktop, from which documents are loaded; waits for the
+    // office on first use and throws WorkbookError when it does not come up.
+    css::uno::Reference<css::frame::XDesktop2> desktop();
     // Asks the office to end, kills it when it does not, and forgets it.
     void terminate() noexcept;
 
 private:
-    void launch(const QString &pipeName);
-    void connect(const QString &pipeName);
+    void launch();
+    void connect();
 
     OfficeProfile m_profile;
     QProcess m_process;
     bool m_headless = true;
+    QString m_pipeName;
+    int m_launches = 0;
     css::uno::Reference<css::frame::XDesktop2> m_desktop;
 };
 

@@ -98,9 +98,10 @@ Reference<css::lang::XComponent> OfficeReader::load(const QString &fileName) {
     if (!file.isFile() || !file.isReadable())
         throw WorkbookError(WorkbookFailure::CannotOpen, "no readable file");
     const QString url = QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded);
+    const Reference<css::frame::XDesktop2> desktop = m_office.desktop();
     try {
-        return m_office.desktop()->loadComponentFromURL(toOUString(url), rtl::OUString("_blank"), 0,
-                                                        loadProperties(!m_visible));
+        return desktop->loadComponentFromURL(toOUString(url), rtl::OUString("_blank"), 0,
+                                             loadProperties(!m_visible));
     } catch (const css::uno::Exception &) {
         throw WorkbookError(WorkbookFailure::CannotOpen, "the office could not load the file");
     }
