@@ -10,9 +10,11 @@ namespace {
 
 // An office that believes it was just upgraded runs a graphics self-test of
 // several seconds at start; a profile that has seen every version skips it.
+// A workbook shown while it is read gets no tip-of-the-day dialog either.
 constexpr char SeedSettings[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 <oor:items xmlns:oor="http://openoffice.org/2001/registry" xmlns:xs="http://www.w3.org/2001/XMLSchema" xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance">
 <item oor:path="/org.openoffice.Setup/Product"><prop oor:name="ooSetupLastVersion" oor:op="fuse"><value>999.9</value></prop></item>
+<item oor:path="/org.openoffice.Office.Common/Misc"><prop oor:name="ShowTipOfTheDay" oor:op="fuse"><value>false</value></prop></item>
 </oor:items>
 )";
 
