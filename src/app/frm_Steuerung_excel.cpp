@@ -31,8 +31,8 @@ QString messageFor(WorkbookImportResult result) {
         return QStringLiteral("Eine Zelle der Excel Datei enthält einen Fehlerwert. Die Punkte "
                               "bis dorthin wurden übernommen.");
     case WorkbookImportResult::ReadFailed:
-        return QStringLiteral("Die Excel Datei konnte nicht vollständig gelesen werden. Die "
-                              "Punkte bis dorthin wurden übernommen.");
+        return QStringLiteral("LibreOffice hat das Lesen der Excel Datei abgebrochen. Die "
+                              "Tabelle enthält die Punkte, die bis dahin gelesen waren.");
     }
     return {};
 }

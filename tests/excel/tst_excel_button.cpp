@@ -3,6 +3,7 @@
 #include "frm_Steuerung.h"
 #include "point_table.h"
 
+#include <QCheckBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,6 +35,7 @@ private Q_SLOTS:
         dialogs.fileNames << dataFile("points.xls");
         frm_Steuerung window(dialogs);
         control<QRadioButton>(window, "Option10")->setChecked(true);
+        control<QCheckBox>(window, "cb1")->setChecked(true); // shown where there is a display
         control<QProgressBar>(window, "ProgressBar1")->setValue(40);
         window.pointTable().setCellText(1, 0, QStringLiteral("kept"));
 

@@ -4,6 +4,7 @@
 #include "workbook_reader.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFileInfo>
 #include <QUuid>
 
@@ -37,12 +38,15 @@ QString programFolder() {
     return QStringLiteral(VANDELOR_OFFICE_PROGRAM_DIR);
 }
 
-bool displayPresent() {
-#ifdef Q_OS_LINUX
-    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-#else
-    return true;
-#endif
+// A window needs a display and one of the office's user interface plugins;
+// LibreOffice without its desktop parts has none, and it ends when asked to
+// show a document.
+bool windowsPossible() {
+    const bool display =
+        qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    return display && !QDir(programFolder())
+                           .entryList({QStringLiteral("libvclplug_*")}, QDir::Files)
+                           .isEmpty();
 }
 
 // The UNO runtime of our own process, set up once from the office's type
@@ -75,7 +79,7 @@ void OfficeInstance::start() {
         throw WorkbookError(WorkbookFailure::NotInstalled, "soffice.bin not found");
     if (!m_profile.isValid())
         throw WorkbookError(WorkbookFailure::StartFailed, "no temporary profile folder");
-    m_headless = !displayPresent();
+    m_headless = !windowsPossible();
     m_pipeName = QStringLiteral("vandelor-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     m_launches = 0;
     launch();

@@ -19,10 +19,12 @@ public:
     OfficeInstance &operator=(const OfficeInstance &) = delete;
 
     // Starts the office without waiting for it, so that it comes up while
-    // the user chooses a file; throws WorkbookError. Without a display it
-    // runs headless and can show nothing.
+    // the user chooses a file; throws WorkbookError. Where it cannot show
+    // windows it runs headless.
     void start();
     bool isRunning() const;
+    // Whether the office can show a document: not where it runs headless.
+    bool canShow() const { return !m_headless; }
     // The office's desktop, from which documents are loaded; waits for the
     // office on first use and throws WorkbookError when it does not come up.
     css::uno::Reference<css::frame::XDesktop2> desktop();

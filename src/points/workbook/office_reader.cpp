@@ -13,6 +13,7 @@
 #include <com/sun/star/document/MacroExecMode.hpp>
 #include <com/sun/star/document/UpdateDocMode.hpp>
 #include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/lang/DisposedException.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 
 namespace vandelor {
@@ -101,7 +102,9 @@ Reference<css::lang::XComponent> OfficeReader::load(const QString &fileName) {
     const Reference<css::frame::XDesktop2> desktop = m_office.desktop();
     try {
         return desktop->loadComponentFromURL(toOUString(url), rtl::OUString("_blank"), 0,
-                                             loadProperties(!m_visible));
+                                             loadProperties(!(m_visible && m_office.canShow())));
+    } catch (const css::lang::DisposedException &) {
+        throw WorkbookError(WorkbookFailure::ReadFailed, "the office ended while loading");
     } catch (const css::uno::Exception &) {
         throw WorkbookError(WorkbookFailure::CannotOpen, "the office could not load the file");
     }
