@@ -38,9 +38,8 @@ QString dateText(const QDateTime &dateTime, const CellTextRules &rules) {
 
 CellTextRules CellTextRules::system() {
     const QLocale locale = QLocale::system();
-    const QString decimal = locale.decimalPoint();
-    return {decimal.isEmpty() ? QChar(u'.') : decimal.front(),
-            locale.dateFormat(QLocale::ShortFormat), locale.timeFormat(QLocale::ShortFormat)};
+    return {NumberSeparators::system(), locale.dateFormat(QLocale::ShortFormat),
+            locale.timeFormat(QLocale::ShortFormat)};
 }
 
 QDate spreadsheetZeroDay() {
@@ -54,7 +53,7 @@ QString cellText(const CellValue &value, const CellTextRules &rules) {
     case CellValue::Kind::Text:
         return value.text;
     case CellValue::Kind::Number:
-        return numberText(value.number, rules.decimal);
+        return numberText(value.number, rules.separators.decimal);
     case CellValue::Kind::Date:
         return dateText(value.dateTime, rules);
     }

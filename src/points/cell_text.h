@@ -1,15 +1,16 @@
 #pragma once
 
-#include <QChar>
+#include "locale_number.h"
+
 #include <QDateTime>
 #include <QString>
 
 namespace vandelor {
 
-// How cell values read as text: the decimal separator and the short date and
-// time patterns of the user's locale.
+// How cell values read as text: the number separators and the short date
+// and time patterns of the user's locale.
 struct CellTextRules {
-    QChar decimal;
+    NumberSeparators separators;
     QString dateFormat;
     QString timeFormat;
 

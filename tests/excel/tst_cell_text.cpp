@@ -12,11 +12,11 @@ Q_DECLARE_METATYPE(CellValue)
 namespace {
 
 CellTextRules german() {
-    return {u',', QStringLiteral("dd.MM.yy"), QStringLiteral("HH:mm")};
+    return {{u',', u'.'}, QStringLiteral("dd.MM.yy"), QStringLiteral("HH:mm")};
 }
 
 CellTextRules english() {
-    return {u'.', QStringLiteral("M/d/yy"), QStringLiteral("h:mm AP")};
+    return {{u'.', u','}, QStringLiteral("M/d/yy"), QStringLiteral("h:mm AP")};
 }
 
 QDateTime at(int year, int month, int day, int hour = 0, int minute = 0) {

@@ -1,6 +1,6 @@
 #include "answering_dialogs.h"
-#include "cell_text.h"
 #include "frm_Steuerung.h"
+#include "locale_number.h"
 #include "point_table.h"
 
 #include <QCheckBox>
@@ -50,10 +50,10 @@ private Q_SLOTS:
         QCOMPARE(table.cellText(1, 0), QStringLiteral("kept"));
         QCOMPARE(table.cellText(1, 1), QStringLiteral("P1"));
         QCOMPARE(table.cellText(1, 2), QStringLiteral("10") +
-                                           vandelor::CellTextRules::system().decimal +
+                                           vandelor::NumberSeparators::system().decimal +
                                            QStringLiteral("5"));
         QCOMPARE(table.cellText(1, 9), QStringLiteral("-0") +
-                                           vandelor::CellTextRules::system().decimal +
+                                           vandelor::NumberSeparators::system().decimal +
                                            QStringLiteral("5"));
         QCOMPARE(table.cellText(2, 0), QString());
     }

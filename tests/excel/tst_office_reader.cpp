@@ -16,7 +16,8 @@ QString dataFile(const char *name) {
 
 // Imports a workbook of tests/data with German number and date texts.
 WorkbookImportResult importFile(const char *name, PointTable &table) {
-    const vandelor::CellTextRules german{u',', QStringLiteral("dd.MM.yy"), QStringLiteral("HH:mm")};
+    const vandelor::CellTextRules german{
+        {u',', u'.'}, QStringLiteral("dd.MM.yy"), QStringLiteral("HH:mm")};
     const std::unique_ptr<vandelor::WorkbookReader> reader = vandelor::newOfficeReader(german);
     WorkbookImportHooks hooks;
     hooks.askFileName = [name] {
