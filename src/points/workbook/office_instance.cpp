@@ -65,6 +65,9 @@ Reference<css::uno::XComponentContext> localContext() {
 
 } // namespace
 
+OfficeInstance::OfficeInstance()
+    : m_profile(programFolder()) {}
+
 OfficeInstance::~OfficeInstance() {
     terminate();
 }

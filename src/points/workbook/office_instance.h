@@ -13,7 +13,7 @@ namespace vandelor {
 // over a private pipe. It is ended with this object at the latest.
 class OfficeInstance {
 public:
-    OfficeInstance() = default;
+    OfficeInstance();
     ~OfficeInstance();
     OfficeInstance(const OfficeInstance &) = delete;
     OfficeInstance &operator=(const OfficeInstance &) = delete;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace vandelor {
@@ -18,21 +19,40 @@ constexpr char SeedSettings[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 </oor:items>
 )";
 
-void writeSeedSettings(const QString &profileFolder) {
-    const QString userFolder = profileFolder + QStringLiteral("/user");
-    if (!QDir().mkpath(userFolder))
-        return;
-    QFile settings(userFolder + QStringLiteral("/registrymodifications.xcu"));
-    if (settings.open(QIODevice::WriteOnly))
-        settings.write(SeedSettings, sizeof SeedSettings - 1);
+void writeFile(const QString &path, const QByteArray &content) {
+    QFile file(path);
+    if (QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly))
+        file.write(content);
+}
+
+// The office's build id, as its version file gives it.
+QByteArray buildId(const QString &programFolder) {
+    QFile version(programFolder + QStringLiteral("/versionrc"));
+    if (!version.open(QIODevice::ReadOnly))
+        return {};
+    const QList<QByteArray> lines = version.readAll().split('\n');
+    for (const QByteArray &line : lines)
+        if (line.startsWith("buildid="))
+            return line.mid(8).trimmed();
+    return {};
+}
+
+void seed(const QString &profileFolder, const QString &programFolder) {
+    writeFile(profileFolder + QStringLiteral("/user/registrymodifications.xcu"),
+              QByteArray(SeedSettings, sizeof SeedSettings - 1));
+    // A new profile whose extension folder names the office's build needs
+    // no second start of the office to set it up.
+    const QByteArray build = buildId(programFolder);
+    if (!build.isEmpty())
+        writeFile(profileFolder + QStringLiteral("/user/extensions/buildid"), build);
 }
 
 } // namespace
 
-OfficeProfile::OfficeProfile()
+OfficeProfile::OfficeProfile(const QString &programFolder)
     : m_folder(QDir::tempPath() + QStringLiteral("/vandelor-office-XXXXXX")) {
     if (m_folder.isValid())
-        writeSeedSettings(m_folder.path());
+        seed(m_folder.path(), programFolder);
 }
 
 QString OfficeProfile::installationArgument() const {

@@ -10,7 +10,8 @@ namespace vandelor {
 // user runs.
 class OfficeProfile {
 public:
-    OfficeProfile();
+    // Prepared for the office installed in programFolder.
+    explicit OfficeProfile(const QString &programFolder);
 
     bool isValid() const { return m_folder.isValid(); }
     // The -env:UserInstallation value that points the office to it.
