@@ -47,6 +47,7 @@ public Q_SLOTS:
     void Option12_Click();
     void OTOL_Change();
     void UTOL_Change();
+    void cmd_Excel_Click();
 
 private:
     void buildControls();
@@ -66,6 +67,7 @@ private:
     PointTable *m_points = nullptr;
     // The point file chosen last, offered again by the file dialog.
     QString m_lastPointFile;
+    QString m_lastWorkbook;
 
     QPushButton *cmd_open = nullptr;
     QPushButton *cmd_Excel = nullptr;
