@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ make clang-format
     qt6-base-dev qt6-base-dev-tools
-    dbus dbus-x11
+    dbus dbus-x11 fonts-dejavu-core fonts-dejavu-extra
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(clang libclang-rt-14-dev)

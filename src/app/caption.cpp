@@ -2,8 +2,7 @@
 
 namespace vandelor {
 
-QString windowCaption(int major, int /*minor*/, int revision)
-{
+QString windowCaption(int major, int /*minor*/, int revision) {
     return QStringLiteral("Vandelor  V %1.%2").arg(major).arg(revision);
 }
 

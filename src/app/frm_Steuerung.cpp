@@ -18,8 +18,7 @@ namespace vandelor {
 
 namespace {
 constexpr int ColumnWidthTwips = 1134;
-const QStringList &headTexts()
-{
+const QStringList &headTexts() {
     static const QStringList heads{QStringLiteral("ID"),    QStringLiteral("X"),
                                    QStringLiteral("Y"),     QStringLiteral("Z"),
                                    QStringLiteral("I"),     QStringLiteral("J"),
@@ -33,8 +32,7 @@ frm_Steuerung::frm_Steuerung(UserDialogs &dialogs, NumberSeparators separators, 
     : QWidget(parent)
     , m_dialogs(dialogs)
     , m_separators(separators)
-    , m_points(new PointTable(this))
-{
+    , m_points(new PointTable(this)) {
     buildControls();
     setTabOrder();
     connectHandlers();
@@ -44,8 +42,7 @@ frm_Steuerung::frm_Steuerung(UserDialogs &dialogs, NumberSeparators separators, 
 
 frm_Steuerung::~frm_Steuerung() = default;
 
-void frm_Steuerung::connectHandlers()
-{
+void frm_Steuerung::connectHandlers() {
     // A check box or option counts as clicked whenever its state changes,
     // by the user or by the program.
     connect(CB2, &QCheckBox::toggled, this, &frm_Steuerung::CB2_Click);
@@ -63,8 +60,7 @@ void frm_Steuerung::connectHandlers()
     connect(UTOL, &QLineEdit::textChanged, this, &frm_Steuerung::UTOL_Change);
 }
 
-void frm_Steuerung::Form_Load()
-{
+void frm_Steuerung::Form_Load() {
     setWindowTitle(windowCaption(VersionMajor, VersionMinor, VersionRevision));
 
     const int columns = m_points->columnCount();
@@ -83,71 +79,56 @@ void frm_Steuerung::Form_Load()
     setDimensionControlsEnabled(CB2->isChecked());
 }
 
-void frm_Steuerung::CB2_Click()
-{
+void frm_Steuerung::CB2_Click() {
     const bool on = CB2->isChecked();
     setDimensionControlsEnabled(on);
     if (on)
         cbT->setChecked(true);
 }
 
-void frm_Steuerung::Option9_Click()
-{
+void frm_Steuerung::Option9_Click() {
     pid->setEnabled(false);
     pstart->setEnabled(false);
 }
 
-void frm_Steuerung::Option10_Click()
-{
+void frm_Steuerung::Option10_Click() {
     pid->setEnabled(true);
     pstart->setEnabled(true);
 }
 
-void frm_Steuerung::Option11_Click()
-{
+void frm_Steuerung::Option11_Click() {
     Frame8->setEnabled(false);
 }
 
-void frm_Steuerung::Option12_Click()
-{
+void frm_Steuerung::Option12_Click() {
     Frame8->setEnabled(true);
 }
 
-void frm_Steuerung::OTOL_Change()
-{
+void frm_Steuerung::OTOL_Change() {
     checkTolerance(OTOL);
 }
 
-void frm_Steuerung::UTOL_Change()
-{
+void frm_Steuerung::UTOL_Change() {
     checkTolerance(UTOL);
 }
 
-void frm_Steuerung::setDimensionControlsEnabled(bool enabled)
-{
+void frm_Steuerung::setDimensionControlsEnabled(bool enabled) {
     for (QWidget *control : std::initializer_list<QWidget *>{OTOL, UTOL, cbX, cbY, cbZ, cbV, cbT})
         control->setEnabled(enabled);
 }
 
-void frm_Steuerung::checkTolerance(QLineEdit *box)
-{
+void frm_Steuerung::checkTolerance(QLineEdit *box) {
     if (isLocaleNumber(box->text(), m_separators))
         return;
     showMessage(QStringLiteral("Bitte nur Zahlen eingeben"));
     box->setText(QStringLiteral("0"));
 }
 
-void frm_Steuerung::showMessage(const QString &text)
-{
+void frm_Steuerung::showMessage(const QString &text) {
     m_dialogs.showMessage(this, text);
 }
 
-} // namespace vandelor
-
-namespace vandelor {
-
-void frm_Steuerung::importProgressStep()
-{
+void frm_Steuerung::importProgressStep() {
     ProgressBar1->setValue(nextImportProgress(ProgressBar1->value()));
     ProgressBar1->repaint();
 }

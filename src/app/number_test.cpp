@@ -4,8 +4,7 @@
 
 namespace vandelor {
 
-NumberSeparators NumberSeparators::system()
-{
+NumberSeparators NumberSeparators::system() {
     const QLocale locale = QLocale::system();
     const QString decimal = locale.decimalPoint();
     const QString group = locale.groupSeparator();
@@ -15,25 +14,21 @@ NumberSeparators NumberSeparators::system()
 
 namespace {
 
-bool isBlank(QChar c)
-{
+bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
 
-bool isSign(QChar c)
-{
+bool isSign(QChar c) {
     return c == u'+' || c == u'-';
 }
 
-bool isDigit(QChar c)
-{
+bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
 } // namespace
 
-bool isLocaleNumber(const QString &text, NumberSeparators separators)
-{
+bool isLocaleNumber(const QString &text, NumberSeparators separators) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && isBlank(text[begin]))

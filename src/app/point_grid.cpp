@@ -19,8 +19,7 @@ constexpr int ColumnWidthTwips = 1134;
 
 PointGrid::PointGrid(PointTable *table, QWidget *parent)
     : QTableView(parent)
-    , m_table(table)
-{
+    , m_table(table) {
     setModel(new PointGridModel(table, this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -48,21 +47,18 @@ PointGrid::PointGrid(PointTable *table, QWidget *parent)
     });
 }
 
-void PointGrid::setColumnWidthTwips(int column, int twips)
-{
+void PointGrid::setColumnWidthTwips(int column, int twips) {
     if (column == 0)
         verticalHeader()->setFixedWidth(twipsToPixels(twips));
     else
         setColumnWidth(column - 1, twipsToPixels(twips));
 }
 
-int PointGrid::columnWidthPixels(int column) const
-{
+int PointGrid::columnWidthPixels(int column) const {
     return column == 0 ? verticalHeader()->width() : columnWidth(column - 1);
 }
 
-bool PointGrid::eventFilter(QObject *watched, QEvent *event)
-{
+bool PointGrid::eventFilter(QObject *watched, QEvent *event) {
     if (watched == m_corner && event->type() == QEvent::Paint) {
         paintCorner();
         return true;
@@ -70,8 +66,7 @@ bool PointGrid::eventFilter(QObject *watched, QEvent *event)
     return QTableView::eventFilter(watched, event);
 }
 
-void PointGrid::paintCorner()
-{
+void PointGrid::paintCorner() {
     QStylePainter painter(m_corner);
     QStyleOptionHeader option;
     option.initFrom(m_corner);

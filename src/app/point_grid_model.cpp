@@ -8,8 +8,7 @@ namespace vandelor {
 
 PointGridModel::PointGridModel(PointTable *table, QObject *parent)
     : QAbstractTableModel(parent)
-    , m_table(table)
-{
+    , m_table(table) {
     // The table never adds or drops its head row or ID column, so every
     // structural change maps to the view by a plain shift of one.
     connect(table, &PointTable::rowsAboutToBeInserted, this,
@@ -37,25 +36,21 @@ PointGridModel::PointGridModel(PointTable *table, QObject *parent)
     connect(table, &PointTable::dataChanged, this, &PointGridModel::forwardDataChanged);
 }
 
-int PointGridModel::rowCount(const QModelIndex &parent) const
-{
+int PointGridModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() || !m_table ? 0 : m_table->rowCount() - 1;
 }
 
-int PointGridModel::columnCount(const QModelIndex &parent) const
-{
+int PointGridModel::columnCount(const QModelIndex &parent) const {
     return parent.isValid() || !m_table ? 0 : m_table->columnCount() - 1;
 }
 
-QVariant PointGridModel::data(const QModelIndex &index, int role) const
-{
+QVariant PointGridModel::data(const QModelIndex &index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || !m_table)
         return {};
     return m_table->cellText(index.row() + 1, index.column() + 1);
 }
 
-QVariant PointGridModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
+QVariant PointGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (!m_table)
         return {};
     if (role == Qt::TextAlignmentRole && orientation == Qt::Vertical)
@@ -63,18 +58,16 @@ QVariant PointGridModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
-        return section + 1 < m_table->columnCount() ? m_table->cellText(0, section + 1)
-                                                    : QString();
+        return section + 1 < m_table->columnCount() ? m_table->cellText(0, section + 1) : QString();
     return section + 1 < m_table->rowCount() ? m_table->cellText(section + 1, 0) : QString();
 }
 
-Qt::ItemFlags PointGridModel::flags(const QModelIndex &index) const
-{
+Qt::ItemFlags PointGridModel::flags(const QModelIndex &index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-void PointGridModel::forwardDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight)
-{
+void PointGridModel::forwardDataChanged(const QModelIndex &topLeft,
+                                        const QModelIndex &bottomRight) {
     if (topLeft.row() == 0) {
         const int first = std::max(topLeft.column(), 1) - 1;
         if (bottomRight.column() >= 1)

@@ -2,8 +2,7 @@
 
 namespace vandelor {
 
-void Umwandeln(QString &Wert)
-{
+void Umwandeln(QString &Wert) {
     constexpr qsizetype Decimals = 3;
     const qsizetype comma = Wert.indexOf(u',');
     if (comma >= 0) {

@@ -5,21 +5,17 @@
 
 namespace vandelor {
 
-void QtUserDialogs::showMessage(QWidget *parent, const QString &text)
-{
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vandelor"), text, QMessageBox::Ok,
-                    parent);
+void QtUserDialogs::showMessage(QWidget *parent, const QString &text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vandelor"), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
 QString QtUserDialogs::askOpenFileName(QWidget *parent, const QString &filter,
-                                       const QString &preselected)
-{
+                                       const QString &preselected) {
     return QFileDialog::getOpenFileName(parent, QString(), preselected, qtNameFilter(filter));
 }
 
-QString qtNameFilter(const QString &filter)
-{
+QString qtNameFilter(const QString &filter) {
     const qsizetype bar = filter.indexOf(u'|');
     if (bar < 0)
         return filter;

@@ -6,15 +6,13 @@
 
 namespace vandelor {
 
-QRect WrappingButton::captionRect() const
-{
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+QRect WrappingButton::captionRect() const {
+    // The bevel is thin: the caption may use all but a small margin, so
+    // that two lines fit the layout's low buttons.
+    return rect().adjusted(3, 1, -3, -1);
 }
 
-void WrappingButton::paintEvent(QPaintEvent *)
-{
+void WrappingButton::paintEvent(QPaintEvent *) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);

@@ -6,36 +6,29 @@ namespace vandelor {
 
 PointTable::PointTable(QObject *parent)
     : QAbstractTableModel(parent)
-    , m_rows(StartRowCount, QStringList(MinimumColumnCount))
-{
-}
+    , m_rows(StartRowCount, QStringList(MinimumColumnCount)) {}
 
-int PointTable::rowCount(const QModelIndex &parent) const
-{
+int PointTable::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
 
-int PointTable::columnCount(const QModelIndex &parent) const
-{
+int PointTable::columnCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : m_columnCount;
 }
 
-QVariant PointTable::data(const QModelIndex &index, int role) const
-{
+QVariant PointTable::data(const QModelIndex &index, int role) const {
     if (role != Qt::DisplayRole || !contains(index.row(), index.column()))
         return {};
     return m_rows[index.row()][index.column()];
 }
 
-Qt::ItemFlags PointTable::flags(const QModelIndex &index) const
-{
+Qt::ItemFlags PointTable::flags(const QModelIndex &index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-void PointTable::setRowCount(int n)
-{
+void PointTable::setRowCount(int n) {
     const int target = std::max(n, StartRowCount);
     const int current = rowCount();
     if (target > current) {
@@ -49,8 +42,7 @@ void PointTable::setRowCount(int n)
     }
 }
 
-void PointTable::setColumnCount(int n)
-{
+void PointTable::setColumnCount(int n) {
     const int target = std::max(n, MinimumColumnCount);
     const int current = m_columnCount;
     if (target > current) {
@@ -68,14 +60,12 @@ void PointTable::setColumnCount(int n)
     }
 }
 
-QString PointTable::cellText(int row, int column) const
-{
+QString PointTable::cellText(int row, int column) const {
     Q_ASSERT(contains(row, column));
     return contains(row, column) ? m_rows[row][column] : QString();
 }
 
-void PointTable::setCellText(int row, int column, const QString &text)
-{
+void PointTable::setCellText(int row, int column, const QString &text) {
     Q_ASSERT(contains(row, column));
     if (!contains(row, column))
         return;
@@ -87,8 +77,7 @@ void PointTable::setCellText(int row, int column, const QString &text)
     Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole});
 }
 
-bool PointTable::contains(int row, int column) const
-{
+bool PointTable::contains(int row, int column) const {
     return row >= 0 && column >= 0 && row < rowCount() && column < m_columnCount;
 }
 

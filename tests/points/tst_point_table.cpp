@@ -1,0 +1,105 @@
+#include "point_table.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+using vandelor::PointTable;
+
+class PointTableTest : public QObject {
+    Q_OBJECT
+
+private:
+    static void fill(PointTable &table, int rows) {
+        table.setRowCount(rows + 1);
+        for (int row = 1; row <= rows; ++row)
+            for (int column = 0; column < table.columnCount(); ++column)
+                table.setCellText(row, column, QStringLiteral("%1/%2").arg(row).arg(column));
+    }
+
+private Q_SLOTS:
+    void startsWithHeadRowAndOneEmptyRow() {
+        PointTable table;
+        QCOMPARE(table.rowCount(), 2);
+        QCOMPARE(table.columnCount(), 10);
+        for (int column = 0; column < 10; ++column)
+            QCOMPARE(table.cellText(1, column), QString());
+    }
+
+    void smallerRowCount_dropsRowsAndTheirTexts() {
+        PointTable table;
+        QAbstractItemModelTester tester(&table,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        fill(table, 10);
+        table.setRowCount(4);
+        QCOMPARE(table.rowCount(), 4);
+        QCOMPARE(table.cellText(3, 2), QStringLiteral("3/2"));
+        table.setRowCount(11);
+        QCOMPARE(table.cellText(4, 2), QString()); // dropped texts do not come back
+        QCOMPARE(table.cellText(10, 9), QString());
+    }
+
+    void rowCount_neverDropsBelowTwo_data() {
+        QTest::addColumn<int>("requested");
+        QTest::newRow("one") << 1;
+        QTest::newRow("zero") << 0;
+        QTest::newRow("negative") << -5;
+    }
+
+    void rowCount_neverDropsBelowTwo() {
+        QFETCH(int, requested);
+        PointTable table;
+        fill(table, 3);
+        table.setRowCount(requested);
+        QCOMPARE(table.rowCount(), 2);
+        QCOMPARE(table.cellText(1, 1), QStringLiteral("1/1"));
+    }
+
+    void columnCount_growsWithEmptyCellsAndNeverDropsBelowTen() {
+        PointTable table;
+        QAbstractItemModelTester tester(&table,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        fill(table, 2);
+        table.setColumnCount(12);
+        QCOMPARE(table.columnCount(), 12);
+        QCOMPARE(table.cellText(2, 11), QString());
+        table.setCellText(2, 11, QStringLiteral("wide"));
+        table.setRowCount(5); // new rows get every column
+        QCOMPARE(table.cellText(4, 11), QString());
+
+        table.setColumnCount(1);
+        QCOMPARE(table.columnCount(), 10);
+        QCOMPARE(table.cellText(2, 9), QStringLiteral("2/9"));
+        table.setColumnCount(12);
+        QCOMPARE(table.cellText(2, 11), QString());
+    }
+
+    void cellTexts_areStoredUnchanged() {
+        PointTable table;
+        const QStringList texts{QStringLiteral("12,5"), QStringLiteral(" 10.5"),
+                                QStringLiteral("Punkt_ä"), QStringLiteral("Maß_1"), QString()};
+        for (int column = 0; column < texts.size(); ++column)
+            table.setCellText(1, column, texts[column]);
+        for (int column = 0; column < texts.size(); ++column)
+            QCOMPARE(table.cellText(1, column), texts[column]);
+    }
+
+    void cellWrite_announcesTheChangedCell() {
+        PointTable table;
+        QSignalSpy spy(&table, &PointTable::dataChanged);
+        table.setCellText(1, 3, QStringLiteral("30"));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).value<QModelIndex>(), table.index(1, 3));
+        QCOMPARE(table.data(table.index(1, 3)).toString(), QStringLiteral("30"));
+    }
+
+    void cells_areSelectableButNotEditable() {
+        PointTable table;
+        const Qt::ItemFlags flags = table.flags(table.index(1, 1));
+        QVERIFY(flags.testFlag(Qt::ItemIsSelectable));
+        QVERIFY(!flags.testFlag(Qt::ItemIsEditable));
+    }
+};
+
+QTEST_GUILESS_MAIN(PointTableTest)
+#include "tst_point_table.moc"
