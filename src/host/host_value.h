@@ -31,8 +31,7 @@ enum class ValueKind { Empty, Text, Int16, Int32, Bool, Double, VariantText, Obj
 using HostValue =
     std::variant<std::monostate, QString, qint16, qint32, bool, double, VariantText, HostObject>;
 
-inline ValueKind kindOf(const HostValue &value)
-{
+inline ValueKind kindOf(const HostValue &value) {
     return static_cast<ValueKind>(value.index());
 }
 
@@ -47,17 +46,30 @@ struct HostArgument {
 
 using HostArguments = QList<HostArgument>;
 
-inline HostArgument text(const QString &value) { return {value}; }
-inline HostArgument int16(qint16 value) { return {value}; }
-inline HostArgument int32(qint32 value) { return {value}; }
-inline HostArgument boolean(bool value) { return {value}; }
-inline HostArgument real(double value) { return {value}; }
-inline HostArgument variantText(const QString &value) { return {VariantText{value}}; }
-inline HostArgument object(const HostObject &value) { return {value}; }
+inline HostArgument text(const QString &value) {
+    return {value};
+}
+inline HostArgument int16(qint16 value) {
+    return {value};
+}
+inline HostArgument int32(qint32 value) {
+    return {value};
+}
+inline HostArgument boolean(bool value) {
+    return {value};
+}
+inline HostArgument real(double value) {
+    return {value};
+}
+inline HostArgument variantText(const QString &value) {
+    return {VariantText{value}};
+}
+inline HostArgument object(const HostObject &value) {
+    return {value};
+}
 
 // The same argument, passed by reference.
-inline HostArgument byReference(HostArgument argument)
-{
+inline HostArgument byReference(HostArgument argument) {
     argument.passing = Passing::ByReference;
     return argument;
 }
