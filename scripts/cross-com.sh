@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Keeps the Windows COM backend building: cross-compiles it and its smoke program
-# with Debian's MinGW-w64, warnings as errors, and checks its adapter to the layer
-# against this machine's Qt headers.
+# Keeps the Windows COM backend building and right: cross-compiles it and its smoke
+# program with Debian's MinGW-w64, warnings as errors, runs its check program under
+# Wine, and checks its adapter to the layer against this machine's Qt headers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-if ! command -v x86_64-w64-mingw32-g++ >/dev/null; then
+wine=/usr/lib/wine/wine64
+if ! command -v x86_64-w64-mingw32-g++ >/dev/null || [ ! -x "$wine" ]; then
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq
-    apt-get install -y -qq --no-install-recommends g++-mingw-w64-x86-64
+    apt-get install -y -qq --no-install-recommends g++-mingw-w64-x86-64 wine64 >/dev/null
 fi
 
 out=${1:-build-com}
@@ -24,6 +25,17 @@ done
 x86_64-w64-mingw32-g++ -static -o "$out/com_smoke.exe" "${objects[@]}" \
     -lole32 -loleaut32 -luser32 -luuid
 
+# The backend's calls checked against a recording automation object, run under Wine.
+checks=("${objects[@]:0:3}")
+for name in recording_dispatch com_dispatch_check; do
+    x86_64-w64-mingw32-g++ -std=c++20 -O2 "${warnings[@]}" -Isrc/host/com \
+        -c "tests/com/$name.cpp" -o "$out/$name.o"
+    checks+=("$out/$name.o")
+done
+x86_64-w64-mingw32-g++ -static -o "$out/com_dispatch_check.exe" "${checks[@]}" \
+    -lole32 -loleaut32 -luser32 -luuid
+WINEPREFIX="$PWD/$out/wine" WINEDEBUG=-all "$wine" "$out/com_dispatch_check.exe" 2>/dev/null
+
 # The adapter sees only the backend's plain C++ header, so it compiles here as well.
 qt=$(qmake6 -query QT_INSTALL_HEADERS)
 g++ -std=c++20 -fsyntax-only -fPIC "${warnings[@]}" \
@@ -31,4 +43,4 @@ g++ -std=c++20 -fsyntax-only -fPIC "${warnings[@]}" \
     -isystem "$qt" -isystem "$qt/QtCore" -Isrc/host -Isrc/host/com \
     src/host/com/com_host_automation.cpp
 
-echo "COM backend and com_smoke.exe built in $out"
+echo "COM backend checked; com_smoke.exe built in $out"
