@@ -20,7 +20,7 @@ using namespace vandelor::host;
 
 namespace {
 
-constexpr int Rounds = 4;
+constexpr int Rounds = 10;
 
 struct Target {
     HostObject command;

@@ -16,24 +16,25 @@ out=${1:-build-com}
 mkdir -p "$out"
 warnings=(-Wall -Wextra -Wpedantic -Werror)
 
-objects=()
-for name in com_arguments com_errors com_host com_smoke; do
-    x86_64-w64-mingw32-g++ -std=c++20 -O2 "${warnings[@]}" -Isrc/host/com \
-        -c "src/host/com/$name.cpp" -o "$out/$name.o"
-    objects+=("$out/$name.o")
-done
-x86_64-w64-mingw32-g++ -static -o "$out/com_smoke.exe" "${objects[@]}" \
-    -lole32 -loleaut32 -luser32 -luuid
+# Compiles each source named and links them into the program $1.
+windows_program() {
+    local program=$1 objects=() source
+    shift
+    for source in "$@"; do
+        x86_64-w64-mingw32-g++ -std=c++20 -O2 "${warnings[@]}" -Isrc/host/com \
+            -c "$source" -o "$out/$(basename "$source" .cpp).o"
+        objects+=("$out/$(basename "$source" .cpp).o")
+    done
+    x86_64-w64-mingw32-g++ -static -o "$out/$program" "${objects[@]}" \
+        -lole32 -loleaut32 -luser32 -luuid
+}
+
+backend=(src/host/com/com_arguments.cpp src/host/com/com_errors.cpp src/host/com/com_host.cpp)
+windows_program com_smoke.exe "${backend[@]}" src/host/com/com_smoke.cpp
 
 # The backend's calls checked against a recording automation object, run under Wine.
-checks=("${objects[@]:0:3}")
-for name in recording_dispatch com_dispatch_check; do
-    x86_64-w64-mingw32-g++ -std=c++20 -O2 "${warnings[@]}" -Isrc/host/com \
-        -c "tests/com/$name.cpp" -o "$out/$name.o"
-    checks+=("$out/$name.o")
-done
-x86_64-w64-mingw32-g++ -static -o "$out/com_dispatch_check.exe" "${checks[@]}" \
-    -lole32 -loleaut32 -luser32 -luuid
+windows_program com_dispatch_check.exe "${backend[@]}" tests/com/recording_dispatch.cpp \
+    tests/com/com_dispatch_check.cpp
 WINEPREFIX="$PWD/$out/wine" WINEDEBUG=-all "$wine" "$out/com_dispatch_check.exe" 2>/dev/null
 
 # The adapter sees only the backend's plain C++ header, so it compiles here as well.
