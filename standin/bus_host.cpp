@@ -14,8 +14,15 @@ BusHost::BusHost(HostModel &model, int quitAfterCalls, QObject *parent)
 bool BusHost::handleMessage(const QDBusMessage &message, const QDBusConnection &connection) {
     if (message.type() != QDBusMessage::MethodCallMessage)
         return false;
+    // The bus's own interfaces are no host calls and don't count as calls.
     if (message.interface() == QLatin1String("org.freedesktop.DBus.Introspectable")) {
         connection.send(message.createReply(introspectionDocument(message.path())));
+        return true;
+    }
+    if (message.interface().startsWith(QLatin1String("org.freedesktop.DBus."))) {
+        connection.send(
+            message.createErrorReply(QStringLiteral("org.freedesktop.DBus.Error.UnknownInterface"),
+                                     QStringLiteral("The host's objects have no properties")));
         return true;
     }
     if (m_quitAfterCalls > 0 && m_callCount >= m_quitAfterCalls)

@@ -18,6 +18,17 @@ struct DispatchId {
 //
 // Once a host has vanished or stopped answering, every further call on the objects
 // obtained from it fails at once; a new activation reaches the host anew.
+//
+//   if (!host.windowExists(orvanto::WindowClass)) ...   // host not running
+//   const HostObject app = host.activate(orvanto::ApplicationProgId).object();
+//   const HostObject program = host.call(app, orvanto::ActivePartProgram).object();
+//   const HostObject commands = host.call(program, orvanto::PartProgramCommands).object();
+//   const HostObject command =
+//       host.call(commands, u"Add"_s, {int32(602), boolean(true)}).object();
+//   host.call(command, u"PutText"_s, {text(id), int32(2), int16(0)});
+//
+// A call on an empty object fails without reaching the host, so writes meant for a
+// command the host refused to add can't land anywhere else.
 class HostAutomation {
 public:
     virtual ~HostAutomation() = default;

@@ -323,6 +323,13 @@ private Q_SLOTS:
         // ActivePartProgram, Commands and Count
         StandinProcess standin({QStringLiteral("--quit-after-calls"), QStringLiteral("3")});
         QVERIFY(standin.start());
+        // Looking at the objects is no host call.
+        const QDBusMessage introspection = QDBusConnection::sessionBus().call(
+            QDBusMessage::createMethodCall(bus::ServiceName, bus::ApplicationPath,
+                                           QStringLiteral("org.freedesktop.DBus.Introspectable"),
+                                           QStringLiteral("Introspect")));
+        QVERIFY(introspection.arguments().value(0).toString().contains(
+            QStringLiteral("ActivePartProgram")));
         DBusHostAutomation host(QDBusConnection::sessionBus());
         const Reached r = reach(host);
         QVERIFY(r.commands);
