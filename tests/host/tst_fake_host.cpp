@@ -85,6 +85,22 @@ private Q_SLOTS:
         QCOMPARE(host.windowExists(orvanto::WindowClass), fault != QLatin1String("vanish"));
     }
 
+    void refusedAdd_leavesNothingToWriteInto() {
+        FakeHost host;
+        const Reached r = reach(host);
+        host.model().refuseAdd(602);
+        const CallResult added =
+            host.call(r.commands, QStringLiteral("Add"), {int32(602), boolean(true)});
+        QVERIFY(!added.ok());
+        QVERIFY(!added.object());
+        QVERIFY(!host.call(added.object(), QStringLiteral("PutText"),
+                           {text(QStringLiteral("#VP1")), int32(2), int16(0)})
+                     .ok());
+        QCOMPARE(host.memberCalls().last(),
+                 QStringLiteral("(no object) PutText(text \"#VP1\", int32 2, int16 0)"));
+        QVERIFY(host.model().partProgram()->commands().front().entries().empty());
+    }
+
     void stoppedHost_hasNoWindowAndNoApplication() {
         FakeHost host;
         host.setRunning(false);
