@@ -7,14 +7,28 @@ packages=(
     cmake g++ make clang-format
     qt6-base-dev qt6-base-dev-tools
     dbus dbus-x11 fonts-dejavu-core fonts-dejavu-extra
+    # The workbook reader: LibreOffice Calc without its desktop parts (a
+    # full Calc, which it would replace, does as well), and the SDK whose
+    # cppumaker makes the office API headers at build time.
+    "libreoffice-calc-nogui|libreoffice-calc" libreoffice-dev
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(clang libclang-rt-14-dev)
 fi
 
+installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+
+# An entry "a|b" is met by either package; "a" is installed when neither is.
 missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+for entry in "${packages[@]}"; do
+    met=false
+    IFS='|' read -r -a choices <<<"$entry"
+    for p in "${choices[@]}"; do
+        installed "$p" && met=true
+    done
+    $met || missing+=("${choices[0]}")
 done
 if [ "${#missing[@]}" -gt 0 ]; then
     export DEBIAN_FRONTEND=noninteractive

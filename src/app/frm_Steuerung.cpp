@@ -58,6 +58,7 @@ void frm_Steuerung::connectHandlers() {
     onSelected(Option12, &frm_Steuerung::Option12_Click);
     connect(OTOL, &QLineEdit::textChanged, this, &frm_Steuerung::OTOL_Change);
     connect(UTOL, &QLineEdit::textChanged, this, &frm_Steuerung::UTOL_Change);
+    connect(cmd_Excel, &QPushButton::clicked, this, &frm_Steuerung::cmd_Excel_Click);
 }
 
 void frm_Steuerung::Form_Load() {

@@ -40,6 +40,7 @@ public Q_SLOTS:
     void Option12_Click();
     void OTOL_Change();
     void UTOL_Change();
+    void cmd_Excel_Click();
 
 private:
     void buildControls();
@@ -54,6 +55,7 @@ private:
     UserDialogs &m_dialogs;
     NumberSeparators m_separators;
     PointTable *m_points = nullptr;
+    QString m_lastWorkbook;
 
     QPushButton *cmd_open = nullptr;
     QPushButton *cmd_Excel = nullptr;

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+namespace vandelor {
+
+// Why a workbook reader gave up.
+enum class WorkbookFailure {
+    NotInstalled, // the spreadsheet program is missing
+    StartFailed,  // it is there but did not come up
+    CannotOpen,   // missing, unreadable, a folder, not a workbook, password-protected
+    ErrorValue,   // a cell holds an error value, which has no text
+    ReadFailed,   // the reader broke down while the workbook was open
+};
+
+class WorkbookError : public std::runtime_error {
+public:
+    explicit WorkbookError(WorkbookFailure failure, const char *what = "workbook reader failed")
+        : std::runtime_error(what)
+        , m_failure(failure) {}
+    WorkbookFailure failure() const { return m_failure; }
+
+private:
+    WorkbookFailure m_failure;
+};
+
+// A spreadsheet program run for one import: exactly what the workbook import
+// asks of it. Every operation that can fail throws WorkbookError; closing and
+// quitting never throw.
+class WorkbookReader {
+public:
+    virtual ~WorkbookReader() = default;
+
+    // Starts a new instance, never one that the user already runs.
+    virtual void start() = 0;
+    // Whether the workbook is shown while it is read.
+    virtual void setVisible(bool visible) = 0;
+    // Opens the workbook read-only; only one is open at a time.
+    virtual void open(const QString &fileName) = 0;
+    // The text of cell (row, column) of the first worksheet, both from 1.
+    virtual QString cellText(int row, int column) = 0;
+    // Closes the open workbook without saving; does nothing when none is open.
+    virtual void closeWithoutSaving() noexcept = 0;
+    // Ends the instance, by force where it does not end by itself; does
+    // nothing when it has ended already.
+    virtual void quit() noexcept = 0;
+};
+
+} // namespace vandelor

@@ -1,0 +1,259 @@
+#include "fake_workbook_reader.h"
+#include "point_table.h"
+#include "workbook_import.h"
+
+#include <QTest>
+
+using vandelor::PointTable;
+using vandelor::WorkbookFailure;
+using vandelor::WorkbookImportResult;
+
+Q_DECLARE_METATYPE(WorkbookFailure)
+Q_DECLARE_METATYPE(WorkbookImportResult)
+
+namespace {
+
+const QString File = QStringLiteral("/data/punkte.xls");
+
+// Eleven cells: the given column A, then "row.column".
+QStringList sheetRow(const QString &first, int row) {
+    QStringList texts{first};
+    for (int column = 2; column <= 11; ++column)
+        texts << QStringLiteral("%1.%2").arg(row).arg(column);
+    return texts;
+}
+
+QStringList earlierRow(int row) {
+    QStringList texts;
+    for (int column = 0; column < 10; ++column)
+        texts << QStringLiteral("old %1/%2").arg(row).arg(column);
+    return texts;
+}
+
+QStringList words(std::initializer_list<const char *> texts) {
+    QStringList list;
+    for (const char *text : texts)
+        list << QString::fromUtf8(text);
+    return list;
+}
+
+QStringList tableRow(const PointTable &table, int row) {
+    QStringList texts;
+    for (int column = 0; column < table.columnCount(); ++column)
+        texts << table.cellText(row, column);
+    return texts;
+}
+
+// The window's side of an import, recorded; the table holds five points
+// of an earlier import.
+struct Window {
+    bool ids = true;
+    bool show = false;
+    QString fileName = File;
+    int progress = 50;
+    QStringList events;
+    PointTable table;
+
+    Window() {
+        table.setRowCount(6);
+        for (int row = 1; row < 6; ++row)
+            for (int column = 0; column < 10; ++column)
+                table.setCellText(row, column, earlierRow(row)[column]);
+    }
+
+    WorkbookImportResult import(FakeWorkbookReader &reader) {
+        vandelor::WorkbookImportHooks hooks;
+        hooks.showReader = show;
+        hooks.askFileName = [this] {
+            return events << QStringLiteral("dialog"), fileName;
+        };
+        hooks.afterDialog = [this] {
+            events << QStringLiteral("front");
+        };
+        hooks.idsFromFile = [this] {
+            return ids;
+        };
+        hooks.progressStep = [this] {
+            ++progress;
+        };
+        hooks.resetProgress = [this] {
+            progress = 0;
+        };
+        return importWorkbook(reader, table, hooks);
+    }
+};
+
+} // namespace
+
+class TestWorkbookImport : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void import_mapsColumnsByIdSource_data() {
+        QTest::addColumn<bool>("ids");
+        QTest::newRow("IDs from the file") << true;
+        QTest::newRow("IDs from the program") << false;
+    }
+
+    void import_mapsColumnsByIdSource() {
+        QFETCH(bool, ids);
+        FakeWorkbookReader reader;
+        for (int row = 1; row <= 3; ++row)
+            reader.setRow(row, sheetRow(QStringLiteral("P%1").arg(row), row));
+        reader.setRow(4, {QStringLiteral("Ende"), QStringLiteral("not read")});
+        Window window;
+        window.ids = ids;
+
+        QCOMPARE(window.import(reader), WorkbookImportResult::Imported);
+
+        QCOMPARE(window.table.rowCount(), 4);
+        for (int row = 1; row <= 3; ++row) {
+            QStringList expected = sheetRow(QStringLiteral("P%1").arg(row), row).mid(0, 10);
+            if (!ids) {
+                // Column A goes to X, sheet column J is not read, the ID cell
+                // keeps its text in row 1 and starts empty below.
+                expected.removeLast();
+                expected.prepend(row == 1 ? QStringLiteral("old 1/0") : QString());
+            }
+            QCOMPARE(tableRow(window.table, row), expected);
+        }
+    }
+
+    void import_endsAtTheExactEndMark_data() {
+        QTest::addColumn<QString>("columnA");
+        QTest::addColumn<int>("endRow");
+        QTest::addColumn<int>("rowCount");
+        QTest::newRow("Ende in row 3") << QStringLiteral("Ende") << 3 << 3;
+        QTest::newRow("Ende in row 1 keeps the table") << QStringLiteral("Ende") << 1 << 6;
+        QTest::newRow("lower case") << QStringLiteral("ende") << 3 << 5;
+        QTest::newRow("upper case") << QStringLiteral("ENDE") << 3 << 5;
+        QTest::newRow("trailing blank") << QStringLiteral("Ende ") << 3 << 5;
+        QTest::newRow("leading blank") << QStringLiteral(" Ende") << 3 << 5;
+    }
+
+    void import_endsAtTheExactEndMark() {
+        QFETCH(QString, columnA);
+        QFETCH(int, endRow);
+        QFETCH(int, rowCount);
+        FakeWorkbookReader reader;
+        for (int row = 1; row <= 4; ++row)
+            reader.setRow(row, sheetRow(QStringLiteral("P%1").arg(row), row));
+        reader.setRow(endRow, sheetRow(columnA, endRow));
+        reader.setRow(5, {QStringLiteral("Ende")});
+        Window window;
+
+        window.import(reader);
+
+        QCOMPARE(window.table.rowCount(), rowCount);
+        QCOMPARE(tableRow(window.table, 1),
+                 endRow == 1 ? earlierRow(1) : sheetRow(QStringLiteral("P1"), 1).mid(0, 10));
+    }
+
+    void import_withoutEndMark_reads999Rows() {
+        FakeWorkbookReader reader;
+        reader.setRow(999, sheetRow(QStringLiteral("P999"), 999));
+        reader.setRow(1000, sheetRow(QStringLiteral("P1000"), 1000));
+        Window window;
+        window.progress = -1000;
+        window.table.setColumnCount(12);
+
+        window.import(reader);
+
+        QCOMPARE(window.table.rowCount(), 1000);
+        QCOMPARE(window.table.columnCount(), 12);
+        QCOMPARE(window.table.cellText(999, 0), QStringLiteral("P999"));
+        QCOMPARE(window.table.cellText(5, 3), QString());
+        QCOMPARE(reader.cellReads, 999 * 11);
+    }
+
+    void import_drivesTheReaderInOrder_data() {
+        QTest::addColumn<bool>("show");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<int>("progress");
+        const QString open = QStringLiteral("open ") + File;
+        QTest::newRow("hidden") << false << File
+                                << (words({"start", "hide"}) << open << words({"close", "quit"}))
+                                << 0;
+        QTest::newRow("shown") << true << File
+                               << (words({"start", "show"}) << open << words({"close", "quit"}))
+                               << 0;
+        QTest::newRow("cancelled") << false << QString() << words({"start", "hide", "quit"}) << 50;
+    }
+
+    void import_drivesTheReaderInOrder() {
+        QFETCH(bool, show);
+        QFETCH(QString, fileName);
+        QFETCH(QStringList, calls);
+        QFETCH(int, progress);
+        FakeWorkbookReader reader;
+        reader.setRow(1, sheetRow(QStringLiteral("P1"), 1));
+        reader.setRow(2, {QStringLiteral("Ende")});
+        Window window;
+        window.show = show;
+        window.fileName = fileName;
+
+        window.import(reader);
+
+        QCOMPARE(reader.calls, calls);
+        QCOMPARE(window.events, words({"dialog", "front"}));
+        QCOMPARE(window.progress, progress);
+        if (fileName.isEmpty())
+            QCOMPARE(tableRow(window.table, 1), earlierRow(1));
+    }
+
+    void import_failure_isReportedAndEndsTheReader_data() {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<WorkbookFailure>("failure");
+        QTest::addColumn<WorkbookImportResult>("result");
+        QTest::newRow("office missing")
+            << "start" << WorkbookFailure::NotInstalled << WorkbookImportResult::NotInstalled;
+        QTest::newRow("office does not start")
+            << "start" << WorkbookFailure::StartFailed << WorkbookImportResult::StartFailed;
+        QTest::newRow("not a workbook")
+            << "open" << WorkbookFailure::CannotOpen << WorkbookImportResult::CannotOpen;
+        QTest::newRow("error value in D3")
+            << "cell" << WorkbookFailure::ErrorValue << WorkbookImportResult::ErrorValue;
+        QTest::newRow("office breaks down at D3")
+            << "cell" << WorkbookFailure::ReadFailed << WorkbookImportResult::ReadFailed;
+    }
+
+    void import_failure_isReportedAndEndsTheReader() {
+        QFETCH(QString, where);
+        QFETCH(WorkbookFailure, failure);
+        QFETCH(WorkbookImportResult, result);
+        FakeWorkbookReader reader;
+        for (int row = 1; row <= 4; ++row)
+            reader.setRow(row, sheetRow(QStringLiteral("P%1").arg(row), row));
+        reader.setRow(5, {QStringLiteral("Ende")});
+        if (where == QStringLiteral("start"))
+            reader.startFailure = failure;
+        else if (where == QStringLiteral("open"))
+            reader.openFailure = failure;
+        else
+            reader.cellFailure = {{3, 4}, failure};
+        Window window;
+
+        QCOMPARE(window.import(reader), result);
+
+        QCOMPARE(reader.calls.last(), QStringLiteral("quit"));
+        QCOMPARE(window.events.contains(QStringLiteral("dialog")),
+                 where != QStringLiteral("start"));
+        if (where != QStringLiteral("cell")) {
+            QCOMPARE(window.table.rowCount(), 6);
+            QCOMPARE(tableRow(window.table, 3), earlierRow(3));
+            return;
+        }
+        // The rows read so far stay, up to the cell before the failing one.
+        QCOMPARE(window.table.rowCount(), 4);
+        QCOMPARE(tableRow(window.table, 2), sheetRow(QStringLiteral("P2"), 2).mid(0, 10));
+        QStringList partial = sheetRow(QStringLiteral("P3"), 3).mid(0, 3);
+        partial.resize(10);
+        QCOMPARE(tableRow(window.table, 3), partial);
+        QVERIFY(reader.calls.contains(QStringLiteral("close")));
+        QCOMPARE(window.progress, 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestWorkbookImport)
+#include "tst_workbook_import.moc"
