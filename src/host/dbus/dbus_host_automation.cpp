@@ -1,0 +1,120 @@
+#include "dbus_host_automation.h"
+
+#include "bus_values.h"
+
+#include <QDBusMessage>
+
+namespace vandelor::host {
+
+namespace {
+
+// Error names that say the host can no longer answer: it left the bus, or it didn't
+// reply in time.
+bool meansHostGone(const QString &errorName) {
+    static const QStringList names = {
+        QStringLiteral("org.freedesktop.DBus.Error.NoReply"),
+        QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown"),
+        QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner"),
+        QStringLiteral("org.freedesktop.DBus.Error.Disconnected"),
+        QStringLiteral("org.freedesktop.DBus.Error.Timeout"),
+        QStringLiteral("org.freedesktop.DBus.Error.TimedOut"),
+    };
+    return names.contains(errorName);
+}
+
+QString errorText(const QDBusMessage &reply) {
+    return reply.errorName() + QStringLiteral(": ") + reply.errorMessage();
+}
+
+const BusObject *busObject(const HostObject &target) {
+    return dynamic_cast<const BusObject *>(target.get());
+}
+
+CallResult noObject() {
+    return CallResult::failure(QStringLiteral("the call has no object of this host to go to"));
+}
+
+} // namespace
+
+DBusHostAutomation::DBusHostAutomation(const QDBusConnection &connection, BusMap map, int timeoutMs)
+    : DBusHostAutomation(std::make_unique<ConnectionTransport>(connection), std::move(map),
+                         timeoutMs) {}
+
+DBusHostAutomation::DBusHostAutomation(std::unique_ptr<BusTransport> transport, BusMap map,
+                                       int timeoutMs)
+    : m_transport(std::move(transport))
+    , m_map(std::move(map))
+    , m_timeoutMs(timeoutMs) {}
+
+bool DBusHostAutomation::windowExists(const QString &windowClass) {
+    if (windowClass != m_map.windowClass)
+        return false;
+    const QDBusMessage reply = askBus(QStringLiteral("NameHasOwner"), m_map.busName);
+    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+           reply.arguments().first().toBool();
+}
+
+CallResult DBusHostAutomation::activate(const QString &progId) {
+    if (progId != m_map.progId)
+        return CallResult::failure(QStringLiteral("no host is registered as ") + progId);
+    const QDBusMessage reply = askBus(QStringLiteral("GetNameOwner"), m_map.busName);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return CallResult::failure(errorText(reply));
+    auto peer = std::make_shared<BusPeer>(BusPeer{reply.arguments().first().toString(), false});
+    return CallResult::success(HostObject(std::make_shared<BusObject>(
+        std::move(peer), m_map.applicationPath, m_map.applicationInterface)));
+}
+
+CallResult DBusHostAutomation::call(const HostObject &target, const QString &member,
+                                    const HostArguments &arguments) {
+    const BusObject *object = busObject(target);
+    if (object == nullptr)
+        return noObject();
+    return callOn(*object, member, arguments);
+}
+
+CallResult DBusHostAutomation::call(const HostObject &target, DispatchId member,
+                                    const HostArguments &arguments) {
+    const BusObject *object = busObject(target);
+    if (object == nullptr)
+        return noObject();
+    const QString name = m_map.dispatchMembers.value(object->interface).value(member.value);
+    if (name.isEmpty())
+        return CallResult::failure(QStringLiteral("%1 has no member with dispatch id %2")
+                                       .arg(object->interface)
+                                       .arg(member.value));
+    return callOn(*object, name, arguments);
+}
+
+CallResult DBusHostAutomation::callOn(const BusObject &target, const QString &member,
+                                      const HostArguments &arguments) {
+    if (target.peer->gone)
+        return CallResult::failure(QStringLiteral("the host is gone"));
+    BusArguments busArguments = toBusArguments(arguments, *target.peer);
+    if (!busArguments.error.isEmpty())
+        return CallResult::failure(busArguments.error);
+
+    QDBusMessage message = QDBusMessage::createMethodCall(target.peer->uniqueName, target.path,
+                                                          target.interface, member);
+    message.setAutoStartService(false);
+    message.setArguments(busArguments.values);
+    const QDBusMessage reply = m_transport->call(message, m_timeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage) {
+        if (meansHostGone(reply.errorName()))
+            target.peer->gone = true;
+        return CallResult::failure(errorText(reply));
+    }
+    return fromBusReply(reply.arguments(), target.peer,
+                        m_map.resultInterfaces.value(target.interface).value(member));
+}
+
+QDBusMessage DBusHostAutomation::askBus(const QString &method, const QString &name) {
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), method);
+    message.setAutoStartService(false);
+    message.setArguments({name});
+    return m_transport->call(message, m_timeoutMs);
+}
+
+} // namespace vandelor::host

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "bus_map.h"
+#include "bus_object.h"
+#include "bus_transport.h"
+#include "host_automation.h"
+
+#include <QDBusConnection>
+
+#include <memory>
+
+namespace vandelor::host {
+
+// The host reached over a D-Bus connection, normally the session bus (where only the
+// session's own user can reach it). Calls are single blocking method calls: no
+// introspection, the host is never started by the bus, and a call that gets no answer
+// within the time-out fails and marks the host as gone for the objects of that
+// activation.
+class DBusHostAutomation : public HostAutomation {
+public:
+    static constexpr int DefaultTimeoutMs = 3000;
+
+    explicit DBusHostAutomation(const QDBusConnection &connection, BusMap map = orvantoBusMap(),
+                                int timeoutMs = DefaultTimeoutMs);
+    // For a host reached by other means than a bus connection, as in tests.
+    DBusHostAutomation(std::unique_ptr<BusTransport> transport, BusMap map, int timeoutMs);
+
+    bool windowExists(const QString &windowClass) override;
+    CallResult activate(const QString &progId) override;
+    CallResult call(const HostObject &target, const QString &member,
+                    const HostArguments &arguments = {}) override;
+    CallResult call(const HostObject &target, DispatchId member,
+                    const HostArguments &arguments = {}) override;
+
+private:
+    CallResult callOn(const BusObject &target, const QString &member,
+                      const HostArguments &arguments);
+    // A call to the bus daemon itself; an error reply when it fails.
+    QDBusMessage askBus(const QString &method, const QString &name);
+
+    std::unique_ptr<BusTransport> m_transport;
+    BusMap m_map;
+    int m_timeoutMs;
+};
+
+} // namespace vandelor::host
