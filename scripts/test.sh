@@ -19,5 +19,5 @@ dbus-run-session -- ctest --test-dir build --output-on-failure
 echo "== build with sanitizers"
 bash scripts/build.sh build-asan -DVANDELOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 echo "== tests with sanitizers"
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+UBSAN_OPTIONS=print_stacktrace=1 \
     dbus-run-session -- ctest --test-dir build-asan --output-on-failure

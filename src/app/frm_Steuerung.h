@@ -1,6 +1,6 @@
 #pragma once
 
-#include "number_test.h"
+#include "locale_number.h"
 
 #include <QWidget>
 

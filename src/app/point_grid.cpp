@@ -41,8 +41,8 @@ PointGrid::PointGrid(PointTable *table, QWidget *parent)
     m_corner = findChild<QAbstractButton *>();
     if (m_corner)
         m_corner->installEventFilter(this);
-    connect(table, &PointTable::dataChanged, this, [this](const QModelIndex &topLeft) {
-        if (topLeft.row() == 0 && topLeft.column() == 0 && m_corner)
+    connect(model(), &QAbstractItemModel::headerDataChanged, this, [this] {
+        if (m_corner)
             m_corner->update();
     });
 }

@@ -2,8 +2,6 @@
 
 #include "point_table.h"
 
-#include <algorithm>
-
 namespace vandelor {
 
 PointGridModel::PointGridModel(PointTable *table, QObject *parent)
@@ -33,7 +31,7 @@ PointGridModel::PointGridModel(PointTable *table, QObject *parent)
     connect(table, &PointTable::columnsRemoved, this, [this] { endRemoveColumns(); });
     connect(table, &PointTable::modelAboutToBeReset, this, [this] { beginResetModel(); });
     connect(table, &PointTable::modelReset, this, [this] { endResetModel(); });
-    connect(table, &PointTable::dataChanged, this, &PointGridModel::forwardDataChanged);
+    connect(table, &PointTable::dataChanged, this, &PointGridModel::scheduleRefresh);
 }
 
 int PointGridModel::rowCount(const QModelIndex &parent) const {
@@ -66,22 +64,22 @@ Qt::ItemFlags PointGridModel::flags(const QModelIndex &index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-void PointGridModel::forwardDataChanged(const QModelIndex &topLeft,
-                                        const QModelIndex &bottomRight) {
-    if (topLeft.row() == 0) {
-        const int first = std::max(topLeft.column(), 1) - 1;
-        if (bottomRight.column() >= 1)
-            Q_EMIT headerDataChanged(Qt::Horizontal, first, bottomRight.column() - 1);
-    }
-    if (topLeft.column() == 0 && bottomRight.row() >= 1)
-        Q_EMIT headerDataChanged(Qt::Vertical, std::max(topLeft.row(), 1) - 1,
-                                 bottomRight.row() - 1);
-    const int firstRow = std::max(topLeft.row(), 1);
-    const int firstColumn = std::max(topLeft.column(), 1);
-    if (firstRow <= bottomRight.row() && firstColumn <= bottomRight.column())
-        Q_EMIT dataChanged(index(firstRow - 1, firstColumn - 1),
-                           index(bottomRight.row() - 1, bottomRight.column() - 1),
-                           {Qt::DisplayRole});
+void PointGridModel::scheduleRefresh() {
+    if (m_refreshPending)
+        return;
+    m_refreshPending = true;
+    QMetaObject::invokeMethod(this, &PointGridModel::refresh, Qt::QueuedConnection);
+}
+
+void PointGridModel::refresh() {
+    m_refreshPending = false;
+    const int rows = rowCount();
+    const int columns = columnCount();
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columns - 1);
+    if (rows > 0)
+        Q_EMIT headerDataChanged(Qt::Vertical, 0, rows - 1);
+    if (rows > 0 && columns > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rows - 1, columns - 1), {Qt::DisplayRole});
 }
 
 } // namespace vandelor

@@ -73,8 +73,9 @@ void PointTable::setCellText(int row, int column, const QString &text) {
     if (cell == text)
         return;
     cell = text;
+    static const QList<int> displayRole{Qt::DisplayRole};
     const QModelIndex changed = index(row, column);
-    Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole});
+    Q_EMIT dataChanged(changed, changed, displayRole);
 }
 
 bool PointTable::contains(int row, int column) const {

@@ -1,5 +1,5 @@
 #include "caption.h"
-#include "number_test.h"
+#include "locale_number.h"
 #include "umwandeln.h"
 #include "user_dialogs.h"
 
@@ -86,6 +86,25 @@ private Q_SLOTS:
         QFETCH(bool, english);
         QCOMPARE(isLocaleNumber(text, {u',', u'.'}), german);
         QCOMPARE(isLocaleNumber(text, {u'.', u','}), english);
+    }
+
+    void localeNumber_readsTheValueUnderGermanSeparators_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("decimal comma") << QStringLiteral("0,25") << 0.25;
+        QTest::newRow("point groups digits") << QStringLiteral("0.25") << 25.0;
+        QTest::newRow("grouped") << QStringLiteral("1.000,5") << 1000.5;
+        QTest::newRow("exponent") << QStringLiteral("1,5E-2") << 0.015;
+        QTest::newRow("leading zeros") << QStringLiteral("007") << 7.0;
+        QTest::newRow("negative with blanks") << QStringLiteral(" -3 ") << -3.0;
+    }
+
+    void localeNumber_readsTheValueUnderGermanSeparators() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        const std::optional<double> read = toLocaleNumber(text, {u',', u'.'});
+        QVERIFY(read.has_value());
+        QCOMPARE(*read, value);
     }
 
     void caption_showsMajorAndRevisionOnly_data() {

@@ -1,4 +1,4 @@
-#include "number_test.h"
+#include "locale_number.h"
 
 #include <QLocale>
 
@@ -17,18 +17,16 @@ namespace {
 bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
-
 bool isSign(QChar c) {
     return c == u'+' || c == u'-';
 }
-
 bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
 } // namespace
 
-bool isLocaleNumber(const QString &text, NumberSeparators separators) {
+std::optional<double> toLocaleNumber(const QString &text, NumberSeparators separators) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && isBlank(text[begin]))
@@ -36,9 +34,11 @@ bool isLocaleNumber(const QString &text, NumberSeparators separators) {
     while (end > begin && isBlank(text[end - 1]))
         --end;
 
+    // The number in plain notation: no group separators, a point as decimal.
+    QString plain;
     qsizetype i = begin;
     if (i < end && isSign(text[i]))
-        ++i;
+        plain.append(text[i++]);
 
     int mantissaDigits = 0;
     bool seenDecimal = false;
@@ -46,32 +46,41 @@ bool isLocaleNumber(const QString &text, NumberSeparators separators) {
         const QChar c = text[i];
         if (isDigit(c)) {
             ++mantissaDigits;
+            plain.append(c);
         } else if (c == separators.decimal && !seenDecimal) {
             seenDecimal = true;
+            plain.append(u'.');
         } else if (c == separators.group && !seenDecimal) {
             // A group separator only stands between two digits.
             const bool digitBefore = i > begin && isDigit(text[i - 1]);
             const bool digitAfter = i + 1 < end && isDigit(text[i + 1]);
             if (!digitBefore || !digitAfter)
-                return false;
+                return std::nullopt;
         } else {
             break;
         }
     }
     if (mantissaDigits == 0)
-        return false;
-    if (i == end)
-        return true;
+        return std::nullopt;
 
-    if (text[i] != u'e' && text[i] != u'E')
-        return false;
-    ++i;
-    if (i < end && isSign(text[i]))
+    if (i < end) {
+        if (text[i] != u'e' && text[i] != u'E')
+            return std::nullopt;
+        plain.append(u'e');
         ++i;
-    const qsizetype exponentStart = i;
-    while (i < end && isDigit(text[i]))
-        ++i;
-    return i > exponentStart && i == end;
+        if (i < end && isSign(text[i]))
+            plain.append(text[i++]);
+        const qsizetype exponentStart = i;
+        while (i < end && isDigit(text[i]))
+            plain.append(text[i++]);
+        if (i == exponentStart || i != end)
+            return std::nullopt;
+    }
+    bool ok = false;
+    const double value = plain.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
 }
 
 } // namespace vandelor

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+#include <optional>
+
+namespace vandelor {
+
+// The decimal and digit-group separator of the user's number notation.
+struct NumberSeparators {
+    QChar decimal;
+    QChar group;
+
+    static NumberSeparators system();
+};
+
+// The number a text stands for under the given separators, when the whole
+// text reads as one: blanks around it, a leading sign, digits with group
+// separators between them, one decimal separator and an exponent. The empty
+// text and texts without a digit are no numbers.
+std::optional<double> toLocaleNumber(const QString &text, NumberSeparators separators);
+
+inline bool isLocaleNumber(const QString &text, NumberSeparators separators) {
+    return toLocaleNumber(text, separators).has_value();
+}
+
+} // namespace vandelor
