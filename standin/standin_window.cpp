@@ -18,6 +18,7 @@ StandinWindow::StandinWindow(HostModel &host, QWidget *parent)
     setWindowTitle(QStringLiteral("ORVANTO stand-in"));
     m_view->setModel(&m_model);
     m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -37,7 +37,12 @@ CallResult noObject() {
 } // namespace
 
 DBusHostAutomation::DBusHostAutomation(const QDBusConnection &connection, BusMap map, int timeoutMs)
-    : m_connection(connection)
+    : DBusHostAutomation(std::make_unique<ConnectionTransport>(connection), std::move(map),
+                         timeoutMs) {}
+
+DBusHostAutomation::DBusHostAutomation(std::unique_ptr<BusTransport> transport, BusMap map,
+                                       int timeoutMs)
+    : m_transport(std::move(transport))
     , m_map(std::move(map))
     , m_timeoutMs(timeoutMs) {}
 
@@ -93,7 +98,7 @@ CallResult DBusHostAutomation::callOn(const BusObject &target, const QString &me
                                                           target.interface, member);
     message.setAutoStartService(false);
     message.setArguments(busArguments.values);
-    const QDBusMessage reply = m_connection.call(message, QDBus::Block, m_timeoutMs);
+    const QDBusMessage reply = m_transport->call(message, m_timeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage) {
         if (meansHostGone(reply.errorName()))
             target.peer->gone = true;
@@ -109,7 +114,7 @@ QDBusMessage DBusHostAutomation::askBus(const QString &method, const QString &na
         QStringLiteral("org.freedesktop.DBus"), method);
     message.setAutoStartService(false);
     message.setArguments({name});
-    return m_connection.call(message, QDBus::Block, m_timeoutMs);
+    return m_transport->call(message, m_timeoutMs);
 }
 
 } // namespace vandelor::host

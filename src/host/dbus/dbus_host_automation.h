@@ -2,9 +2,12 @@
 
 #include "bus_map.h"
 #include "bus_object.h"
+#include "bus_transport.h"
 #include "host_automation.h"
 
 #include <QDBusConnection>
+
+#include <memory>
 
 namespace vandelor::host {
 
@@ -19,6 +22,8 @@ public:
 
     explicit DBusHostAutomation(const QDBusConnection &connection, BusMap map = orvantoBusMap(),
                                 int timeoutMs = DefaultTimeoutMs);
+    // For a host reached by other means than a bus connection, as in tests.
+    DBusHostAutomation(std::unique_ptr<BusTransport> transport, BusMap map, int timeoutMs);
 
     bool windowExists(const QString &windowClass) override;
     CallResult activate(const QString &progId) override;
@@ -33,7 +38,7 @@ private:
     // A call to the bus daemon itself; an error reply when it fails.
     QDBusMessage askBus(const QString &method, const QString &name);
 
-    QDBusConnection m_connection;
+    std::unique_ptr<BusTransport> m_transport;
     BusMap m_map;
     int m_timeoutMs;
 };

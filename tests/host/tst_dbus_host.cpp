@@ -1,0 +1,382 @@
+#include "dbus_host_automation.h"
+#include "orvanto_bus.h"
+#include "orvanto_names.h"
+#include "standin_process.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+using namespace vandelor::host;
+
+namespace {
+
+QString readFile(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The host's objects down to the command list, reached as the insertion run does.
+struct Reached {
+    HostObject application;
+    HostObject partProgram;
+    HostObject commands;
+};
+
+Reached reach(HostAutomation &host) {
+    Reached r;
+    r.application = host.activate(orvanto::ApplicationProgId).object();
+    r.partProgram = host.call(r.application, orvanto::ActivePartProgram).object();
+    r.commands = host.call(r.partProgram, orvanto::PartProgramCommands).object();
+    return r;
+}
+
+HostObject lastCommand(HostAutomation &host, const HostObject &commands) {
+    const auto count = host.call(commands, QStringLiteral("Count")).integer();
+    return host
+        .call(commands, QStringLiteral("Item"), {byReference(int16(static_cast<qint16>(*count)))})
+        .object();
+}
+
+} // namespace
+
+class TestDBusHost : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        if (!QDBusConnection::sessionBus().isConnected())
+            QSKIP("No session bus: run the tests under dbus-run-session.");
+        QVERIFY2(!standinOnBus(), "Another host already owns the bus name.");
+    }
+
+    void presence_followsTheStandin() {
+        DBusHostAutomation host(QDBusConnection::sessionBus());
+        QVERIFY(!host.windowExists(orvanto::WindowClass));
+        QVERIFY(!host.activate(orvanto::ApplicationProgId).ok());
+
+        StandinProcess standin;
+        QVERIFY(standin.start());
+        QVERIFY(host.windowExists(orvanto::WindowClass));
+        QVERIFY(!host.windowExists(QStringLiteral("SomeOtherWndClass")));
+        const CallResult application = host.activate(orvanto::ApplicationProgId);
+        QVERIFY2(application.ok(), qPrintable(application.error()));
+        QVERIFY(application.object());
+        QVERIFY(!host.activate(QStringLiteral("Other.Application")).ok());
+
+        standin.stop();
+        QVERIFY(!host.windowExists(orvanto::WindowClass));
+    }
+
+    void partProgram_isReadByDispatchId_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("count");
+        QTest::newRow("defaults") << QStringList{} << true << QStringLiteral("Teil1") << 1;
+        QTest::newRow("named") << QStringList{QStringLiteral("--part-program"),
+                                              QStringLiteral("Prüfteil Ä 7")}
+                               << true << QStringLiteral("Prüfteil Ä 7") << 1;
+        QTest::newRow("empty") << QStringList{QStringLiteral("--empty")} << true
+                               << QStringLiteral("Teil1") << 0;
+        QTest::newRow("none") << QStringList{QStringLiteral("--no-part-program")} << false
+                              << QString() << 0;
+    }
+    void partProgram_isReadByDispatchId() {
+        QFETCH(QStringList, options);
+        QFETCH(bool, open);
+        QFETCH(QString, name);
+        QFETCH(int, count);
+        StandinProcess standin(options);
+        QVERIFY(standin.start());
+        DBusHostAutomation host(QDBusConnection::sessionBus());
+        const HostObject application = host.activate(orvanto::ApplicationProgId).object();
+        const CallResult program = host.call(application, orvanto::ActivePartProgram);
+        QVERIFY(program.ok());
+        QCOMPARE(bool(program.object()), open);
+        if (!open) {
+            QVERIFY(!host.call(program.object(), orvanto::PartProgramName).ok());
+            return;
+        }
+        QCOMPARE(host.call(program.object(), orvanto::PartProgramName).text(), name);
+        const HostObject commands =
+            host.call(program.object(), orvanto::PartProgramCommands).object();
+        const CallResult counted = host.call(commands, QStringLiteral("Count"));
+        QCOMPARE(kindOf(counted.value()), ValueKind::Int32);
+        QCOMPARE(counted.integer(), count);
+        QVERIFY(!host.call(application, DispatchId{11}).ok());
+    }
+
+    void members_keepWhatTheCallsSay() {
+        QTemporaryDir dir;
+        const QString listing = dir.filePath(QStringLiteral("listing.txt"));
+        StandinProcess standin({QStringLiteral("--listing"), listing});
+        QVERIFY(standin.start());
+        DBusHostAutomation host(QDBusConnection::sessionBus());
+        const Reached r = reach(host);
+
+        const CallResult added =
+            host.call(r.commands, QStringLiteral("Add"), {int32(604), boolean(true)});
+        QVERIFY2(added.ok(), qPrintable(added.error()));
+        const HostObject command = added.object();
+        const auto feature = [&] {
+            return host.call(command, QStringLiteral("FeatureCommand")).object();
+        };
+        QVERIFY(host.call(feature(), QStringLiteral("PutPoint"),
+                          {int32(0), int32(100), byReference(variantText(QStringLiteral("12,5"))),
+                           byReference(variantText(QStringLiteral("-3"))), byReference(real(4.25))})
+                    .ok());
+        QVERIFY(
+            host.call(feature(), QStringLiteral("PutVector"),
+                      {int32(1), int32(100), byReference(variantText(QStringLiteral("0"))),
+                       byReference(variantText(QStringLiteral("0,6"))), byReference(real(-0.8))})
+                .ok());
+        const auto putText = [&](const QString &t, qint32 code, qint16 index) {
+            return host
+                .call(command, QStringLiteral("PutText"), {text(t), int32(code), int16(index)})
+                .ok();
+        };
+        QVERIFY(putText(QStringLiteral("#VP1"), 2, 0));
+        QVERIFY(putText(QStringLiteral("THEO_STÄRKE"), 41, 0));
+        QVERIFY(putText(QStringLiteral("a \"quoted\"\ntext"), 77, 1));
+        QVERIFY(putText(QStringLiteral("IST-STÄRKE"), 41, 1));
+        QVERIFY(putText(QStringLiteral("#VP2"), 2, 0)); // last write wins, place kept
+        const CallResult toggled =
+            host.call(command, QStringLiteral("SetToggleString"), {real(2), int32(56), int16(0)});
+        QCOMPARE(toggled.text(), QStringLiteral("2"));
+        QVERIFY(host.call(command, QStringLiteral("ReDraw")).ok());
+
+        QCOMPARE(
+            readFile(listing),
+            QStringLiteral("1\n"
+                           "604; point 0 100 \"12,5\" \"-3\" 4.25; "
+                           "vector 1 100 \"0\" \"0,6\" -0.8; text 2/0 \"#VP2\"; "
+                           "text 41/0 \"THEO_STÄRKE\"; text 77/1 \"a \\\"quoted\\\"\\x0atext\"; "
+                           "text 41/1 \"IST-STÄRKE\"; toggle 56/0 2\n"));
+    }
+
+    void insertionPoint_laterCommandsFollowTheGivenOne() {
+        QTemporaryDir dir;
+        const QString listing = dir.filePath(QStringLiteral("listing.txt"));
+        StandinProcess standin({QStringLiteral("--listing"), listing});
+        QVERIFY(standin.start());
+        DBusHostAutomation host(QDBusConnection::sessionBus());
+        const Reached r = reach(host);
+        const auto add = [&](qint32 code) {
+            return host.call(r.commands, QStringLiteral("Add"), {int32(code), boolean(true)}).ok();
+        };
+        QVERIFY(add(10));
+        QVERIFY(add(11));
+        const HostObject first =
+            host.call(r.commands, QStringLiteral("Item"), {byReference(int16(1))}).object();
+        QVERIFY(host.call(r.commands, QStringLiteral("InsertionPointAfter"),
+                          {byReference(object(first))})
+                    .ok());
+        QVERIFY(add(20));
+        QVERIFY(add(21));
+        // The run places the insertion point behind the last command before each row.
+        const HostObject last = lastCommand(host, r.commands);
+        QVERIFY(host.call(r.commands, QStringLiteral("InsertionPointAfter"),
+                          {byReference(object(last))})
+                    .ok());
+        QVERIFY(add(30));
+        QCOMPARE(readFile(listing), QStringLiteral("1\n20\n21\n10\n11\n30\n"));
+    }
+
+    void emptyPartProgram_takesAddsAtItsEnd() {
+        QTemporaryDir dir;
+        const QString listing = dir.filePath(QStringLiteral("listing.txt"));
+        StandinProcess standin({QStringLiteral("--empty"), QStringLiteral("--listing"), listing});
+        QVERIFY(standin.start());
+        DBusHostAutomation host(QDBusConnection::sessionBus());
+        const Reached r = reach(host);
+        QVERIFY(!host.call(r.commands, QStringLiteral("Item"), {byReference(int16(0))}).ok());
+        QVERIFY(host.call(r.commands, QStringLiteral("Add"), {int32(602), boolean(true)}).ok());
+        QVERIFY(host.call(r.commands, QStringLiteral("Add"), {int32(1000), boolean(true)}).ok());
+        QCOMPARE(readFile(listing), QStringLiteral("602\n1000\n"));
+    }
+
+    void wrongCalls_getErrorRepliesAndHostGoesOn_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("member");
+        QTest::addColumn<HostArguments>("arguments");
+        QTest::addColumn<QString>("error");
+        const QString commands = QStringLiteral("commands");
+        const QString command = QStringLiteral("command");
+        const QString refused = bus::RefusedError;
+        const QString outOfRange = bus::OutOfRangeError;
+        const QString invalid = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
+        const QString unknown = QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod");
+        QTest::newRow("Item at 0") << commands << "Item" << HostArguments{int16(0)} << outOfRange;
+        QTest::newRow("Item behind the last")
+            << commands << "Item" << HostArguments{int16(2)} << outOfRange;
+        QTest::newRow("Item at -1") << commands << "Item" << HostArguments{int16(-1)} << outOfRange;
+        QTest::newRow("Item with a 32-bit position")
+            << commands << "Item" << HostArguments{int32(1)} << invalid;
+        QTest::newRow("Add without its Boolean")
+            << commands << "Add" << HostArguments{int32(602)} << invalid;
+        QTest::newRow("Add of a refused type")
+            << commands << "Add" << HostArguments{int32(1008), boolean(true)} << refused;
+        QTest::newRow("PutText with the index first")
+            << command << "PutText" << HostArguments{int16(0), int32(2), text(QStringLiteral("x"))}
+            << invalid;
+        QTest::newRow("PutText with a 32-bit index")
+            << command << "PutText" << HostArguments{text(QStringLiteral("x")), int32(2), int32(0)}
+            << invalid;
+        QTest::newRow("SetToggleString with a text")
+            << command << "SetToggleString"
+            << HostArguments{text(QStringLiteral("2")), int32(56), int16(0)} << invalid;
+        QTest::newRow("InsertionPointAfter with a text")
+            << commands << "InsertionPointAfter" << HostArguments{text(QStringLiteral("/"))}
+            << invalid;
+        QTest::newRow("member of another object")
+            << commands << "PutText" << HostArguments{text(QStringLiteral("x")), int32(2), int16(0)}
+            << unknown;
+        QTest::newRow("unknown member") << command << "Delete" << HostArguments{} << unknown;
+    }
+    void wrongCalls_getErrorRepliesAndHostGoesOn() {
+        QFETCH(QString, target);
+        QFETCH(QString, member);
+        QFETCH(HostArguments, arguments);
+        QFETCH(QString, error);
+        StandinProcess standin({QStringLiteral("--refuse-add"), QStringLiteral("1008")});
+        QVERIFY(standin.start());
+        DBusHostAutomation host(QDBusConnection::sessionBus());
+        const Reached r = reach(host);
+        const HostObject command = lastCommand(host, r.commands);
+        const CallResult result = host.call(
+            target == QLatin1String("commands") ? r.commands : command, member, arguments);
+        QVERIFY(!result.ok());
+        QVERIFY2(result.error().startsWith(error), qPrintable(result.error()));
+        QCOMPARE(host.call(r.commands, QStringLiteral("Count")).integer(), 1);
+        QVERIFY(host.call(r.commands, QStringLiteral("Add"), {int32(602), boolean(true)}).ok());
+    }
+
+    void malformedMessages_getErrorReplies_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("interface");
+        QTest::addColumn<QString>("member");
+        QTest::addColumn<QVariantList>("arguments");
+        QTest::addColumn<QString>("error");
+        const auto path = [](const char *p) {
+            return QString::fromLatin1(p);
+        };
+        const QString point = QStringLiteral("PutPoint");
+        const QVariantList numberInVariant{0, 100, QVariant::fromValue(QDBusVariant(2.5)),
+                                           QVariant::fromValue(QDBusVariant(QStringLiteral("1"))),
+                                           1.0};
+        QTest::newRow("number held by a variant")
+            << path("/ORVAPP/Command/1/FeatureCommand") << QString() << point << numberInVariant
+            << "org.freedesktop.DBus.Error.InvalidArgs";
+        QTest::newRow("command never made")
+            << path("/ORVAPP/Command/77") << QString() << "ReDraw" << QVariantList{}
+            << "org.freedesktop.DBus.Error.UnknownObject";
+        QTest::newRow("number with a leading zero")
+            << path("/ORVAPP/Command/01") << QString() << "ReDraw" << QVariantList{}
+            << "org.freedesktop.DBus.Error.UnknownObject";
+        QTest::newRow("number too large")
+            << path("/ORVAPP/Command/99999999999") << QString() << "ReDraw" << QVariantList{}
+            << "org.freedesktop.DBus.Error.UnknownObject";
+        QTest::newRow("part program never opened")
+            << path("/ORVAPP/PartProgram/2") << QString() << "Name" << QVariantList{}
+            << "org.freedesktop.DBus.Error.UnknownObject";
+        QTest::newRow("path outside the host")
+            << path("/ORVAPP/Application/Extra") << QString() << "ActivePartProgram"
+            << QVariantList{} << "org.freedesktop.DBus.Error.UnknownObject";
+        QTest::newRow("wrong interface")
+            << path("/ORVAPP/Command/1") << QStringLiteral("com.brennicot.ORVANTO.Commands")
+            << "ReDraw" << QVariantList{} << "org.freedesktop.DBus.Error.UnknownInterface";
+        QTest::newRow("InsertionPointAfter a feature command")
+            << path("/ORVAPP/PartProgram/1/Commands") << QString() << "InsertionPointAfter"
+            << QVariantList{QVariant::fromValue(
+                   QDBusObjectPath(QStringLiteral("/ORVAPP/Command/1/FeatureCommand")))}
+            << "org.freedesktop.DBus.Error.InvalidArgs";
+    }
+    void malformedMessages_getErrorReplies() {
+        QFETCH(QString, path);
+        QFETCH(QString, interface);
+        QFETCH(QString, member);
+        QFETCH(QVariantList, arguments);
+        QFETCH(QString, error);
+        StandinProcess standin;
+        QVERIFY(standin.start());
+        QDBusMessage message =
+            QDBusMessage::createMethodCall(bus::ServiceName, path, interface, member);
+        message.setArguments(arguments);
+        const QDBusMessage reply = QDBusConnection::sessionBus().call(message);
+        QCOMPARE(reply.type(), QDBusMessage::ErrorMessage);
+        QCOMPARE(reply.errorName(), error);
+        QVERIFY(standinOnBus());
+    }
+
+    void vanishedHost_laterCallsFailAtOnce() {
+        // activation asks the bus, not the host: the three calls are
+        // ActivePartProgram, Commands and Count
+        StandinProcess standin({QStringLiteral("--quit-after-calls"), QStringLiteral("3")});
+        QVERIFY(standin.start());
+        DBusHostAutomation host(QDBusConnection::sessionBus());
+        const Reached r = reach(host);
+        QVERIFY(r.commands);
+        QVERIFY(host.call(r.commands, QStringLiteral("Count")).ok());
+        QVERIFY(standin.waitForExit(5000));
+        const CallResult gone = host.call(r.commands, QStringLiteral("Count"));
+        QVERIFY(!gone.ok());
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(
+                !host.call(r.commands, QStringLiteral("Add"), {int32(602), boolean(true)}).ok());
+        QVERIFY(timer.elapsed() < 100);
+        QVERIFY(!host.windowExists(orvanto::WindowClass));
+    }
+
+    void silentHost_timesOutOnceThenFailsAtOnce() {
+        StandinProcess standin;
+        QVERIFY(standin.start());
+        DBusHostAutomation host(QDBusConnection::sessionBus(), orvantoBusMap(), 300);
+        const Reached r = reach(host);
+        QVERIFY(r.commands);
+        ::kill(static_cast<pid_t>(standin.processId()), SIGSTOP);
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!host.call(r.commands, QStringLiteral("Count")).ok());
+        QVERIFY(timer.elapsed() >= 250);
+        timer.restart();
+        QVERIFY(!host.call(r.commands, QStringLiteral("Count")).ok());
+        QVERIFY(timer.elapsed() < 100);
+        ::kill(static_cast<pid_t>(standin.processId()), SIGCONT);
+        // A new activation reaches the host anew.
+        const Reached again = reach(host);
+        QCOMPARE(host.call(again.commands, QStringLiteral("Count")).integer(), 1);
+    }
+
+    void objectsOfAnEarlierHost_fail() {
+        DBusHostAutomation host(QDBusConnection::sessionBus());
+        HostObject oldCommands;
+        {
+            StandinProcess first;
+            QVERIFY(first.start());
+            oldCommands = reach(host).commands;
+            QVERIFY(host.call(oldCommands, QStringLiteral("Count")).ok());
+        }
+        StandinProcess second;
+        QVERIFY(second.start());
+        QVERIFY(!host.call(oldCommands, QStringLiteral("Count")).ok());
+        const Reached fresh = reach(host);
+        // An object of the earlier host is no argument for this one.
+        QVERIFY(!host.call(fresh.commands, QStringLiteral("InsertionPointAfter"),
+                           {byReference(object(oldCommands))})
+                     .ok());
+        QCOMPARE(host.call(fresh.commands, QStringLiteral("Count")).integer(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDBusHost)
+#include "tst_dbus_host.moc"

@@ -1,0 +1,118 @@
+#include "host_calls.h"
+#include "host_model.h"
+#include "standin_options.h"
+#include "standin_window.h"
+
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QtTest>
+
+using namespace standin;
+
+class TestStandin : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void options_areReadOrRefused_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("usable");
+        QTest::addColumn<QString>("partProgram"); // "-" for none
+        QTest::addColumn<bool>("empty");
+        QTest::addColumn<QList<qint32>>("refused");
+        QTest::addColumn<int>("quitAfter");
+        const auto args = [](const char *line) {
+            return QString::fromLatin1(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        };
+        QTest::newRow("none") << args("") << true << "Teil1" << false << QList<qint32>{} << 0;
+        QTest::newRow("named") << args("--part-program Block") << true << "Block" << false
+                               << QList<qint32>{} << 0;
+        QTest::newRow("no part program")
+            << args("--no-part-program") << true << "-" << false << QList<qint32>{} << 0;
+        QTest::newRow("empty") << args("--empty") << true << "Teil1" << true << QList<qint32>{}
+                               << 0;
+        QTest::newRow("refusals") << args("--refuse-add 1008 --refuse-add -4") << true << "Teil1"
+                                  << false << QList<qint32>{1008, -4} << 0;
+        QTest::newRow("quit") << args("--quit-after-calls 12") << true << "Teil1" << false
+                              << QList<qint32>{} << 12;
+        QTest::newRow("both part program options") << args("--part-program A --no-part-program")
+                                                   << false << "" << false << QList<qint32>{} << 0;
+        QTest::newRow("refusal not a number")
+            << args("--refuse-add 10x") << false << "" << false << QList<qint32>{} << 0;
+        QTest::newRow("quit after no calls")
+            << args("--quit-after-calls 0") << false << "" << false << QList<qint32>{} << 0;
+        QTest::newRow("unknown option")
+            << args("--verbose") << false << "" << false << QList<qint32>{} << 0;
+        QTest::newRow("stray argument")
+            << args("file.txt") << false << "" << false << QList<qint32>{} << 0;
+    }
+    void options_areReadOrRefused() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, usable);
+        QFETCH(QString, partProgram);
+        QFETCH(bool, empty);
+        QFETCH(QList<qint32>, refused);
+        QFETCH(int, quitAfter);
+        QString error;
+        const auto options =
+            parseOptions(QStringList{QStringLiteral("orvanto-standin")} + arguments, error);
+        QCOMPARE(options.has_value(), usable);
+        if (!usable) {
+            QVERIFY(!error.isEmpty());
+            return;
+        }
+        QCOMPARE(options->partProgram.value_or(QStringLiteral("-")), partProgram);
+        QCOMPARE(options->empty, empty);
+        QCOMPARE(options->refusedTypes, refused);
+        QCOMPARE(options->quitAfterCalls, quitAfter);
+    }
+
+    void window_listsCommandsAsTheyArrive() {
+        HostModel host;
+        host.openPartProgram(QStringLiteral("Teil1"), true);
+        StandinWindow window(host);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        HostCalls calls(host);
+        const auto call = [&](const QString &path, const char *member, const QString &signature,
+                              const QVariantList &arguments) {
+            return calls.handle(path, QString(), QLatin1String(member), signature, arguments);
+        };
+        const QString commands = QStringLiteral("/ORVAPP/PartProgram/1/Commands");
+        for (const int row : {1, 2}) {
+            const QString id = QStringLiteral("#VP%1").arg(row);
+            const QString command = call(commands, "Add", QStringLiteral("ib"), {602, true})
+                                        .reply.first()
+                                        .value<QDBusObjectPath>()
+                                        .path();
+            call(command + QStringLiteral("/FeatureCommand"), "PutPoint", QStringLiteral("iivvd"),
+                 {0, 100, QVariant::fromValue(QDBusVariant(QStringLiteral("12,5"))),
+                  QVariant::fromValue(QDBusVariant(QString::number(row * 10))), 4.5});
+            call(command, "PutText", QStringLiteral("sin"), {id, 2, short(0)});
+            call(command, "PutText", QStringLiteral("sin"),
+                 {QStringLiteral("NEIN"), 236, short(1)});
+            call(command, "ReDraw", QString(), {});
+        }
+        call(commands, "Add", QStringLiteral("ib"), {1000, true});
+
+        const QAbstractItemModel *model = window.commandView()->model();
+        QCOMPARE(model->rowCount(), 4);
+        QCOMPARE(model->index(2, 0).data().toInt(), 3);
+        QCOMPARE(model->index(2, 1).data().toInt(), 602);
+        QCOMPARE(model->index(2, 2).data().toString(), QStringLiteral("#VP2"));
+        QCOMPARE(model->index(2, 3).data().toString(),
+                 QStringLiteral("point 0 100 \"12,5\" \"20\" 4.5; text 2/0 \"#VP2\"; "
+                                "text 236/1 \"NEIN\""));
+        window.commandView()->resizeColumnsToContents();
+        QCoreApplication::processEvents();
+        const QString picture =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/standin_window.png");
+        QVERIFY(window.grab().save(picture));
+
+        host.closePartProgram();
+        QCOMPARE(model->rowCount(), 0);
+    }
+};
+
+QTEST_MAIN(TestStandin)
+#include "tst_standin.moc"
