@@ -1,9 +1,14 @@
 #pragma once
 
+#include "command_writer.h"
+#include "insertion_controls.h"
 #include "locale_number.h"
 
 #include <QWidget>
 
+#include <memory>
+
+class QAbstractButton;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -20,13 +25,15 @@ class UserDialogs;
 
 // The control panel: the program's one window. Its behaviour is a set of
 // handlers named after the control and event that start them.
-class frm_Steuerung : public QWidget {
+class frm_Steuerung : public QWidget, private insert::InsertionControls {
     Q_OBJECT
 
 public:
+    // Without a host layer of its own, the window reaches the host the way
+    // this platform does.
     explicit frm_Steuerung(UserDialogs &dialogs,
                            NumberSeparators separators = NumberSeparators::system(),
-                           QWidget *parent = nullptr);
+                           host::HostAutomation *host = nullptr, QWidget *parent = nullptr);
     ~frm_Steuerung() override;
 
     PointTable &pointTable() { return *m_points; }
@@ -40,6 +47,8 @@ public Q_SLOTS:
     void Option12_Click();
     void OTOL_Change();
     void UTOL_Change();
+    void cmd_einfügen_Click();
+    void cmd_findvector_Click();
 
 private:
     void buildControls();
@@ -47,13 +56,30 @@ private:
     void connectHandlers();
     void setDimensionControlsEnabled(bool enabled);
     void checkTolerance(QLineEdit *box);
-    void showMessage(const QString &text);
+    void showMessage(const QString &text) override;
+
+    // What the insertion run reads and writes of the window.
+    QLineEdit *box(insert::Box which) const;
+    QAbstractButton *choice(insert::Choice which) const;
+    QString text(insert::Box which) const override;
+    void setText(insert::Box which, const QString &text) override;
+    bool isSet(insert::Choice which) const override;
+    float progress() const override;
+    void setProgress(float value) override;
+    void normaliseDecimal(QString &text) const override;
+    NumberSeparators separators() const override;
     // Advances ProgressBar1 by one import step and shows the new value at once.
     void importProgressStep();
 
     UserDialogs &m_dialogs;
     NumberSeparators m_separators;
     PointTable *m_points = nullptr;
+    std::unique_ptr<host::HostAutomation> m_ownHost;
+    host::HostAutomation *m_host = nullptr;
+    // The part program's command list and current command of the last run.
+    insert::CommandCursor m_commandCursor;
+    // The progress of an insertion run, with the fractions the bar cannot show.
+    float m_progress = 0;
 
     QPushButton *cmd_open = nullptr;
     QPushButton *cmd_Excel = nullptr;
