@@ -8,6 +8,9 @@ bash scripts/install-deps.sh --test
 echo "== clang-format"
 bash scripts/check-format.sh
 
+echo "== COM backend, cross-compiled for Windows"
+bash scripts/cross-com.sh build-com
+
 export QT_QPA_PLATFORM=offscreen
 export LC_ALL=C.UTF-8
 

@@ -1,4 +1,5 @@
 #include "dbus_host_automation.h"
+#include "host_backend.h"
 #include "orvanto_bus.h"
 #include "orvanto_names.h"
 #include "standin_process.h"
@@ -58,7 +59,8 @@ private Q_SLOTS:
     }
 
     void presence_followsTheStandin() {
-        DBusHostAutomation host(QDBusConnection::sessionBus());
+        const std::unique_ptr<HostAutomation> backend = createHostAutomation();
+        HostAutomation &host = *backend;
         QVERIFY(!host.windowExists(orvanto::WindowClass));
         QVERIFY(!host.activate(orvanto::ApplicationProgId).ok());
 
