@@ -47,6 +47,9 @@ public Q_SLOTS:
     void Option12_Click();
     void OTOL_Change();
     void UTOL_Change();
+
+public:
+    // Plain methods, not slots: the meta-object compiler cannot name them.
     void cmd_einfügen_Click();
     void cmd_findvector_Click();
 

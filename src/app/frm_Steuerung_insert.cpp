@@ -25,7 +25,9 @@ void frm_Steuerung::cmd_einfügen_Click() {
     insert::runInsertion(*m_host, *m_points, *this, m_commandCursor);
 }
 
-void frm_Steuerung::cmd_findvector_Click() { insert::checkSurfaceVectorHost(*m_host, *this); }
+void frm_Steuerung::cmd_findvector_Click() {
+    insert::checkSurfaceVectorHost(*m_host, *this);
+}
 
 QLineEdit *frm_Steuerung::box(Box which) const {
     switch (which) {
@@ -85,11 +87,17 @@ QAbstractButton *frm_Steuerung::choice(Choice which) const {
     Q_UNREACHABLE();
 }
 
-QString frm_Steuerung::text(Box which) const { return box(which)->text(); }
+QString frm_Steuerung::text(Box which) const {
+    return box(which)->text();
+}
 
-void frm_Steuerung::setText(Box which, const QString &text) { box(which)->setText(text); }
+void frm_Steuerung::setText(Box which, const QString &text) {
+    box(which)->setText(text);
+}
 
-bool frm_Steuerung::isSet(Choice which) const { return choice(which)->isChecked(); }
+bool frm_Steuerung::isSet(Choice which) const {
+    return choice(which)->isChecked();
+}
 
 float frm_Steuerung::progress() const {
     // The bar shows whole steps; the run adds fractions, kept here as long as
@@ -104,8 +112,12 @@ void frm_Steuerung::setProgress(float value) {
     QCoreApplication::processEvents();
 }
 
-void frm_Steuerung::normaliseDecimal(QString &text) const { Umwandeln(text); }
+void frm_Steuerung::normaliseDecimal(QString &text) const {
+    Umwandeln(text);
+}
 
-NumberSeparators frm_Steuerung::separators() const { return m_separators; }
+NumberSeparators frm_Steuerung::separators() const {
+    return m_separators;
+}
 
 } // namespace vandelor

@@ -30,7 +30,8 @@ bool isUserInput(QEvent::Type type) {
 
 } // namespace
 
-UserInputBlocker::UserInputBlocker(QWidget *window) : m_window(window) {
+UserInputBlocker::UserInputBlocker(QWidget *window)
+    : m_window(window) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
