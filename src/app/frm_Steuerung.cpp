@@ -1,6 +1,7 @@
 #include "frm_Steuerung.h"
 
 #include "caption.h"
+#include "host_backend.h"
 #include "point_grid.h"
 #include "point_table.h"
 #include "progress.h"
@@ -28,11 +29,14 @@ const QStringList &headTexts() {
 }
 } // namespace
 
-frm_Steuerung::frm_Steuerung(UserDialogs &dialogs, NumberSeparators separators, QWidget *parent)
+frm_Steuerung::frm_Steuerung(UserDialogs &dialogs, NumberSeparators separators,
+                             host::HostAutomation *host, QWidget *parent)
     : QWidget(parent)
     , m_dialogs(dialogs)
     , m_separators(separators)
-    , m_points(new PointTable(this)) {
+    , m_points(new PointTable(this))
+    , m_ownHost(host ? nullptr : host::createHostAutomation())
+    , m_host(host ? host : m_ownHost.get()) {
     buildControls();
     setTabOrder();
     connectHandlers();
@@ -58,6 +62,8 @@ void frm_Steuerung::connectHandlers() {
     onSelected(Option10, &frm_Steuerung::Option10_Click);
     onSelected(Option11, &frm_Steuerung::Option11_Click);
     onSelected(Option12, &frm_Steuerung::Option12_Click);
+    connect(cmd_einfügen, &QPushButton::clicked, this, &frm_Steuerung::cmd_einfügen_Click);
+    connect(cmd_findvector, &QPushButton::clicked, this, &frm_Steuerung::cmd_findvector_Click);
     connect(OTOL, &QLineEdit::textChanged, this, &frm_Steuerung::OTOL_Change);
     connect(UTOL, &QLineEdit::textChanged, this, &frm_Steuerung::UTOL_Change);
     connect(cmd_Excel, &QPushButton::clicked, this, &frm_Steuerung::cmd_Excel_Click);

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "command_writer.h"
+#include "insertion_controls.h"
 #include "locale_number.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
+class QAbstractButton;
 class QCheckBox;
 class QGroupBox;
 class QIODevice;
@@ -25,13 +29,15 @@ struct ImportResult;
 
 // The control panel: the program's one window. Its behaviour is a set of
 // handlers named after the control and event that start them.
-class frm_Steuerung : public QWidget {
+class frm_Steuerung : public QWidget, private insert::InsertionControls {
     Q_OBJECT
 
 public:
+    // Without a host layer of its own, the window reaches the host the way
+    // this platform does.
     explicit frm_Steuerung(UserDialogs &dialogs,
                            NumberSeparators separators = NumberSeparators::system(),
-                           QWidget *parent = nullptr);
+                           host::HostAutomation *host = nullptr, QWidget *parent = nullptr);
     ~frm_Steuerung() override;
 
     PointTable &pointTable() { return *m_points; }
@@ -49,13 +55,29 @@ public Q_SLOTS:
     void UTOL_Change();
     void cmd_Excel_Click();
 
+public:
+    // Plain methods, not slots: the meta-object compiler cannot name them.
+    void cmd_einfügen_Click();
+    void cmd_findvector_Click();
+
 private:
     void buildControls();
     void setTabOrder();
     void connectHandlers();
     void setDimensionControlsEnabled(bool enabled);
     void checkTolerance(QLineEdit *box);
-    void showMessage(const QString &text);
+    void showMessage(const QString &text) override;
+
+    // What the insertion run reads and writes of the window.
+    QLineEdit *box(insert::Box which) const;
+    QAbstractButton *choice(insert::Choice which) const;
+    QString text(insert::Box which) const override;
+    void setText(insert::Box which, const QString &text) override;
+    bool isSet(insert::Choice which) const override;
+    float progress() const override;
+    void setProgress(float value) override;
+    void normaliseDecimal(QString &text) const override;
+    NumberSeparators separators() const override;
     // Advances ProgressBar1 by one import step and shows the new value at once.
     void importProgressStep();
     // Asks for a point file and has it read by the import; the table is
@@ -68,6 +90,12 @@ private:
     // The point file chosen last, offered again by the file dialog.
     QString m_lastPointFile;
     QString m_lastWorkbook;
+    std::unique_ptr<host::HostAutomation> m_ownHost;
+    host::HostAutomation *m_host = nullptr;
+    // The part program's command list and current command of the last run.
+    insert::CommandCursor m_commandCursor;
+    // The progress of an insertion run, with the fractions the bar cannot show.
+    float m_progress = 0;
 
     QPushButton *cmd_open = nullptr;
     QPushButton *cmd_Excel = nullptr;

@@ -50,7 +50,7 @@ std::optional<double> toLocaleNumber(const QString &text, NumberSeparators separ
         } else if (c == separators.decimal && !seenDecimal) {
             seenDecimal = true;
             plain.append(u'.');
-        } else if (c == separators.group && !seenDecimal) {
+        } else if (c == separators.group && !separators.group.isNull() && !seenDecimal) {
             // A group separator only stands between two digits.
             const bool digitBefore = i > begin && isDigit(text[i - 1]);
             const bool digitAfter = i + 1 < end && isDigit(text[i + 1]);
@@ -81,6 +81,12 @@ std::optional<double> toLocaleNumber(const QString &text, NumberSeparators separ
     if (!ok)
         return std::nullopt;
     return value;
+}
+
+QString formatLocaleNumber(double value, NumberSeparators separators) {
+    QString text = QString::number(value, 'g', 15);
+    text.replace(u'.', separators.decimal);
+    return text;
 }
 
 } // namespace vandelor

@@ -10,6 +10,7 @@ namespace vandelor {
 // The decimal and digit-group separator of the user's number notation.
 struct NumberSeparators {
     QChar decimal;
+    // A null character when no group separator is accepted.
     QChar group;
 
     static NumberSeparators system();
@@ -24,5 +25,9 @@ std::optional<double> toLocaleNumber(const QString &text, NumberSeparators separ
 inline bool isLocaleNumber(const QString &text, NumberSeparators separators) {
     return toLocaleNumber(text, separators).has_value();
 }
+
+// The standard text of a number: plain digits for a whole number, else up to
+// fifteen significant digits with the decimal separator; no group separators.
+QString formatLocaleNumber(double value, NumberSeparators separators);
 
 } // namespace vandelor

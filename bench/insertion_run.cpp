@@ -1,0 +1,137 @@
+// Inserts 1,000 rows as vector points with all five dimension commands into
+// the stand-in through the window's insert button, and prints the host calls
+// per row, the time per row, and, in the same run on the same bus, the time
+// of a bare Qt D-Bus PutText call.
+//
+//   dbus-run-session -- build/bench/bench_insertion_run
+
+#include "dbus_host_automation.h"
+#include "frm_Steuerung.h"
+#include "orvanto_bus.h"
+#include "orvanto_names.h"
+#include "point_table.h"
+#include "standin_process.h"
+#include "user_dialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDBusMessage>
+#include <QElapsedTimer>
+
+#include <cstdio>
+
+using namespace vandelor;
+using namespace vandelor::host;
+
+namespace {
+
+constexpr int Rows = 1000;
+constexpr int BareCalls = 20000;
+
+// Counts the member calls that reach the host.
+class CountingHost : public HostAutomation {
+public:
+    explicit CountingHost(HostAutomation &inner) : m_inner(inner) {}
+    bool windowExists(const QString &windowClass) override {
+        return m_inner.windowExists(windowClass);
+    }
+    CallResult activate(const QString &progId) override { return m_inner.activate(progId); }
+    CallResult call(const HostObject &target, const QString &member,
+                    const HostArguments &arguments) override {
+        ++memberCalls;
+        return m_inner.call(target, member, arguments);
+    }
+    CallResult call(const HostObject &target, DispatchId member,
+                    const HostArguments &arguments) override {
+        ++memberCalls;
+        return m_inner.call(target, member, arguments);
+    }
+    long memberCalls = 0;
+
+private:
+    HostAutomation &m_inner;
+};
+
+class SilentDialogs : public UserDialogs {
+public:
+    void showMessage(QWidget *, const QString &text) override {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+    QString askOpenFileName(QWidget *, const QString &, const QString &) override { return {}; }
+};
+
+// Nanoseconds per bare PutText call on a fresh command of the stand-in.
+double bareCallNs(DBusHostAutomation &host) {
+    const HostObject application = host.activate(orvanto::ApplicationProgId).object();
+    const HostObject program = host.call(application, orvanto::ActivePartProgram).object();
+    const HostObject commands = host.call(program, orvanto::PartProgramCommands).object();
+    const HostObject command =
+        host.call(commands, QStringLiteral("Add"), {int32(1), boolean(true)}).object();
+    const auto *onBus = dynamic_cast<const BusObject *>(command.get());
+    if (onBus == nullptr)
+        return -1;
+    const QDBusConnection connection = QDBusConnection::sessionBus();
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < BareCalls; ++i) {
+        QDBusMessage message = QDBusMessage::createMethodCall(
+            onBus->peer->uniqueName, onBus->path, bus::CommandInterface, QStringLiteral("PutText"));
+        message.setAutoStartService(false);
+        message.setArguments({QStringLiteral("#VP1"), 2, QVariant::fromValue<short>(0)});
+        if (connection.call(message, QDBus::Block, DBusHostAutomation::DefaultTimeoutMs).type() !=
+            QDBusMessage::ReplyMessage)
+            return -1;
+    }
+    return double(timer.nsecsElapsed()) / BareCalls;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    if (!QDBusConnection::sessionBus().isConnected()) {
+        std::fprintf(stderr, "bench_insertion_run: no session bus; run it under dbus-run-session\n");
+        return 1;
+    }
+    StandinProcess standin;
+    if (!standin.start()) {
+        std::fprintf(stderr, "bench_insertion_run: the stand-in did not come up\n");
+        return 1;
+    }
+    DBusHostAutomation busHost(QDBusConnection::sessionBus());
+    CountingHost host(busHost);
+    SilentDialogs dialogs;
+    frm_Steuerung window(dialogs, {u',', u'.'}, &host);
+    for (const char *name : {"CB2", "cbX", "cbY", "cbZ", "cbV"})
+        window.findChild<QCheckBox *>(QString::fromLatin1(name))->click();
+    PointTable &table = window.pointTable();
+    table.setRowCount(Rows + 1);
+    for (int row = 1; row <= Rows; ++row) {
+        const QStringList cells{QStringLiteral("P%1").arg(row), QString::number(row * 0.5),
+                                QStringLiteral("20.25"), QStringLiteral("-3.5"),
+                                QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1")};
+        for (int column = 0; column < cells.size(); ++column)
+            table.setCellText(row, column, cells[column]);
+    }
+
+    QElapsedTimer timer;
+    timer.start();
+    window.cmd_einfügen_Click();
+    const double runNs = double(timer.nsecsElapsed());
+    // Calls before the first row: the active part program, its name, its commands.
+    const double callsPerRow = double(host.memberCalls - 3) / Rows;
+    const double bareNs = bareCallNs(busHost);
+    if (bareNs < 0) {
+        std::fprintf(stderr, "bench_insertion_run: a bare call failed\n");
+        return 1;
+    }
+    const double perRowMs = runNs / Rows / 1e6;
+    const double bareRowMs = callsPerRow * bareNs / 1e6;
+    std::printf("insertion run: %d rows, vector points with five dimension commands\n", Rows);
+    std::printf("  host calls per row      %6.1f (expected 75)\n", callsPerRow);
+    std::printf("  time per row            %6.3f ms\n", perRowMs);
+    std::printf("  bare Qt D-Bus call      %6.1f us (%d PutText calls)\n", bareNs / 1000, BareCalls);
+    std::printf("  calls per row x bare    %6.3f ms\n", bareRowMs);
+    std::printf("  ratio                   %6.3f (goal at most 1.3)\n", perRowMs / bareRowMs);
+    return 0;
+}

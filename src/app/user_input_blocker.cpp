@@ -1,0 +1,47 @@
+#include "user_input_blocker.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
+
+namespace {
+
+bool isUserInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::ContextMenu:
+    case QEvent::Close:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+UserInputBlocker::UserInputBlocker(QWidget *window)
+    : m_window(window) {
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+UserInputBlocker::~UserInputBlocker() {
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool UserInputBlocker::eventFilter(QObject *watched, QEvent *event) {
+    if (!isUserInput(event->type()) || !watched->isWidgetType())
+        return false;
+    auto *widget = static_cast<QWidget *>(watched);
+    return widget == m_window || m_window->isAncestorOf(widget);
+}

@@ -1,0 +1,101 @@
+#include "command_writer.h"
+
+namespace vandelor::insert {
+
+using namespace host;
+
+namespace {
+constexpr qint32 FeatureScale = 100;
+constexpr qint32 LargestCommandPosition = 32767;
+} // namespace
+
+CommandWriter::CommandWriter(HostAutomation &host, CommandCursor &cursor)
+    : m_host(host)
+    , m_cursor(cursor) {}
+
+std::optional<qint32> CommandWriter::placeInsertionPointAtEnd() {
+    const CallResult count = m_host.call(m_cursor.commands, QStringLiteral("Count"));
+    const std::optional<qint32> commands = count.ok() ? count.integer() : std::nullopt;
+    if (!commands) {
+        m_incomplete = true;
+        return std::nullopt;
+    }
+    if (*commands < 1 || *commands > LargestCommandPosition)
+        return commands;
+
+    const CallResult last = m_host.call(m_cursor.commands, QStringLiteral("Item"),
+                                        {byReference(int16(static_cast<qint16>(*commands)))});
+    if (!last.ok() || !last.object()) {
+        m_incomplete = true;
+        return commands;
+    }
+    m_cursor.current = last.object();
+    call(m_cursor.commands, QStringLiteral("InsertionPointAfter"),
+         {byReference(object(m_cursor.current))});
+    return commands;
+}
+
+void CommandWriter::add(qint32 typeCode) {
+    const CallResult added =
+        m_host.call(m_cursor.commands, QStringLiteral("Add"), {int32(typeCode), boolean(true)});
+    m_cursor.current = added.ok() ? added.object() : HostObject();
+    if (!m_cursor.current)
+        m_incomplete = true;
+}
+
+void CommandWriter::putText(const QString &text, qint32 field, qint16 index) {
+    callOnCurrent(QStringLiteral("PutText"), {host::text(text), int32(field), int16(index)});
+}
+
+void CommandWriter::setToggleString(double value, qint32 field, qint16 index) {
+    callOnCurrent(QStringLiteral("SetToggleString"), {real(value), int32(field), int16(index)});
+}
+
+void CommandWriter::redraw() {
+    callOnCurrent(QStringLiteral("ReDraw"));
+}
+
+void CommandWriter::putFeatureValues(const QString &member, qint32 slot, const QString &first,
+                                     const QString &second, std::optional<double> third) {
+    if (!third) {
+        m_incomplete = true;
+        return;
+    }
+    if (!m_cursor.current) {
+        m_incomplete = true;
+        return;
+    }
+    // The feature object serves this one call; it is asked anew each time.
+    const CallResult feature = m_host.call(m_cursor.current, QStringLiteral("FeatureCommand"));
+    if (!feature.ok() || !feature.object()) {
+        m_incomplete = true;
+        return;
+    }
+    call(feature.object(), member,
+         {int32(slot), int32(FeatureScale), byReference(variantText(first)),
+          byReference(variantText(second)), byReference(real(*third))});
+}
+
+bool CommandWriter::takeIncomplete() {
+    const bool incomplete = m_incomplete;
+    m_incomplete = false;
+    return incomplete;
+}
+
+bool CommandWriter::call(const HostObject &target, const QString &member,
+                         const HostArguments &arguments) {
+    const bool ok = m_host.call(target, member, arguments).ok();
+    if (!ok)
+        m_incomplete = true;
+    return ok;
+}
+
+bool CommandWriter::callOnCurrent(const QString &member, const HostArguments &arguments) {
+    if (!m_cursor.current) {
+        m_incomplete = true;
+        return false;
+    }
+    return call(m_cursor.current, member, arguments);
+}
+
+} // namespace vandelor::insert

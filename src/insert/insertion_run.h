@@ -1,0 +1,20 @@
+#pragma once
+
+#include "command_writer.h"
+#include "insertion_controls.h"
+#include "point_table.h"
+
+namespace vandelor::insert {
+
+// One press of the insert button: checks the host and its part program,
+// normalises the tolerances, and writes every row of the point table as a
+// vector or edge point, with its dimension group, behind the part program's
+// last command. A failing host step is left out and the run goes on; at the
+// end one message says how many points did not arrive completely.
+void runInsertion(host::HostAutomation &host, const PointTable &table, InsertionControls &controls,
+                  CommandCursor &cursor);
+
+// The surface vector button: only the host checks of a run.
+void checkSurfaceVectorHost(host::HostAutomation &host, InsertionControls &controls);
+
+} // namespace vandelor::insert

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "insertion_controls.h"
+
+#include <QHash>
+#include <QList>
+#include <QStringList>
+
+// The window as the insertion run sees it, with the layout's defaults; every
+// message and progress value is recorded.
+class ScriptedControls : public vandelor::insert::InsertionControls {
+public:
+    using Box = vandelor::insert::Box;
+    using Choice = vandelor::insert::Choice;
+
+    ScriptedControls() {
+        texts = {{Box::pid, QStringLiteral("VP")},        {Box::pstart, QStringLiteral("1")},
+                 {Box::OTOL, QStringLiteral("0,1")},      {Box::UTOL, QStringLiteral("0,1")},
+                 {Box::txt_Staerke, QStringLiteral("0")}, {Box::Bewegung, QStringLiteral("10")},
+                 {Box::txt_Erste, QStringLiteral("1")},   {Box::txt_Perm, QStringLiteral("1")},
+                 {Box::txt_Einzug, QStringLiteral("2")},  {Box::txt_Abstand, QStringLiteral("2")},
+                 {Box::txt_Tiefe, QStringLiteral("2")}};
+        choices = {Choice::Option3, Choice::Option9, Choice::Option11};
+    }
+
+    QString text(Box box) const override { return texts.value(box); }
+    void setText(Box box, const QString &text) override { texts[box] = text; }
+    bool isSet(Choice choice) const override { return choices.contains(choice); }
+    float progress() const override { return progressValue; }
+    void setProgress(float value) override {
+        progressValue = value;
+        progressSteps.append(value);
+    }
+    void showMessage(const QString &text) override { messages.append(text); }
+    void normaliseDecimal(QString &text) const override {
+        text.replace(u',', u'.');
+        normalised.append(text);
+    }
+    vandelor::NumberSeparators separators() const override { return {u',', u'.'}; }
+
+    void set(Choice choice, bool on) {
+        choices.removeAll(choice);
+        if (on)
+            choices.append(choice);
+    }
+
+    QHash<Box, QString> texts;
+    QList<Choice> choices;
+    float progressValue = 0;
+    QList<float> progressSteps;
+    QStringList messages;
+    mutable QStringList normalised;
+};
