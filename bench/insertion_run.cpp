@@ -31,7 +31,8 @@ constexpr int BareCalls = 20000;
 // Counts the member calls that reach the host.
 class CountingHost : public HostAutomation {
 public:
-    explicit CountingHost(HostAutomation &inner) : m_inner(inner) {}
+    explicit CountingHost(HostAutomation &inner)
+        : m_inner(inner) {}
     bool windowExists(const QString &windowClass) override {
         return m_inner.windowExists(windowClass);
     }
@@ -90,7 +91,8 @@ double bareCallNs(DBusHostAutomation &host) {
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     if (!QDBusConnection::sessionBus().isConnected()) {
-        std::fprintf(stderr, "bench_insertion_run: no session bus; run it under dbus-run-session\n");
+        std::fprintf(stderr,
+                     "bench_insertion_run: no session bus; run it under dbus-run-session\n");
         return 1;
     }
     StandinProcess standin;
@@ -107,9 +109,13 @@ int main(int argc, char *argv[]) {
     PointTable &table = window.pointTable();
     table.setRowCount(Rows + 1);
     for (int row = 1; row <= Rows; ++row) {
-        const QStringList cells{QStringLiteral("P%1").arg(row), QString::number(row * 0.5),
-                                QStringLiteral("20.25"), QStringLiteral("-3.5"),
-                                QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1")};
+        const QStringList cells{QStringLiteral("P%1").arg(row),
+                                QString::number(row * 0.5),
+                                QStringLiteral("20.25"),
+                                QStringLiteral("-3.5"),
+                                QStringLiteral("0"),
+                                QStringLiteral("0"),
+                                QStringLiteral("1")};
         for (int column = 0; column < cells.size(); ++column)
             table.setCellText(row, column, cells[column]);
     }
@@ -130,7 +136,8 @@ int main(int argc, char *argv[]) {
     std::printf("insertion run: %d rows, vector points with five dimension commands\n", Rows);
     std::printf("  host calls per row      %6.1f (expected 75)\n", callsPerRow);
     std::printf("  time per row            %6.3f ms\n", perRowMs);
-    std::printf("  bare Qt D-Bus call      %6.1f us (%d PutText calls)\n", bareNs / 1000, BareCalls);
+    std::printf("  bare Qt D-Bus call      %6.1f us (%d PutText calls)\n", bareNs / 1000,
+                BareCalls);
     std::printf("  calls per row x bare    %6.3f ms\n", bareRowMs);
     std::printf("  ratio                   %6.3f (goal at most 1.3)\n", perRowMs / bareRowMs);
     return 0;
