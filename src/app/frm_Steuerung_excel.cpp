@@ -40,7 +40,10 @@ QString messageFor(WorkbookImportResult result) {
 } // namespace
 
 void frm_Steuerung::cmd_Excel_Click() {
-    const std::unique_ptr<WorkbookReader> reader = newOfficeReader(CellTextRules::system());
+    // Numbers arrive in the window's own notation, like everything it reads.
+    CellTextRules rules = CellTextRules::system();
+    rules.separators = m_separators;
+    const std::unique_ptr<WorkbookReader> reader = newOfficeReader(rules);
     if (!reader) {
         showMessage(messageFor(WorkbookImportResult::NotInstalled));
         return;

@@ -81,7 +81,7 @@ private Q_SLOTS:
 
     void importedPoints_arriveAsCommandsBehindTheLastOne_data() {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("dmis");
+        QTest::addColumn<QString>("importer");
         QTest::addColumn<bool>("edge");
         QTest::addColumn<bool>("dimensions");
         QTest::addColumn<QStringList>("expected");
@@ -94,7 +94,7 @@ private Q_SLOTS:
                              QStringLiteral("31"),     QStringLiteral("0"),
                              QStringLiteral("0.7071"), QStringLiteral("0.7071")};
         QTest::newRow("vector points")
-            << example("vektorpunkte_mit_id.txt") << false << false << false
+            << example("vektorpunkte_mit_id.txt") << QStringLiteral("ascii") << false << false
             << QStringList{QStringLiteral("1"), vectorPoint(QStringLiteral("P1"), p1),
                            vectorPoint(QStringLiteral("P2"), p2),
                            vectorPoint(QStringLiteral("P3"), p3),
@@ -103,7 +103,7 @@ private Q_SLOTS:
                                         QStringLiteral("29.875"), QStringLiteral("0"),
                                         QStringLiteral("-0.7071"), QStringLiteral("0.7071")})};
         QTest::newRow("dmis with dimensions")
-            << example("punkte.dms") << true << false << true
+            << example("punkte.dms") << QStringLiteral("dmis") << false << true
             << QStringList{QStringLiteral("1")} +
                    QStringList{vectorPoint(QStringLiteral("F(P1)"), p1)} +
                    deviationGroup(QStringLiteral("F(P1)")) +
@@ -111,9 +111,24 @@ private Q_SLOTS:
                    deviationGroup(QStringLiteral("F(P2)")) +
                    QStringList{vectorPoint(QStringLiteral("F(P3)"), p3)} +
                    deviationGroup(QStringLiteral("F(P3)"));
+        // Workbook numbers arrive in the user's notation, here with a decimal comma.
+        QTest::newRow("workbook")
+            << example("punkte.xls") << QStringLiteral("excel") << false << false
+            << QStringList{
+                   QStringLiteral("1"),
+                   vectorPoint(QStringLiteral("P1"),
+                               {QStringLiteral("10,5"), QStringLiteral("20"), QStringLiteral("30"),
+                                QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1")}),
+                   vectorPoint(QStringLiteral("P2"), {QStringLiteral("15,25"), QStringLiteral("20"),
+                                                      QStringLiteral("30.5"), QStringLiteral("0"),
+                                                      QStringLiteral("0"), QStringLiteral("1")}),
+                   vectorPoint(QStringLiteral("P3"),
+                               {QStringLiteral("20"), QStringLiteral("25,75"), QStringLiteral("31"),
+                                QStringLiteral("0"), QStringLiteral("0,7071"),
+                                QStringLiteral("0.7071")})};
         const QStringList surface{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1")};
         QTest::newRow("edge points")
-            << example("kantenpunkte_mit_id.txt") << false << true << false
+            << example("kantenpunkte_mit_id.txt") << QStringLiteral("ascii") << true << false
             << QStringList{
                    QStringLiteral("1"),
                    edgePoint(QStringLiteral("K1"),
@@ -132,7 +147,7 @@ private Q_SLOTS:
 
     void importedPoints_arriveAsCommandsBehindTheLastOne() {
         QFETCH(QString, file);
-        QFETCH(bool, dmis);
+        QFETCH(QString, importer);
         QFETCH(bool, edge);
         QFETCH(bool, dimensions);
         QFETCH(QStringList, expected);
@@ -140,8 +155,10 @@ private Q_SLOTS:
         QVERIFY(standin.start());
         frm_Steuerung window(dialogs, {u',', u'.'});
         dialogs.fileNames.enqueue(file);
-        if (dmis)
+        if (importer == u"dmis")
             window.cmd_DMIS_Click();
+        else if (importer == u"excel")
+            window.cmd_Excel_Click();
         else
             window.cmd_open_Click();
         if (edge)
