@@ -2,38 +2,70 @@
 
 #include "listing.h"
 
+#include <algorithm>
+
 namespace standin {
 
 namespace {
 
 constexpr qint32 IdField = 2;
+constexpr int AnnounceIntervalMs = 100;
 
 } // namespace
 
 CommandTableModel::CommandTableModel(const HostModel &host, QObject *parent)
     : QAbstractTableModel(parent)
-    , m_host(host) {
+    , m_host(host)
+    , m_shownRows(commandCount()) {
+    m_announceTimer.setSingleShot(true);
+    m_announceTimer.setInterval(AnnounceIntervalMs);
+    connect(&m_announceTimer, &QTimer::timeout, this, &CommandTableModel::announceChanges);
     connect(&host, &HostModel::partProgramAboutToBeReplaced, this,
             &CommandTableModel::beginResetModel);
-    connect(&host, &HostModel::partProgramReplaced, this, &CommandTableModel::endResetModel);
-    connect(&host, &HostModel::commandAboutToBeAdded, this,
-            [this](int row) { beginInsertRows({}, row, row); });
+    connect(&host, &HostModel::partProgramReplaced, this, [this] {
+        m_announceTimer.stop();
+        m_firstChangedRow = -1;
+        m_shownRows = commandCount();
+        endResetModel();
+    });
     // Every row behind a new command moves one position on.
-    connect(&host, &HostModel::commandAdded, this, [this](int row) {
+    connect(&host, &HostModel::commandAdded, this, &CommandTableModel::markChanged);
+    connect(&host, &HostModel::commandChanged, this, &CommandTableModel::markChanged);
+}
+
+int CommandTableModel::commandCount() const {
+    const PartProgram *program = m_host.partProgram();
+    return program ? static_cast<int>(program->commands().size()) : 0;
+}
+
+void CommandTableModel::markChanged(int row) {
+    // A run of calls adds and changes one command after the other; the view
+    // hears of them a few times a second instead of after every call.
+    const bool pending = m_firstChangedRow >= 0;
+    m_firstChangedRow = pending ? std::min(m_firstChangedRow, row) : row;
+    if (!pending)
+        m_announceTimer.start();
+}
+
+void CommandTableModel::announceChanges() {
+    // Commands are only ever added while a part program is open, so the
+    // rows shown so far all still exist; the new ones are shown at the end
+    // and every row from the first changed one on is read anew.
+    const int commands = commandCount();
+    if (commands > m_shownRows) {
+        beginInsertRows({}, m_shownRows, commands - 1);
+        m_shownRows = commands;
         endInsertRows();
-        Q_EMIT dataChanged(index(row, PositionColumn), index(rowCount() - 1, PositionColumn),
+    }
+    const int first = m_firstChangedRow;
+    m_firstChangedRow = -1;
+    if (first >= 0 && first < m_shownRows)
+        Q_EMIT dataChanged(index(first, 0), index(m_shownRows - 1, ColumnCount - 1),
                            {Qt::DisplayRole});
-    });
-    connect(&host, &HostModel::commandChanged, this, [this](int row) {
-        Q_EMIT dataChanged(index(row, IdColumn), index(row, FieldsColumn), {Qt::DisplayRole});
-    });
 }
 
 int CommandTableModel::rowCount(const QModelIndex &parent) const {
-    const PartProgram *program = m_host.partProgram();
-    if (parent.isValid() || program == nullptr)
-        return 0;
-    return static_cast<int>(program->commands().size());
+    return parent.isValid() ? 0 : m_shownRows;
 }
 
 int CommandTableModel::columnCount(const QModelIndex &parent) const {

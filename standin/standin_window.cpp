@@ -38,14 +38,21 @@ StandinWindow::StandinWindow(HostModel &host, QWidget *parent)
 
     statusBar()->addWidget(m_programLabel, 1);
     statusBar()->addPermanentWidget(m_callLabel);
-    showCallCount(0);
+    m_callCountTimer.setSingleShot(true);
+    m_callCountTimer.setInterval(100);
+    connect(&m_callCountTimer, &QTimer::timeout, this,
+            [this] { m_callLabel->setText(QStringLiteral("Calls: %1").arg(m_callCount)); });
+    m_callLabel->setText(QStringLiteral("Calls: 0"));
     connect(&m_host, &HostModel::partProgramReplaced, this, &StandinWindow::showPartProgram);
     showPartProgram();
     resize(900, 420);
 }
 
 void StandinWindow::showCallCount(int count) {
-    m_callLabel->setText(QStringLiteral("Calls: %1").arg(count));
+    // Shown a few times a second, not repainted after every call.
+    m_callCount = count;
+    if (!m_callCountTimer.isActive())
+        m_callCountTimer.start();
 }
 
 void StandinWindow::newPartProgram() {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QTableView>
+#include <QTimer>
 
 namespace standin {
 
@@ -31,6 +32,8 @@ private:
     QTableView *m_view;
     QLabel *m_programLabel;
     QLabel *m_callLabel;
+    int m_callCount = 0;
+    QTimer m_callCountTimer;
     QAction *m_closeAction;
 };
 
