@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
 
 namespace vandelor {
 
@@ -102,6 +104,11 @@ void frm_Steuerung::buildControls() {
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
+    // A plain bar of blocks: quick to draw at every step of an import.
+    if (QStyle *blocks = QStyleFactory::create(QStringLiteral("Windows"))) {
+        blocks->setParent(ProgressBar1);
+        ProgressBar1->setStyle(blocks);
+    }
     cmd_findvector =
         button(this, QStringLiteral("cmd_findvector"),
                QStringLiteral("Vektor an CAD Fläche neu finden"), {}, {5040, 3000, 1575, 492});

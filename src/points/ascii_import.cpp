@@ -19,7 +19,7 @@ void writeFields(PointTable &table, int row, int firstColumn, QStringView text, 
         table.setColumnCount(widestColumn + 1);
         const qsizetype separator = text.indexOf(u';', start);
         const qsizetype end = separator < 0 ? text.size() : separator;
-        table.setCellText(row, column, text.sliced(start, end - start).toString());
+        table.setCellText(row, column, text.sliced(start, end - start));
         if (separator < 0)
             return;
         start = separator + 1;

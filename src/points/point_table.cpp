@@ -5,8 +5,9 @@
 namespace vandelor {
 
 PointTable::PointTable(QObject *parent)
-    : QAbstractTableModel(parent)
-    , m_rows(StartRowCount, QStringList(MinimumColumnCount)) {}
+    : QAbstractTableModel(parent) {
+    m_rows.assign(StartRowCount, emptyRow());
+}
 
 int PointTable::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
@@ -19,7 +20,7 @@ int PointTable::columnCount(const QModelIndex &parent) const {
 QVariant PointTable::data(const QModelIndex &index, int role) const {
     if (role != Qt::DisplayRole || !contains(index.row(), index.column()))
         return {};
-    return m_rows[index.row()][index.column()];
+    return cellText(index.row(), index.column());
 }
 
 Qt::ItemFlags PointTable::flags(const QModelIndex &index) const {
@@ -33,9 +34,7 @@ void PointTable::setRowCount(int n) {
     const int current = rowCount();
     if (target > current) {
         beginInsertRows({}, current, target - 1);
-        // Each row gets its own list, so that writing a cell copies nothing.
-        while (static_cast<int>(m_rows.size()) < target)
-            m_rows.emplace_back(m_columnCount);
+        m_rows.resize(target, emptyRow());
         endInsertRows();
     } else if (target < current) {
         beginRemoveRows({}, target, current - 1);
@@ -49,14 +48,19 @@ void PointTable::setColumnCount(int n) {
     const int current = m_columnCount;
     if (target > current) {
         beginInsertColumns({}, current, target - 1);
-        for (QStringList &row : m_rows)
-            row.resize(target);
+        for (Row &row : m_rows) {
+            const int end = row.ends.back();
+            while (row.ends.size() < target)
+                row.ends.append(end);
+        }
         m_columnCount = target;
         endInsertColumns();
     } else if (target < current) {
         beginRemoveColumns({}, target, current - 1);
-        for (QStringList &row : m_rows)
-            row.resize(target);
+        for (Row &row : m_rows) {
+            row.text.truncate(row.ends[target - 1]);
+            row.ends.resize(target);
+        }
         m_columnCount = target;
         endRemoveColumns();
     }
@@ -64,20 +68,41 @@ void PointTable::setColumnCount(int n) {
 
 QString PointTable::cellText(int row, int column) const {
     Q_ASSERT(contains(row, column));
-    return contains(row, column) ? m_rows[row][column] : QString();
+    if (!contains(row, column))
+        return {};
+    const Row &cells = m_rows[row];
+    const int start = cells.start(column);
+    return cells.text.mid(start, cells.ends[column] - start);
 }
 
-void PointTable::setCellText(int row, int column, const QString &text) {
+void PointTable::setCellText(int row, int column, QStringView text) {
     Q_ASSERT(contains(row, column));
     if (!contains(row, column))
         return;
-    QString &cell = m_rows[row][column];
-    if (cell == text)
+    Row &cells = m_rows[row];
+    const int start = cells.start(column);
+    const int length = cells.ends[column] - start;
+    if (QStringView(cells.text).sliced(start, length) == text)
         return;
-    cell = text;
+    // Room for a typical point line at the first write, so that the cells
+    // written one after another rarely make the text move.
+    constexpr qsizetype TypicalRowLength = 80;
+    if (cells.text.capacity() < TypicalRowLength)
+        cells.text.reserve(TypicalRowLength);
+    cells.text.replace(start, length, text.data(), text.size());
+    const int shift = static_cast<int>(text.size()) - length;
+    for (int later = column; later < m_columnCount; ++later)
+        cells.ends[later] += shift;
     static const QList<int> displayRole{Qt::DisplayRole};
     const QModelIndex changed = index(row, column);
     Q_EMIT dataChanged(changed, changed, displayRole);
+}
+
+PointTable::Row PointTable::emptyRow() const {
+    Row row;
+    row.ends.resize(m_columnCount);
+    std::fill(row.ends.begin(), row.ends.end(), 0);
+    return row;
 }
 
 bool PointTable::contains(int row, int column) const {

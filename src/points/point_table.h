@@ -2,7 +2,8 @@
 
 #include <QAbstractTableModel>
 #include <QString>
-#include <QStringList>
+#include <QStringView>
+#include <QVarLengthArray>
 
 #include <vector>
 
@@ -33,12 +34,24 @@ public:
     void setColumnCount(int n);
 
     QString cellText(int row, int column) const;
-    void setCellText(int row, int column, const QString &text);
+    void setCellText(int row, int column, QStringView text);
 
 private:
-    bool contains(int row, int column) const;
+    // One row's cells stand one after another in a single text; an import
+    // of tens of thousands of points then costs one allocation a row, not
+    // one a cell.
+    struct Row {
+        QString text;
+        // Where each cell ends in the text.
+        QVarLengthArray<int, MinimumColumnCount + 2> ends;
 
-    std::vector<QStringList> m_rows;
+        int start(int column) const { return column == 0 ? 0 : ends[column - 1]; }
+    };
+
+    bool contains(int row, int column) const;
+    Row emptyRow() const;
+
+    std::vector<Row> m_rows;
     int m_columnCount = MinimumColumnCount;
 };
 

@@ -273,6 +273,20 @@ private Q_SLOTS:
         const QString path = QStringLiteral(SCREENSHOT_DIR "/start.png");
         QVERIFY(window->grab().save(path));
     }
+
+    void windowWithPoints_rendersToPicture() {
+        PointTable &table = window->pointTable();
+        table.setRowCount(30);
+        for (int row = 1; row < 30; ++row)
+            for (int column = 0; column < 10; ++column)
+                table.setCellText(row, column,
+                                  column == 0 ? QStringLiteral("P%1").arg(row)
+                                              : QString::number(row * 1.25 + column));
+        control<QProgressBar>(QStringLiteral("ProgressBar1"))->setValue(40);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(window->grab().save(QStringLiteral(SCREENSHOT_DIR "/points.png")));
+    }
 };
 
 QTEST_MAIN(WindowLayoutTest)
