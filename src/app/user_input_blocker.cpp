@@ -43,5 +43,9 @@ bool UserInputBlocker::eventFilter(QObject *watched, QEvent *event) {
     if (!isUserInput(event->type()) || !watched->isWidgetType())
         return false;
     auto *widget = static_cast<QWidget *>(watched);
-    return widget == m_window || m_window->isAncestorOf(widget);
+    if (widget != m_window && !m_window->isAncestorOf(widget))
+        return false;
+    // A refused close must say so, or the window closes all the same.
+    event->ignore();
+    return true;
 }

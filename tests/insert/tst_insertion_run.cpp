@@ -453,6 +453,28 @@ private Q_SLOTS:
         QCOMPARE(controls.texts[Box::pstart], QStringLiteral("6"));
     }
 
+    void fullPartProgram_stopsBeforeCountsWrapAndSaysSo() {
+        FakeHost host;
+        while (partProgram(host).commands().size() < 32767)
+            host.model().add(1);
+        PointTable table;
+        fill(table, QList<Row>(3, FirstPoint));
+        ScriptedControls controls;
+        CommandCursor cursor;
+
+        runInsertion(host, table, controls, cursor);
+
+        // The first row stands behind command 32,767; the next would count past 16 bits.
+        QCOMPARE(partProgram(host).commands().size(), std::size_t(32768));
+        QCOMPARE(partProgram(host).commands().back().typeCode(), 602);
+        QCOMPARE(controls.messages,
+                 (QStringList{QStringLiteral("Das Teileprogramm hat mehr als 32767 Befehle. Es "
+                                             "werden keine weiteren Punkte eingefügt."),
+                              QStringLiteral("2 von 3 Punkten wurden nicht vollständig in "
+                                             "ORVANTO übertragen.")}));
+        QCOMPARE(controls.progressValue, 0.0f);
+    }
+
     void progress_risesByShareOfRowsThenFullThenZero() {
         FakeHost host;
         PointTable table;
