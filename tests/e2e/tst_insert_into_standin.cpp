@@ -111,6 +111,7 @@ private Q_SLOTS:
                    deviationGroup(QStringLiteral("F(P2)")) +
                    QStringList{vectorPoint(QStringLiteral("F(P3)"), p3)} +
                    deviationGroup(QStringLiteral("F(P3)"));
+#ifdef VANDELOR_WITH_OFFICE
         // Workbook numbers arrive in the user's notation, here with a decimal comma.
         QTest::newRow("workbook")
             << example("punkte.xls") << QStringLiteral("excel") << false << false
@@ -126,6 +127,7 @@ private Q_SLOTS:
                                {QStringLiteral("20"), QStringLiteral("25,75"), QStringLiteral("31"),
                                 QStringLiteral("0"), QStringLiteral("0,7071"),
                                 QStringLiteral("0.7071")})};
+#endif
         const QStringList surface{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1")};
         QTest::newRow("edge points")
             << example("kantenpunkte_mit_id.txt") << QStringLiteral("ascii") << true << false
