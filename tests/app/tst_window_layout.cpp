@@ -3,6 +3,7 @@
 #include "point_grid.h"
 #include "point_table.h"
 #include "twips.h"
+#include "window_control.h"
 #include "wrapping_button.h"
 
 #include <QAbstractButton>
@@ -119,10 +120,7 @@ class WindowLayoutTest : public QObject {
     frm_Steuerung *window = nullptr;
 
     template <typename T = QWidget> T *control(const QString &name) {
-        T *found = window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return windowControl<T>(window, name);
     }
 
 private Q_SLOTS:

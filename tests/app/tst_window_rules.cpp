@@ -3,6 +3,7 @@
 #include "point_grid.h"
 #include "point_table.h"
 #include "twips.h"
+#include "window_control.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -20,10 +21,7 @@ class WindowRulesTest : public QObject {
     frm_Steuerung *window = nullptr;
 
     template <typename T = QWidget> T *control(const QString &name) {
-        T *found = window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return windowControl<T>(window, name);
     }
     QCheckBox *box(const char *name) { return control<QCheckBox>(QString::fromLatin1(name)); }
     QRadioButton *option(const char *name) {
