@@ -41,10 +41,22 @@ void PointTable::setRowCount(int n) {
         m_rows.resize(target);
         endRemoveRows();
     }
+    const int firstDropped = std::max(n, 0);
+    if (firstDropped < target) {
+        for (int row = firstDropped; row < target; ++row)
+            m_rows[row] = emptyRow();
+        Q_EMIT dataChanged(index(firstDropped, 0), index(target - 1, m_columnCount - 1));
+    }
 }
 
 void PointTable::setColumnCount(int n) {
-    const int target = std::max(n, MinimumColumnCount);
+    const int requested = std::max(n, 0);
+    // Columns the table keeps although the count drops them must not keep
+    // their texts: a narrow file after a wide one would otherwise leave the
+    // wide file's surface vectors behind.
+    if (requested < std::min(m_emptyFrom, m_columnCount))
+        clearColumnsFrom(requested);
+    const int target = std::max(requested, MinimumColumnCount);
     const int current = m_columnCount;
     if (target > current) {
         beginInsertColumns({}, current, target - 1);
@@ -90,6 +102,8 @@ void PointTable::setCellText(int row, int column, QStringView text) {
     if (cells.text.capacity() < TypicalRowLength)
         cells.text.reserve(TypicalRowLength);
     cells.text.replace(start, length, text.data(), text.size());
+    if (!text.isEmpty())
+        m_emptyFrom = std::max(m_emptyFrom, column + 1);
     const int shift = static_cast<int>(text.size()) - length;
     for (int later = column; later < m_columnCount; ++later)
         cells.ends[later] += shift;
@@ -103,6 +117,16 @@ PointTable::Row PointTable::emptyRow() const {
     row.ends.resize(m_columnCount);
     std::fill(row.ends.begin(), row.ends.end(), 0);
     return row;
+}
+
+void PointTable::clearColumnsFrom(int column) {
+    for (Row &row : m_rows) {
+        const int start = row.start(column);
+        row.text.truncate(start);
+        std::fill(row.ends.begin() + column, row.ends.end(), start);
+    }
+    m_emptyFrom = column;
+    Q_EMIT dataChanged(index(0, column), index(rowCount() - 1, m_columnCount - 1));
 }
 
 bool PointTable::contains(int row, int column) const {

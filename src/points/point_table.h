@@ -28,9 +28,11 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
     // Drops the rows from n on with their texts, or appends empty rows.
-    // Row 1 always exists: a count below 2 is taken as 2.
+    // Row 1 always exists: a count below 2 keeps two rows, but the rows it
+    // would have dropped read empty, as if dropped and added again.
     void setRowCount(int n);
-    // The same for columns; the count never drops below MinimumColumnCount.
+    // The same for columns: the table keeps MinimumColumnCount columns, and
+    // those that a smaller count would have dropped read empty afterwards.
     void setColumnCount(int n);
 
     QString cellText(int row, int column) const;
@@ -50,8 +52,14 @@ private:
 
     bool contains(int row, int column) const;
     Row emptyRow() const;
+    // Empties the cells of every row from this column on.
+    void clearColumnsFrom(int column);
 
     std::vector<Row> m_rows;
+    // Every cell from this column on is empty, so a smaller count has
+    // nothing to clear there; it spares the importers, which set the count
+    // for every field, a pass over the table each time.
+    int m_emptyFrom = 0;
     int m_columnCount = MinimumColumnCount;
 };
 

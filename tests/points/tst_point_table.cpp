@@ -39,23 +39,42 @@ private Q_SLOTS:
         QCOMPARE(table.cellText(10, 9), QString());
     }
 
-    void rowCount_neverDropsBelowTwo_data() {
+    // The table keeps two rows and ten columns at least; what a smaller count
+    // drops must read empty all the same, as if dropped and added again.
+    void smallerCount_leavesNoTextsBehind_data() {
+        QTest::addColumn<bool>("rows");
         QTest::addColumn<int>("requested");
-        QTest::newRow("one") << 1;
-        QTest::newRow("zero") << 0;
-        QTest::newRow("negative") << -5;
+        QTest::addColumn<int>("firstEmpty");
+        QTest::newRow("one row") << true << 1 << 1;
+        QTest::newRow("no row") << true << -5 << 0;
+        QTest::newRow("one column") << false << 1 << 1;
+        QTest::newRow("seven columns") << false << 7 << 7;
     }
-
-    void rowCount_neverDropsBelowTwo() {
+    void smallerCount_leavesNoTextsBehind() {
+        QFETCH(bool, rows);
         QFETCH(int, requested);
+        QFETCH(int, firstEmpty);
         PointTable table;
+        QAbstractItemModelTester tester(&table,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        table.setColumnCount(11);
         fill(table, 3);
-        table.setRowCount(requested);
-        QCOMPARE(table.rowCount(), 2);
-        QCOMPARE(table.cellText(1, 1), QStringLiteral("1/1"));
+        rows ? table.setRowCount(requested) : table.setColumnCount(requested);
+        QCOMPARE(table.rowCount(), rows ? 2 : 4);
+        QCOMPARE(table.columnCount(), rows ? 11 : 10);
+        for (int row = 1; row < table.rowCount(); ++row)
+            for (int column = 0; column < table.columnCount(); ++column) {
+                const int position = rows ? row : column;
+                const QString kept = QStringLiteral("%1/%2").arg(row).arg(column);
+                QCOMPARE(table.cellText(row, column), position < firstEmpty ? kept : QString());
+            }
+        // Texts written after the drop stay until the count drops again.
+        table.setCellText(1, 9, QStringLiteral("new"));
+        table.setColumnCount(8);
+        QCOMPARE(table.cellText(1, 9), QString());
     }
 
-    void columnCount_growsWithEmptyCellsAndNeverDropsBelowTen() {
+    void columnCount_growsWithEmptyCells() {
         PointTable table;
         QAbstractItemModelTester tester(&table,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -63,15 +82,9 @@ private Q_SLOTS:
         table.setColumnCount(12);
         QCOMPARE(table.columnCount(), 12);
         QCOMPARE(table.cellText(2, 11), QString());
-        table.setCellText(2, 11, QStringLiteral("wide"));
+        QCOMPARE(table.cellText(2, 9), QStringLiteral("2/9"));
         table.setRowCount(5); // new rows get every column
         QCOMPARE(table.cellText(4, 11), QString());
-
-        table.setColumnCount(1);
-        QCOMPARE(table.columnCount(), 10);
-        QCOMPARE(table.cellText(2, 9), QStringLiteral("2/9"));
-        table.setColumnCount(12);
-        QCOMPARE(table.cellText(2, 11), QString());
     }
 
     void cellTexts_areStoredUnchanged() {
