@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     cmake g++ make clang-format
     qt6-base-dev qt6-base-dev-tools
+    # Qt's own German texts, for the file dialogs of the German window.
+    qt6-translations-l10n
     dbus dbus-x11 fonts-dejavu-core fonts-dejavu-extra
     # The workbook reader: LibreOffice Calc without its desktop parts (a
     # full Calc, which it would replace, does as well), and the SDK whose

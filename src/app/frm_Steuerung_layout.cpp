@@ -3,6 +3,7 @@
 
 #include "frm_Steuerung.h"
 
+#include "layout_buttons.h"
 #include "point_grid.h"
 #include "point_table.h"
 #include "twips.h"
@@ -51,12 +52,12 @@ QLineEdit *textBox(QWidget *parent, const QString &name, const QString &text,
 }
 
 QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &text, Twips at) {
-    return place(new QCheckBox(text, parent), name, at);
+    return place(new LayoutCheckBox(text, parent), name, at);
 }
 
 QRadioButton *option(QWidget *parent, const QString &name, const QString &text, Twips at,
                      const QString &toolTip = {}) {
-    auto *control = place(new QRadioButton(text, parent), name, at);
+    auto *control = place(new LayoutOption(text, parent), name, at);
     control->setToolTip(toolTip);
     return control;
 }
@@ -204,6 +205,23 @@ void frm_Steuerung::buildControls() {
         label(Frame8, QStringLiteral("Label10"), QStringLiteral("Tiefe"), {120, 1680, 612, 252});
     txt_Tiefe = textBox(Frame8, QStringLiteral("txt_Tiefe"), QStringLiteral("2"), {},
                         {840, 1680, 852, 288});
+
+    // A screen reader announces each text box with the text of its label;
+    // the two boxes without one, with the caption of their frame.
+    for (auto [caption, box] : {std::pair{Label1, pid},
+                                {Label2, pstart},
+                                {Label4, OTOL},
+                                {Label5, UTOL},
+                                {Label6, txt_Erste},
+                                {Label7, txt_Perm},
+                                {Label9, txt_Einzug},
+                                {Label8, txt_Abstand},
+                                {Label10, txt_Tiefe}}) {
+        caption->setBuddy(box);
+        box->setAccessibleName(caption->text());
+    }
+    Bewegung->setAccessibleName(Frame3->title());
+    txt_Staerke->setAccessibleName(Frame4->title());
 
     // Labels, frames and the progress bar take no focus.
     for (QWidget *passive : std::initializer_list<QWidget *>{

@@ -26,6 +26,8 @@ PointGrid::PointGrid(PointTable *table, QWidget *parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
+    // The tab key leaves the grid; the arrow keys move within it.
+    setTabKeyNavigation(false);
 
     const int rowHeight = twipsToPixels(RowHeightTwips);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -40,11 +42,15 @@ PointGrid::PointGrid(PointTable *table, QWidget *parent)
 
     // The corner shows the head of the ID column.
     m_corner = findChild<QAbstractButton *>();
-    if (m_corner)
+    if (m_corner) {
         m_corner->installEventFilter(this);
+        m_corner->setAccessibleName(m_table->cellText(0, 0));
+    }
     connect(model(), &QAbstractItemModel::headerDataChanged, this, [this] {
-        if (m_corner)
-            m_corner->update();
+        if (!m_corner)
+            return;
+        m_corner->setAccessibleName(m_table->cellText(0, 0));
+        m_corner->update();
     });
 }
 

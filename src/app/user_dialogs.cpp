@@ -14,25 +14,29 @@ QString QtUserDialogs::askOpenFileName(QWidget *parent, const QString &filter,
                                        const QString &preselected) {
     // Qt's own dialog matches the file endings whatever their case (POINTS.TXT
     // as well as points.txt); the desktop's native dialog on Linux does not.
-    return QFileDialog::getOpenFileName(parent, QString(), preselected, qtNameFilter(filter),
-                                        nullptr, QFileDialog::DontUseNativeDialog);
+    // It shows each filter's description as it is, without the patterns
+    // that Qt appends to it.
+    QFileDialog dialog(parent);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(qtNameFilters(filter));
+    if (!preselected.isEmpty())
+        dialog.selectFile(preselected);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
-QString qtNameFilter(const QString &filter) {
-    const qsizetype bar = filter.indexOf(u'|');
-    if (bar < 0)
-        return filter;
-    QString description = filter.left(bar).trimmed();
-    // The description may already list the patterns in parentheses; Qt takes
-    // the patterns from the last parenthesised group, so drop that one.
-    if (description.endsWith(u')')) {
-        const qsizetype open = description.lastIndexOf(u'(');
-        if (open >= 0)
-            description = description.left(open).trimmed();
+QStringList qtNameFilters(const QString &filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype pair = 0; pair + 1 < parts.size(); pair += 2) {
+        QString patterns = parts[pair + 1].trimmed();
+        patterns.replace(u';', u' ');
+        filters.append(parts[pair].trimmed() + QStringLiteral(" (") + patterns + u')');
     }
-    QString patterns = filter.mid(bar + 1).trimmed();
-    patterns.replace(u';', u' ');
-    return description + QStringLiteral(" (") + patterns + u')';
+    return filters;
 }
 
 } // namespace vandelor

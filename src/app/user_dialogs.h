@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -16,7 +17,8 @@ public:
     // with the program's name. Returns when the user has closed it.
     virtual void showMessage(QWidget *parent, const QString &text) = 0;
 
-    // An open-file dialog. The filter comes as "description|pattern;pattern";
+    // An open-file dialog. The filter comes as "description|pattern;pattern",
+    // several such pairs joined by "|";
     // the dialog may preselect an earlier choice. Returns the chosen file name,
     // or the empty text when the user cancelled.
     virtual QString askOpenFileName(QWidget *parent, const QString &filter,
@@ -31,7 +33,9 @@ public:
                             const QString &preselected) override;
 };
 
-// Turns "description|*.a;*.b" into Qt's "description (*.a *.b)".
-QString qtNameFilter(const QString &filter);
+// Turns "description|*.a;*.b|other|*.c" into Qt's filters, one a pair:
+// "description (*.a *.b)", "other (*.c)". A dialog that hides the filter
+// details shows each description exactly as given.
+QStringList qtNameFilters(const QString &filter);
 
 } // namespace vandelor

@@ -124,21 +124,23 @@ private Q_SLOTS:
         QCOMPARE(windowCaption(major, minor, revision), caption);
     }
 
-    void fileFilter_becomesQtNameFilter_data() {
+    void fileFilter_becomesQtNameFilters_data() {
         QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("qt");
+        QTest::addColumn<QStringList>("qt");
         QTest::newRow("ascii")
             << QStringLiteral(
                    "ASCII/DMIS Dateien (*.txt *.xyz *.dms *.vda) |*.txt;*.dms;*.xyz;*.vda")
-            << QStringLiteral("ASCII/DMIS Dateien (*.txt *.dms *.xyz *.vda)");
-        QTest::newRow("excel") << QStringLiteral("Excel Dateien *.xls |*.xls")
-                               << QStringLiteral("Excel Dateien *.xls (*.xls)");
+            << QStringList{QStringLiteral(
+                   "ASCII/DMIS Dateien (*.txt *.xyz *.dms *.vda) (*.txt *.dms *.xyz *.vda)")};
+        QTest::newRow("two pairs") << QStringLiteral("Excel Dateien *.xls |*.xls|Alle |*.xls;*.ods")
+                                   << QStringList{QStringLiteral("Excel Dateien *.xls (*.xls)"),
+                                                  QStringLiteral("Alle (*.xls *.ods)")};
     }
 
-    void fileFilter_becomesQtNameFilter() {
+    void fileFilter_becomesQtNameFilters() {
         QFETCH(QString, filter);
-        QFETCH(QString, qt);
-        QCOMPARE(qtNameFilter(filter), qt);
+        QFETCH(QStringList, qt);
+        QCOMPARE(qtNameFilters(filter), qt);
     }
 };
 

@@ -7,6 +7,8 @@
 #include "wrapping_button.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
@@ -211,33 +213,120 @@ private Q_SLOTS:
         QVERIFY(!grid->horizontalScrollBar()->isVisible());
     }
 
-    void tabKey_visitsControlsInKeyboardOrder() {
-        const QStringList expected{QStringLiteral("cmd_einfügen"), QStringLiteral("cmd_open"),
-                                   QStringLiteral("Flex_Punkte"),  QStringLiteral("cmd_Excel"),
-                                   QStringLiteral("pid"),          QStringLiteral("pstart"),
-                                   QStringLiteral("Option1"),      QStringLiteral("Option2"),
-                                   QStringLiteral("Option3"),      QStringLiteral("Option4"),
-                                   QStringLiteral("Option5"),      QStringLiteral("Option6"),
-                                   QStringLiteral("Bewegung"),     QStringLiteral("Option7"),
-                                   QStringLiteral("Option8"),      QStringLiteral("Option9"),
-                                   QStringLiteral("Option10"),     QStringLiteral("cb1"),
-                                   QStringLiteral("CB2"),          QStringLiteral("OTOL"),
-                                   QStringLiteral("UTOL"),         QStringLiteral("cbX"),
-                                   QStringLiteral("cbY"),          QStringLiteral("cbZ"),
-                                   QStringLiteral("cbV"),          QStringLiteral("cbT"),
-                                   QStringLiteral("cmd_DMIS"),     QStringLiteral("cmd_findvector"),
-                                   QStringLiteral("Option11"),     QStringLiteral("Option12"),
-                                   QStringLiteral("txt_Erste"),    QStringLiteral("txt_Perm"),
-                                   QStringLiteral("txt_Einzug"),   QStringLiteral("txt_Abstand"),
-                                   QStringLiteral("txt_Tiefe"),    QStringLiteral("txt_Staerke")};
-        QStringList chain;
-        QWidget *widget = control(QStringLiteral("cmd_einfügen"));
-        do {
-            if (widget->focusPolicy() & Qt::TabFocus)
-                chain.append(widget->objectName());
-            widget = widget->nextInFocusChain();
-        } while (widget != control(QStringLiteral("cmd_einfügen")));
-        QCOMPARE(chain, expected);
+    // The tab key, pressed for real, walks the laid-out order: disabled
+    // controls and the options that are not selected are no stops.
+    void tabKey_walksTheKeyboardOrder_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::newRow("start") << QStringList{};
+        QTest::newRow("other selections") << QStringList{
+            QStringLiteral("Option1"), QStringLiteral("Option4"),  QStringLiteral("Option5"),
+            QStringLiteral("Option7"), QStringLiteral("Option10"), QStringLiteral("Option12"),
+            QStringLiteral("CB2")};
+        QTest::newRow("after Form_Load") << QStringList{
+            QStringLiteral("Option10"), QStringLiteral("Option4"), QStringLiteral("Form_Load")};
+    }
+    void tabKey_walksTheKeyboardOrder() {
+        QFETCH(QStringList, clicks);
+        const QStringList order{QStringLiteral("cmd_einfügen"), QStringLiteral("cmd_open"),
+                                QStringLiteral("Flex_Punkte"),  QStringLiteral("cmd_Excel"),
+                                QStringLiteral("pid"),          QStringLiteral("pstart"),
+                                QStringLiteral("Option1"),      QStringLiteral("Option2"),
+                                QStringLiteral("Option3"),      QStringLiteral("Option4"),
+                                QStringLiteral("Option5"),      QStringLiteral("Option6"),
+                                QStringLiteral("Bewegung"),     QStringLiteral("Option7"),
+                                QStringLiteral("Option8"),      QStringLiteral("Option9"),
+                                QStringLiteral("Option10"),     QStringLiteral("cb1"),
+                                QStringLiteral("CB2"),          QStringLiteral("OTOL"),
+                                QStringLiteral("UTOL"),         QStringLiteral("cbX"),
+                                QStringLiteral("cbY"),          QStringLiteral("cbZ"),
+                                QStringLiteral("cbV"),          QStringLiteral("cbT"),
+                                QStringLiteral("cmd_DMIS"),     QStringLiteral("cmd_findvector"),
+                                QStringLiteral("Option11"),     QStringLiteral("Option12"),
+                                QStringLiteral("txt_Erste"),    QStringLiteral("txt_Perm"),
+                                QStringLiteral("txt_Einzug"),   QStringLiteral("txt_Abstand"),
+                                QStringLiteral("txt_Tiefe"),    QStringLiteral("txt_Staerke")};
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        for (const QString &name : clicks)
+            name == u"Form_Load" ? window->Form_Load() : control<QAbstractButton>(name)->click();
+        QStringList stops;
+        for (const QString &name : order) {
+            auto *option = qobject_cast<QRadioButton *>(control(name));
+            if (control(name)->isEnabled() && (!option || option->isChecked()))
+                stops.append(name);
+        }
+        control(stops.first())->setFocus();
+        QStringList walked;
+        for (qsizetype step = 0; step < stops.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked.append(QApplication::focusWidget()->objectName());
+        }
+        stops.append(stops.takeFirst());
+        QCOMPARE(walked, stops);
+
+        // The arrow keys move the selection within a group.
+        auto *option = control<QRadioButton>(
+            stops.contains(u"Option4") ? QStringLiteral("Option4") : QStringLiteral("Option3"));
+        option->setFocus();
+        QTest::keyClick(option, option->objectName() == u"Option3" ? Qt::Key_Down : Qt::Key_Up);
+        QVERIFY(!option->isChecked());
+        QVERIFY(qobject_cast<QRadioButton *>(QApplication::focusWidget())->isChecked());
+    }
+
+    // A click at the right end of an option's or check box's rectangle counts,
+    // unless a control on top of it takes the click.
+    void clickAtTheRightEnd_reachesTheControlOnTop_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("receiver");
+        for (const Control &entry : Controls) {
+            const QString kind = QString::fromLatin1(entry.kind);
+            const QString name = QString::fromUtf16(entry.name);
+            if (kind == u"QCheckBox" || kind == u"QRadioButton")
+                QTest::newRow(qPrintable(name))
+                    << name << (name == u"Option5" ? QStringLiteral("Bewegung") : name);
+        }
+    }
+    void clickAtTheRightEnd_reachesTheControlOnTop() {
+        QFETCH(QString, name);
+        QFETCH(QString, receiver);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        for (const char *opener : {"CB2", "Option12"})
+            if (name != QLatin1String(opener))
+                control<QAbstractButton>(QString::fromLatin1(opener))->setChecked(true);
+        auto *button = control<QAbstractButton>(name);
+        const bool before = button->isChecked();
+        const QPoint rightEnd =
+            button->mapTo(window, QPoint(button->width() - 2, button->height() / 2));
+        QWidget *top = window->childAt(rightEnd);
+        QCOMPARE(top->objectName(), receiver);
+        QTest::mouseClick(top, Qt::LeftButton, {}, top->mapFrom(window, rightEnd));
+        const bool radio = qobject_cast<QRadioButton *>(button);
+        const bool expected = receiver != name ? before : (radio ? true : !before);
+        QCOMPARE(button->isChecked(), expected);
+    }
+
+    void screenReader_hearsTheLabelOfEachBox() {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QStringList boxes{QStringLiteral("pid"),        QStringLiteral("pstart"),
+                                QStringLiteral("OTOL"),       QStringLiteral("UTOL"),
+                                QStringLiteral("txt_Erste"),  QStringLiteral("txt_Perm"),
+                                QStringLiteral("txt_Einzug"), QStringLiteral("txt_Abstand"),
+                                QStringLiteral("txt_Tiefe")};
+        const QStringList labels{
+            QStringLiteral("Punkte ID"), QStringLiteral("Start Nr.:"), QStringLiteral("O-TOL"),
+            QStringLiteral("U-TOL"),     QStringLiteral("Erste"),      QStringLiteral("Perm"),
+            QStringLiteral("Einzug"),    QStringLiteral("Abstand"),    QStringLiteral("Tiefe")};
+        for (qsizetype box = 0; box < boxes.size(); ++box) {
+            QAccessibleInterface *heard =
+                QAccessible::queryAccessibleInterface(control(boxes[box]));
+            QCOMPARE(heard->text(QAccessible::Name), labels[box]);
+        }
+        auto *corner =
+            control<PointGrid>(QStringLiteral("Flex_Punkte"))->findChild<QAbstractButton *>();
+        QCOMPARE(QAccessible::queryAccessibleInterface(corner)->text(QAccessible::Name),
+                 QStringLiteral("ID"));
     }
 
     void captions_areNeverCutOff() {
