@@ -48,6 +48,10 @@ void frm_Steuerung::importPointFile(const std::function<ImportResult(QIODevice &
     const ImportResult result = import(file);
     Flex_Punkte->releaseUpdates();
     file.close();
+    if (result.outcome == ImportOutcome::NotText) {
+        showMessage(importMessage(result.outcome));
+        return;
+    }
     ProgressBar1->setValue(0);
     Form_Load();
     const QString message = importMessage(result.outcome);

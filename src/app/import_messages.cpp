@@ -8,6 +8,9 @@ QString importMessage(ImportOutcome outcome) {
     switch (outcome) {
     case ImportOutcome::Complete:
         return {};
+    case ImportOutcome::NotText:
+        return QStringLiteral("Die Datei ist keine Textdatei und wurde nicht eingelesen. Die "
+                              "Tabelle bleibt unverändert.");
     case ImportOutcome::TooManyPoints:
         return QStringLiteral("Die Datei enthält mehr als %1 Punkte. Es wurden nur die ersten "
                               "%1 Punkte gelesen.")

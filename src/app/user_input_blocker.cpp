@@ -37,6 +37,8 @@ UserInputBlocker::UserInputBlocker(QWidget *window)
 
 UserInputBlocker::~UserInputBlocker() {
     QCoreApplication::instance()->removeEventFilter(this);
+    if (m_closeRequested)
+        QMetaObject::invokeMethod(m_window, &QWidget::close, Qt::QueuedConnection);
 }
 
 bool UserInputBlocker::eventFilter(QObject *watched, QEvent *event) {
@@ -46,6 +48,8 @@ bool UserInputBlocker::eventFilter(QObject *watched, QEvent *event) {
     if (widget != m_window && !m_window->isAncestorOf(widget))
         return false;
     // A refused close must say so, or the window closes all the same.
+    if (event->type() == QEvent::Close)
+        m_closeRequested = true;
     event->ignore();
     return true;
 }

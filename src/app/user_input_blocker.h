@@ -6,7 +6,8 @@ class QWidget;
 
 // While it lives, the window takes no mouse or keyboard input and cannot be
 // closed, but still paints; other windows, such as message boxes, take
-// input as usual.
+// input as usual. A close asked for meanwhile is kept: the window closes
+// once the blocker is gone and control is back in the event loop.
 class UserInputBlocker : public QObject {
     Q_OBJECT
 
@@ -19,4 +20,5 @@ protected:
 
 private:
     QWidget *m_window;
+    bool m_closeRequested = false;
 };

@@ -32,6 +32,8 @@ void writeFields(PointTable &table, int row, int firstColumn, QStringView text, 
 ImportResult importAsciiPoints(QIODevice &file, PointTable &table,
                                const AsciiImportCallbacks &callbacks) {
     ItemReader reader(file);
+    if (!reader.isText())
+        return {ImportOutcome::NotText, 0};
     int row = 0;
     int widestColumn = 0;
     while (!reader.atEnd()) {

@@ -19,7 +19,7 @@ struct DmisPoint {
 };
 
 // How reading the items of one point ended.
-enum class PointEnd { Complete, NextPointStarts, FileEnded, ItemTooLong };
+enum class PointEnd { Complete, NextPointStarts, DataEnds, FileEnded, ItemTooLong };
 
 PointEnd readValues(ItemReader &reader, DmisPoint &point) {
     for (QString &value : point.values) {
@@ -33,12 +33,14 @@ PointEnd readValues(ItemReader &reader, DmisPoint &point) {
     return PointEnd::Complete;
 }
 
-// The item after the values is passed over, the one after it is the ID.
+// The item after the values is passed over, the one after it is the ID. A
+// file may end, or its data end with "ENDFIL", right after the values: the
+// point is complete then, with an empty ID.
 PointEnd readId(ItemReader &reader, DmisPoint &point) {
     for (int position = 0; position < 2; ++position) {
         std::optional<Item> item = reader.next();
-        if (!item)
-            return PointEnd::FileEnded;
+        if (!item || isKeyword(*item, u"ENDFIL"))
+            return PointEnd::DataEnds;
         if (isKeyword(*item, u"CART"))
             return PointEnd::NextPointStarts;
         if (position == 1) {
@@ -63,6 +65,8 @@ void writePoint(PointTable &table, int row, const DmisPoint &point, bool withId)
 ImportResult importDmisPoints(QIODevice &file, PointTable &table,
                               const std::function<bool()> &idsFromFile) {
     ItemReader reader(file);
+    if (!reader.isText())
+        return {ImportOutcome::NotText, 0};
     int points = 0;
     bool pointStarted = false; // a "CART" was met in place of an ID
     for (;;) {
@@ -87,6 +91,8 @@ ImportResult importDmisPoints(QIODevice &file, PointTable &table,
             return {ImportOutcome::ItemTooLong, points};
         writePoint(table, points + 1, point, withId);
         ++points;
+        if (end == PointEnd::DataEnds)
+            break;
         pointStarted = end == PointEnd::NextPointStarts;
     }
     return {reader.readFailed() ? ImportOutcome::ReadFailed : ImportOutcome::Complete, points};

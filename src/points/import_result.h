@@ -6,6 +6,8 @@ namespace vandelor {
 // importer to stop; the table then holds the points read before.
 enum class ImportOutcome {
     Complete,
+    // Not a text file; nothing was imported.
+    NotText,
     // More points than a 16-bit row number can count.
     TooManyPoints,
     // An item longer than ItemReader::MaxItemLength.

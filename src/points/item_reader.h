@@ -40,7 +40,8 @@ public:
     // The next item, or nothing at the end of the file.
     std::optional<Item> next();
 
-    TextEncoding encoding() const { return m_text.encoding(); }
+    // False for a file that is no text; it then has no items.
+    bool isText() const { return m_text.isText(); }
     bool readFailed() const { return m_text.readFailed(); }
 
 private:

@@ -76,23 +76,32 @@ private Q_SLOTS:
                      "ASCII/DMIS Dateien (*.txt *.xyz *.dms *.vda) |*.txt;*.dms;*.xyz;*.vda"));
     }
 
-    void unopenableFile_isReportedAndChangesNothing_data() {
+    void refusedFile_isReportedAndChangesNothing_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message");
+        const QString binary = writeFile(dir, QByteArray("P1;1;2;3\nCART,1,2,3,0,0,1\n\0", 30),
+                                         QStringLiteral("binary.txt"));
         for (const char *button : {"cmd_open", "cmd_DMIS"}) {
             const QString name = QString::fromLatin1(button);
-            QTest::addRow("%s missing", button) << name << dir.filePath(QStringLiteral("nix.txt"));
-            QTest::addRow("%s folder", button) << name << dir.path();
-            QTest::addRow("%s device without end", button) << name << QStringLiteral("/dev/zero");
+            const QString cannotOpen = cannotOpenFileMessage();
+            QTest::addRow("%s missing", button)
+                << name << dir.filePath(QStringLiteral("nix.txt")) << cannotOpen;
+            QTest::addRow("%s folder", button) << name << dir.path() << cannotOpen;
+            QTest::addRow("%s device without end", button)
+                << name << QStringLiteral("/dev/zero") << cannotOpen;
+            QTest::addRow("%s no text", button)
+                << name << binary << importMessage(ImportOutcome::NotText);
         }
     }
-    void unopenableFile_isReportedAndChangesNothing() {
+    void refusedFile_isReportedAndChangesNothing() {
         QFETCH(QString, button);
         QFETCH(QString, file);
+        QFETCH(QString, message);
         prepareWindow();
         const QStringList rows = tableRows(table());
         importWith(button, file);
-        QCOMPARE(dialogs.messages, QStringList{cannotOpenFileMessage()});
+        QCOMPARE(dialogs.messages, QStringList{message});
         QVERIFY(windowUntouched(rows));
     }
 

@@ -12,7 +12,7 @@ class UserInputBlockerTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void window_takesNoInputWhileBlocked_andAgainAfterwards() {
+    void window_takesNoInputWhileBlocked_closesAfterwardsWhenAsked() {
         QWidget window;
         auto *button = new QPushButton(QStringLiteral("OK"), &window);
         auto *edit = new QLineEdit(&window);
@@ -37,6 +37,10 @@ private Q_SLOTS:
         QCOMPARE(edit->text(), QString());
         QVERIFY(window.isVisible());
         QCOMPARE(otherClicks.count(), 1); // other windows, such as message boxes, still answer
+        QTRY_VERIFY(!window.isVisible()); // the close asked for during the block comes after it
+
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
 
         QTest::mouseClick(button, Qt::LeftButton);
         QTest::keyClicks(edit, QStringLiteral("abc"));

@@ -54,8 +54,12 @@ private Q_SLOTS:
             texts({"|10|20|30|0|0|1", "|1.5|-2|3|0|1|0"}));
         row("ENDFIL among the values is a value", "CART,1,ENDFIL,3,4,5,6\n" + P2, false,
             texts({"|1|ENDFIL|3|4|5|6", "|1.5|-2|3|0|1|0"}));
-        row("ENDFIL as ID is an ID", P1 + "MEAS/POINT,ENDFIL\n" + P2 + MeasureP1, true,
-            texts({"ENDFIL|10|20|30|0|0|1", "F(P1)|1.5|-2|3|0|1|0"}));
+        row("ENDFIL in place of the ID ends the scan", P1 + "MEAS/POINT,ENDFIL\n" + P2, true,
+            texts({"|10|20|30|0|0|1"}));
+        row("ENDFIL right after the last values", P1 + P2 + "ENDFIL\n", true,
+            texts({"|10|20|30|0|0|1", "|1.5|-2|3|0|1|0"}));
+        row("file ends right after the last values", P1 + P2, true,
+            texts({"|10|20|30|0|0|1", "|1.5|-2|3|0|1|0"}));
         row("continuation mark shifts the values", "CART,1,2,$\n3,4,5,6\n", false,
             texts({"|1|2|$|3|4|5"}));
         row("values are not converted", "CART, 1.0E+01 ,x,,\"4,5\",-0,+1", false,
@@ -64,8 +68,8 @@ private Q_SLOTS:
             texts({"F(Maß_1)|10|20|30|0|0|1"}));
         row("file ends inside the values", P1 + "F(P2)=FEAT/POINT,CART,1,2\n", false,
             texts({"|10|20|30|0|0|1"}), ImportOutcome::TruncatedPoint);
-        row("file ends inside the ID items", P1 + MeasureP1 + P2 + "MEAS/POINT", true,
-            texts({"F(P1)|10|20|30|0|0|1"}), ImportOutcome::TruncatedPoint);
+        row("file ends between the ID items", P1 + MeasureP1 + P2 + "MEAS/POINT", true,
+            texts({"F(P1)|10|20|30|0|0|1", "|1.5|-2|3|0|1|0"}));
         row("file ends right after CART", "CART", false, {}, ImportOutcome::TruncatedPoint);
         row("too long value", "CART,1,2," + QByteArray(ItemReader::MaxItemLength + 1, '3'), false,
             {}, ImportOutcome::ItemTooLong);
@@ -110,7 +114,7 @@ private Q_SLOTS:
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("no CART") << QByteArray("DMISMN/'x',4.0\nENDFIL\n");
         QTest::newRow("point after ENDFIL") << "ENDFIL\n" + P1;
-        QTest::newRow("binary") << QByteArray("\x00\xff\xfe,\r\x80\"", 8);
+        QTest::newRow("binary") << QByteArray("\x01\xff\xfe,\r\x80\x02\x00CART,1,2,3,4,5,6", 23);
     }
     void fileWithoutPoints_leavesTheTableAsItWas() {
         QFETCH(QByteArray, bytes);
