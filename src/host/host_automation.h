@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <utility>
+
 namespace vandelor::host {
 
 // A member's dispatch identifier, as the host's interface numbers it.
@@ -47,6 +49,23 @@ public:
     // Calls a member by dispatch id, as for reading a property or the default value.
     virtual CallResult call(const HostObject &target, DispatchId member,
                             const HostArguments &arguments = {}) = 0;
+
+    // Calls a member whose result nobody uses. A backend may send it without
+    // waiting for the reply, as long as the host receives every call in the
+    // order made and every reply is collected before the next call that waits
+    // and by settle(). This one waits.
+    virtual void send(const HostObject &target, const QString &member,
+                      const HostArguments &arguments = {}) {
+        if (!call(target, member, arguments).ok())
+            ++m_failedSends;
+    }
+
+    // Collects the replies of every call sent so far; gives how many calls
+    // sent since the last settle failed.
+    virtual int settle() { return std::exchange(m_failedSends, 0); }
+
+protected:
+    int m_failedSends = 0;
 };
 
 } // namespace vandelor::host

@@ -1,5 +1,7 @@
 #include "command_writer.h"
 
+#include <utility>
+
 namespace vandelor::insert {
 
 using namespace host;
@@ -30,8 +32,8 @@ std::optional<qint32> CommandWriter::placeInsertionPointAtEnd() {
         return commands;
     }
     m_cursor.current = last.object();
-    call(m_cursor.commands, QStringLiteral("InsertionPointAfter"),
-         {byReference(object(m_cursor.current))});
+    m_host.send(m_cursor.commands, QStringLiteral("InsertionPointAfter"),
+                {byReference(object(m_cursor.current))});
     return commands;
 }
 
@@ -44,15 +46,15 @@ void CommandWriter::add(qint32 typeCode) {
 }
 
 void CommandWriter::putText(const QString &text, qint32 field, qint16 index) {
-    callOnCurrent(QStringLiteral("PutText"), {host::text(text), int32(field), int16(index)});
+    sendToCurrent(QStringLiteral("PutText"), {host::text(text), int32(field), int16(index)});
 }
 
 void CommandWriter::setToggleString(double value, qint32 field, qint16 index) {
-    callOnCurrent(QStringLiteral("SetToggleString"), {real(value), int32(field), int16(index)});
+    sendToCurrent(QStringLiteral("SetToggleString"), {real(value), int32(field), int16(index)});
 }
 
 void CommandWriter::redraw() {
-    callOnCurrent(QStringLiteral("ReDraw"));
+    sendToCurrent(QStringLiteral("ReDraw"));
 }
 
 void CommandWriter::putFeatureValues(const QString &member, qint32 slot, const QString &first,
@@ -71,31 +73,23 @@ void CommandWriter::putFeatureValues(const QString &member, qint32 slot, const Q
         m_incomplete = true;
         return;
     }
-    call(feature.object(), member,
-         {int32(slot), int32(FeatureScale), byReference(variantText(first)),
-          byReference(variantText(second)), byReference(real(*third))});
+    m_host.send(feature.object(), member,
+                {int32(slot), int32(FeatureScale), byReference(variantText(first)),
+                 byReference(variantText(second)), byReference(real(*third))});
 }
 
 bool CommandWriter::takeIncomplete() {
-    const bool incomplete = m_incomplete;
-    m_incomplete = false;
-    return incomplete;
+    // A call sent without waiting counts for the point it was made for.
+    const bool anySentFailed = m_host.settle() > 0;
+    return std::exchange(m_incomplete, false) || anySentFailed;
 }
 
-bool CommandWriter::call(const HostObject &target, const QString &member,
-                         const HostArguments &arguments) {
-    const bool ok = m_host.call(target, member, arguments).ok();
-    if (!ok)
-        m_incomplete = true;
-    return ok;
-}
-
-bool CommandWriter::callOnCurrent(const QString &member, const HostArguments &arguments) {
+void CommandWriter::sendToCurrent(const QString &member, const HostArguments &arguments) {
     if (!m_cursor.current) {
         m_incomplete = true;
-        return false;
+        return;
     }
-    return call(m_cursor.current, member, arguments);
+    m_host.send(m_cursor.current, member, arguments);
 }
 
 } // namespace vandelor::insert

@@ -15,7 +15,9 @@ struct CommandCursor {
 
 // Writes commands into the part program through the host layer. A step the
 // host refuses is left out and the writing goes on; the writer remembers
-// that the point at hand was not transferred completely.
+// that the point at hand was not transferred completely. Only the calls whose
+// results it needs wait for the host; the others are sent and their failures
+// collected when the point is done.
 class CommandWriter {
 public:
     CommandWriter(host::HostAutomation &host, CommandCursor &cursor);
@@ -46,9 +48,8 @@ public:
     bool takeIncomplete();
 
 private:
-    bool call(const host::HostObject &target, const QString &member,
-              const host::HostArguments &arguments = {});
-    bool callOnCurrent(const QString &member, const host::HostArguments &arguments = {});
+    // Sends a call whose result is not used to the current command.
+    void sendToCurrent(const QString &member, const host::HostArguments &arguments = {});
 
     host::HostAutomation &m_host;
     CommandCursor &m_cursor;

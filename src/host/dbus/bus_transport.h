@@ -2,6 +2,9 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCall>
+
+#include <functional>
 
 namespace vandelor::host {
 
@@ -9,8 +12,18 @@ namespace vandelor::host {
 // reply. The bus backend sends every call through one of these.
 class BusTransport {
 public:
+    // Waits for the reply of a call that was sent without waiting.
+    using PendingReply = std::function<QDBusMessage()>;
+
     virtual ~BusTransport() = default;
     virtual QDBusMessage call(const QDBusMessage &message, int timeoutMs) = 0;
+    // Sends the call and returns at once; unless a transport can do better,
+    // it waits for the reply here.
+    virtual PendingReply send(const QDBusMessage &message, int timeoutMs) {
+        return [reply = call(message, timeoutMs)] {
+            return reply;
+        };
+    }
 };
 
 // A blocking call over a bus connection.
@@ -21,6 +34,14 @@ public:
 
     QDBusMessage call(const QDBusMessage &message, int timeoutMs) override {
         return m_connection.call(message, QDBus::Block, timeoutMs);
+    }
+    // The connection keeps its calls in order, so the host sees them in the
+    // order sent, whether their replies are waited for or not.
+    PendingReply send(const QDBusMessage &message, int timeoutMs) override {
+        return [pending = m_connection.asyncCall(message, timeoutMs)]() mutable {
+            pending.waitForFinished();
+            return pending.reply();
+        };
     }
 
 private:

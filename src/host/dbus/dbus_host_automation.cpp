@@ -86,29 +86,80 @@ CallResult DBusHostAutomation::call(const HostObject &target, DispatchId member,
     return callOn(*object, name, arguments);
 }
 
-CallResult DBusHostAutomation::callOn(const BusObject &target, const QString &member,
-                                      const HostArguments &arguments) {
-    if (target.peer->gone)
-        return CallResult::failure(QStringLiteral("the host is gone"));
+std::optional<QDBusMessage> DBusHostAutomation::message(const BusObject &target,
+                                                        const QString &member,
+                                                        const HostArguments &arguments,
+                                                        QString &error) const {
+    if (target.peer->gone) {
+        error = QStringLiteral("the host is gone");
+        return std::nullopt;
+    }
     BusArguments busArguments = toBusArguments(arguments, *target.peer);
-    if (!busArguments.error.isEmpty())
-        return CallResult::failure(busArguments.error);
-
+    if (!busArguments.error.isEmpty()) {
+        error = busArguments.error;
+        return std::nullopt;
+    }
     QDBusMessage message = QDBusMessage::createMethodCall(target.peer->uniqueName, target.path,
                                                           target.interface, member);
     message.setAutoStartService(false);
     message.setArguments(busArguments.values);
-    const QDBusMessage reply = m_transport->call(message, m_timeoutMs);
+    return message;
+}
+
+void DBusHostAutomation::noteFailure(const QDBusMessage &reply, BusPeer &peer) {
+    if (meansHostGone(reply.errorName()))
+        peer.gone = true;
+}
+
+CallResult DBusHostAutomation::callOn(const BusObject &target, const QString &member,
+                                      const HostArguments &arguments) {
+    collectSent();
+    QString error;
+    const std::optional<QDBusMessage> call = message(target, member, arguments, error);
+    if (!call)
+        return CallResult::failure(error);
+    const QDBusMessage reply = m_transport->call(*call, m_timeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage) {
-        if (meansHostGone(reply.errorName()))
-            target.peer->gone = true;
+        noteFailure(reply, *target.peer);
         return CallResult::failure(errorText(reply));
     }
     return fromBusReply(reply.arguments(), target.peer,
                         m_map.resultInterfaces.value(target.interface).value(member));
 }
 
+void DBusHostAutomation::send(const HostObject &target, const QString &member,
+                              const HostArguments &arguments) {
+    const BusObject *object = busObject(target);
+    QString error;
+    const std::optional<QDBusMessage> call =
+        object ? message(*object, member, arguments, error) : std::nullopt;
+    if (!call) {
+        ++m_failedSends;
+        return;
+    }
+    m_sent.push_back({m_transport->send(*call, m_timeoutMs), object->peer});
+}
+
+void DBusHostAutomation::collectSent() {
+    // Taken out first: a reply may take long, and nothing sent later may be
+    // waited for twice.
+    const std::vector<SentCall> sent = std::exchange(m_sent, {});
+    for (const SentCall &call : sent) {
+        const QDBusMessage reply = call.reply();
+        if (reply.type() != QDBusMessage::ReplyMessage) {
+            ++m_failedSends;
+            noteFailure(reply, *call.peer);
+        }
+    }
+}
+
+int DBusHostAutomation::settle() {
+    collectSent();
+    return HostAutomation::settle();
+}
+
 QDBusMessage DBusHostAutomation::askBus(const QString &method, const QString &name) {
+    collectSent();
     QDBusMessage message = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
         QStringLiteral("org.freedesktop.DBus"), method);

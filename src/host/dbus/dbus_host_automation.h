@@ -8,14 +8,18 @@
 #include <QDBusConnection>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace vandelor::host {
 
 // The host reached over a D-Bus connection, normally the session bus (where only the
-// session's own user can reach it). Calls are single blocking method calls: no
-// introspection, the host is never started by the bus, and a call that gets no answer
-// within the time-out fails and marks the host as gone for the objects of that
-// activation.
+// session's own user can reach it). Calls are single method calls: no introspection,
+// the host is never started by the bus, and a call that gets no answer within the
+// time-out fails and marks the host as gone for the objects of that activation.
+// Calls whose result nobody uses are sent without waiting; their replies are
+// collected before the next call that waits, so a row costs a round trip only
+// where the host's answer is needed.
 class DBusHostAutomation : public HostAutomation {
 public:
     static constexpr int DefaultTimeoutMs = 3000;
@@ -31,8 +35,22 @@ public:
                     const HostArguments &arguments = {}) override;
     CallResult call(const HostObject &target, DispatchId member,
                     const HostArguments &arguments = {}) override;
+    void send(const HostObject &target, const QString &member,
+              const HostArguments &arguments = {}) override;
+    int settle() override;
 
 private:
+    struct SentCall {
+        BusTransport::PendingReply reply;
+        std::shared_ptr<BusPeer> peer;
+    };
+
+    // The call as a message; nothing when it cannot be sent.
+    std::optional<QDBusMessage> message(const BusObject &target, const QString &member,
+                                        const HostArguments &arguments, QString &error) const;
+    // Waits for the replies of the calls sent so far and counts their failures.
+    void collectSent();
+    void noteFailure(const QDBusMessage &reply, BusPeer &peer);
     CallResult callOn(const BusObject &target, const QString &member,
                       const HostArguments &arguments);
     // A call to the bus daemon itself; an error reply when it fails.
@@ -41,6 +59,7 @@ private:
     std::unique_ptr<BusTransport> m_transport;
     BusMap m_map;
     int m_timeoutMs;
+    std::vector<SentCall> m_sent;
 };
 
 } // namespace vandelor::host
