@@ -4,6 +4,7 @@
 
 #include "answering_dialogs.h"
 #include "frm_Steuerung.h"
+#include "host_backend.h"
 #include "standin_process.h"
 
 #include <QCheckBox>
@@ -13,9 +14,47 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <memory>
+
 using namespace vandelor;
 
 namespace {
+
+// Passes every call on to the host and stops the host's process, as a hung
+// host would stop, when the given call is sent.
+class StoppingHost : public host::HostAutomation {
+public:
+    StoppingHost(HostAutomation &inner, int stopAtSend, qint64 pid)
+        : m_inner(inner)
+        , m_stopAtSend(stopAtSend)
+        , m_pid(pid) {}
+    bool windowExists(const QString &windowClass) override {
+        return m_inner.windowExists(windowClass);
+    }
+    host::CallResult activate(const QString &progId) override { return m_inner.activate(progId); }
+    host::CallResult call(const host::HostObject &target, const QString &member,
+                          const host::HostArguments &arguments) override {
+        return m_inner.call(target, member, arguments);
+    }
+    host::CallResult call(const host::HostObject &target, host::DispatchId member,
+                          const host::HostArguments &arguments) override {
+        return m_inner.call(target, member, arguments);
+    }
+    void send(const host::HostObject &target, const QString &member,
+              const host::HostArguments &arguments) override {
+        m_inner.send(target, member, arguments);
+        if (++m_sent == m_stopAtSend)
+            ::kill(pid_t(m_pid), SIGSTOP);
+    }
+    int settle() override { return m_inner.settle(); }
+
+private:
+    HostAutomation &m_inner;
+    int m_stopAtSend;
+    qint64 m_pid;
+    int m_sent = 0;
+};
 
 QString example(const char *name) {
     return QStringLiteral(EXAMPLES_DIR "/") + QString::fromLatin1(name);
@@ -190,10 +229,29 @@ private Q_SLOTS:
                      "4 von 4 Punkten wurden nicht vollständig in ORVANTO übertragen.")});
     }
 
-    void vanishingHost_endsTheRunWithinSecondsAndSaysSo() {
-        StandinProcess standin({QStringLiteral("--quit-after-calls"), QStringLiteral("40")});
+    // The calls whose results are not used go out without waiting; a host
+    // that goes away at any call, or stops answering, still ends the run
+    // within seconds with the count of the points that did not arrive.
+    void hostGoingAway_endsTheRunWithinSecondsAndSaysSo_data() {
+        QTest::addColumn<int>("quitAfterCalls");
+        QTest::addColumn<int>("stopAtSend");
+        // Three calls start the run, then each row makes 19: the 26th call is
+        // the second row's Add, which waits; the 40th a PutText, which doesn't.
+        QTest::newRow("gone after a waited call") << 26 << -1;
+        QTest::newRow("gone after a sent call") << 40 << -1;
+        QTest::newRow("stops answering") << -1 << 5;
+    }
+    void hostGoingAway_endsTheRunWithinSecondsAndSaysSo() {
+        QFETCH(int, quitAfterCalls);
+        QFETCH(int, stopAtSend);
+        StandinProcess standin(quitAfterCalls < 0
+                                   ? QStringList{}
+                                   : QStringList{QStringLiteral("--quit-after-calls"),
+                                                 QString::number(quitAfterCalls)});
         QVERIFY(standin.start());
-        frm_Steuerung window(dialogs, {u',', u'.'});
+        const std::unique_ptr<host::HostAutomation> bus = host::createHostAutomation();
+        StoppingHost host(*bus, stopAtSend, standin.processId());
+        frm_Steuerung window(dialogs, {u',', u'.'}, &host);
         dialogs.fileNames.enqueue(example("vektorpunkte_mit_id.txt"));
         window.cmd_open_Click();
         QElapsedTimer timer;
@@ -203,9 +261,13 @@ private Q_SLOTS:
 
         QVERIFY(timer.elapsed() < 10000);
         QCOMPARE(dialogs.messages,
-                 QStringList{QStringLiteral(
-                     "3 von 4 Punkten wurden nicht vollständig in ORVANTO übertragen.")});
-        QVERIFY(standin.waitForExit(5000));
+                 QStringList{QStringLiteral("%1 von 4 Punkten wurden nicht vollständig in ORVANTO "
+                                            "übertragen.")
+                                 .arg(stopAtSend < 0 ? 3 : 4)});
+        if (stopAtSend >= 0)
+            ::kill(pid_t(standin.processId()), SIGCONT);
+        else
+            QVERIFY(standin.waitForExit(5000));
     }
 
     void noHost_saysToStartIt() {
