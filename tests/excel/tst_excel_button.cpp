@@ -118,7 +118,7 @@ private Q_SLOTS:
             vandelor::workbookImportMessage({WorkbookImportResult::ErrorValue, 2});
         const QString rowsLeftUnread =
             vandelor::workbookImportMessage({WorkbookImportResult::RowsLeftUnread});
-        for (const char *format : {"xls", "xlsx", "ods"}) {
+        for (const char *format : {"xls", "xlsx", "xlsm", "ods"}) {
             const QString points = QStringLiteral("points.") + QLatin1String(format);
             QTest::newRow(qPrintable(points))
                 << dataFile(points) << 7
