@@ -176,7 +176,8 @@ private Q_SLOTS:
     // Run in the German locale and in the C locale.
     void click_anyFileName() {
         QFETCH(QString, name);
-        if (qEnvironmentVariableIsSet("LC_ALL")) // else the locale would not be installed
+        // A locale that is not installed would silently be C.
+        if (qEnvironmentVariableIsSet("LC_ALL"))
             QCOMPARE(QByteArray(std::setlocale(LC_CTYPE, nullptr)), qgetenv("LC_ALL"));
         Window window(copiedFile(name, QStringLiteral("points.xls")));
 
@@ -190,8 +191,8 @@ private Q_SLOTS:
         const QString file =
             QFileInfo(dataFile(QStringLiteral("rows_999.xls"))).canonicalFilePath();
         Window window(file);
-        // Stops the office once it has the workbook open; this runs only
-        // while the window handles events during the import.
+        // Stops the office once it has the workbook open; this timer runs
+        // only while the window handles events, and so paints, during the import.
         QTimer stopper;
         QObject::connect(&stopper, &QTimer::timeout, [&stopper, &file] {
             for (const pid_t office : officeProcesses())
