@@ -15,7 +15,8 @@ packages=(
     "libreoffice-calc-nogui|libreoffice-calc" libreoffice-dev
 )
 if [ "${1:-}" = "--test" ]; then
-    packages+=(clang libclang-rt-14-dev)
+    # The workbook tests run in the German locale too.
+    packages+=(clang libclang-rt-14-dev locales)
 fi
 
 installed() {
@@ -36,4 +37,7 @@ if [ "${#missing[@]}" -gt 0 ]; then
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if [ "${1:-}" = "--test" ] && ! locale -a | grep -qx 'de_DE.utf8'; then
+    localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi

@@ -3,8 +3,10 @@
 
 #include "frm_Steuerung.h"
 
+#include "import_messages.h"
 #include "office_reader.h"
 #include "user_dialogs.h"
+#include "user_input_blocker.h"
 #include "workbook_import.h"
 
 #include <QCheckBox>
@@ -15,26 +17,10 @@ namespace vandelor {
 
 namespace {
 
-QString messageFor(WorkbookImportResult result) {
-    switch (result) {
-    case WorkbookImportResult::Imported:
-    case WorkbookImportResult::Cancelled:
-        return {};
-    case WorkbookImportResult::NotInstalled:
-        return QStringLiteral("LibreOffice ist nicht installiert. Excel Dateien werden mit "
-                              "LibreOffice gelesen.");
-    case WorkbookImportResult::StartFailed:
-        return QStringLiteral("LibreOffice konnte nicht gestartet werden.");
-    case WorkbookImportResult::CannotOpen:
-        return QStringLiteral("Die Datei kann nicht als Excel Datei geöffnet werden.");
-    case WorkbookImportResult::ErrorValue:
-        return QStringLiteral("Eine Zelle der Excel Datei enthält einen Fehlerwert. Die Punkte "
-                              "bis dorthin wurden übernommen.");
-    case WorkbookImportResult::ReadFailed:
-        return QStringLiteral("LibreOffice hat das Lesen der Excel Datei abgebrochen. Die "
-                              "Tabelle enthält die Punkte, die bis dahin gelesen waren.");
-    }
-    return {};
+// The laid-out entry first, then every workbook format the reader reads.
+QString workbookFilter() {
+    return QStringLiteral("Excel Dateien *.xls |*.xls|Arbeitsmappen (*.xls *.xlsx *.xlsm *.ods) "
+                          "|*.xls;*.xlsx;*.xlsm;*.ods");
 }
 
 } // namespace
@@ -45,14 +31,13 @@ void frm_Steuerung::cmd_Excel_Click() {
     rules.separators = m_separators;
     const std::unique_ptr<WorkbookReader> reader = newOfficeReader(rules);
     if (!reader) {
-        showMessage(messageFor(WorkbookImportResult::NotInstalled));
+        showMessage(workbookImportMessage({WorkbookImportResult::NotInstalled}));
         return;
     }
     WorkbookImportHooks hooks;
     hooks.showReader = cb1->isChecked();
     hooks.askFileName = [this] {
-        const QString fileName = m_dialogs.askOpenFileName(
-            this, QStringLiteral("Excel Dateien *.xls |*.xls"), m_lastWorkbook);
+        const QString fileName = m_dialogs.askOpenFileName(this, workbookFilter(), m_lastWorkbook);
         if (!fileName.isEmpty())
             m_lastWorkbook = fileName;
         return fileName;
@@ -71,7 +56,9 @@ void frm_Steuerung::cmd_Excel_Click() {
         ProgressBar1->setValue(0);
     };
 
-    const QString message = messageFor(importWorkbook(*reader, *m_points, hooks));
+    // The window paints while the office works, but takes no input.
+    const UserInputBlocker blocker(this);
+    const QString message = workbookImportMessage(importWorkbook(*reader, *m_points, hooks));
     if (!message.isEmpty())
         showMessage(message);
 }

@@ -37,4 +37,50 @@ QString cannotOpenFileMessage() {
     return QStringLiteral("Die Datei kann nicht geöffnet werden.");
 }
 
+namespace {
+
+QString stoppedAtRow(const QString &what, int row) {
+    if (row == 0)
+        return what + QStringLiteral(" Die Tabelle wurde nicht verändert.");
+    return what + QStringLiteral(" Die Zeilen davor wurden übernommen, ab Zeile %1 wurde "
+                                 "nichts übernommen.")
+                      .arg(row);
+}
+
+} // namespace
+
+QString workbookImportMessage(const WorkbookImportOutcome &outcome) {
+    const QString noEndMark = QStringLiteral("Die Excel Datei hat in den Zeilen 1 bis 999 keine "
+                                             "Endmarke „Ende“ in Spalte A. Es wurden 999 Zeilen "
+                                             "gelesen.");
+    switch (outcome.result) {
+    case WorkbookImportResult::Imported:
+    case WorkbookImportResult::Cancelled:
+        return {};
+    case WorkbookImportResult::NoEndMark:
+        return noEndMark;
+    case WorkbookImportResult::RowsLeftUnread:
+        return noEndMark + QStringLiteral(" Die Zeilen nach Zeile 999 enthalten weitere Daten; sie "
+                                          "wurden nicht gelesen.");
+    case WorkbookImportResult::NotInstalled:
+        return QStringLiteral("LibreOffice ist nicht installiert. Excel Dateien werden mit "
+                              "LibreOffice gelesen.");
+    case WorkbookImportResult::StartFailed:
+        return QStringLiteral("LibreOffice konnte nicht gestartet werden.");
+    case WorkbookImportResult::CannotOpen:
+        return QStringLiteral("Die Datei kann nicht als Excel Datei geöffnet werden.");
+    case WorkbookImportResult::ErrorValue:
+        return stoppedAtRow(QStringLiteral("In Zeile %1 der Excel Datei steht ein Fehlerwert.")
+                                .arg(outcome.stopRow),
+                            outcome.stopRow);
+    case WorkbookImportResult::ReadFailed:
+        return stoppedAtRow(QStringLiteral("LibreOffice hat das Lesen der Excel Datei "
+                                           "abgebrochen."),
+                            outcome.stopRow);
+    case WorkbookImportResult::NotAnswering:
+        return QStringLiteral("LibreOffice antwortet nicht; der Import wurde abgebrochen.");
+    }
+    return {};
+}
+
 } // namespace vandelor

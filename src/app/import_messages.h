@@ -1,6 +1,7 @@
 #pragma once
 
 #include "import_result.h"
+#include "workbook_import.h"
 
 #include <QString>
 
@@ -11,5 +12,9 @@ QString importMessage(ImportOutcome outcome);
 
 // The German message for a file that cannot be opened.
 QString cannotOpenFileMessage();
+
+// The German message for how a workbook import ended; empty when it read
+// up to the end mark or was cancelled.
+QString workbookImportMessage(const WorkbookImportOutcome &outcome);
 
 } // namespace vandelor

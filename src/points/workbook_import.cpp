@@ -2,6 +2,11 @@
 
 #include "point_table.h"
 
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+
 namespace vandelor {
 
 namespace {
@@ -26,6 +31,8 @@ WorkbookImportResult resultOf(WorkbookFailure failure) {
         return WorkbookImportResult::ErrorValue;
     case WorkbookFailure::ReadFailed:
         return WorkbookImportResult::ReadFailed;
+    case WorkbookFailure::NotAnswering:
+        return WorkbookImportResult::NotAnswering;
     }
     return WorkbookImportResult::ReadFailed;
 }
@@ -47,50 +54,98 @@ private:
     WorkbookReader &m_reader;
 };
 
-void readRows(WorkbookReader &reader, PointTable &table, const WorkbookImportHooks &hooks) {
-    for (int row = 1; row <= LastSheetRow; ++row) {
-        hooks.progressStep();
-        if (reader.cellText(row, 1) == endMark())
-            return;
-        table.setRowCount(row + 1);
-        const bool ids = hooks.idsFromFile();
-        const int columns = ids ? ColumnsWithIds : ColumnsWithoutIds;
-        int tableColumn = ids ? 0 : 1;
-        for (int sheetColumn = 1; sheetColumn <= columns; ++sheetColumn, ++tableColumn)
-            table.setCellText(row, tableColumn, reader.cellText(row, sheetColumn));
+// The texts of one sheet row and the table column the first of them goes to.
+struct RowTexts {
+    int firstColumn = 0;
+    QStringList texts;
+};
+
+// The rows read before the end mark, the last row or a failure.
+struct SheetRows {
+    QList<RowTexts> rows;
+    bool endMark = false;
+    std::optional<WorkbookFailure> failure;
+};
+
+SheetRows readRows(WorkbookReader &reader, const WorkbookImportHooks &hooks) {
+    SheetRows sheet;
+    try {
+        for (int row = 1; row <= LastSheetRow; ++row) {
+            hooks.progressStep();
+            if (reader.cellText(row, 1) == endMark()) {
+                sheet.endMark = true;
+                break;
+            }
+            const bool ids = hooks.idsFromFile();
+            RowTexts texts{ids ? 0 : 1, {}};
+            const int columns = ids ? ColumnsWithIds : ColumnsWithoutIds;
+            for (int sheetColumn = 1; sheetColumn <= columns; ++sheetColumn)
+                texts.texts << reader.cellText(row, sheetColumn);
+            sheet.rows << texts;
+        }
+    } catch (const WorkbookError &error) {
+        sheet.failure = error.failure();
+    }
+    return sheet;
+}
+
+// Asks the reader no more than it must: whether data lies below the rows
+// read only matters without an end mark.
+WorkbookImportOutcome outcomeOf(const SheetRows &sheet, WorkbookReader &reader) {
+    if (sheet.failure) {
+        const WorkbookImportResult result = resultOf(*sheet.failure);
+        if (result == WorkbookImportResult::NotAnswering)
+            return {result, 0};
+        return {result, static_cast<int>(sheet.rows.size()) + 1};
+    }
+    if (sheet.endMark)
+        return {};
+    return {reader.lastRowWithData() > LastSheetRow ? WorkbookImportResult::RowsLeftUnread
+                                                    : WorkbookImportResult::NoEndMark};
+}
+
+// Whole rows, as if written one by one from row 1: the rows below row 1
+// start empty, the cells of row 1 that are not written keep their text.
+void writeRows(const QList<RowTexts> &rows, PointTable &table) {
+    if (rows.isEmpty())
+        return;
+    table.setRowCount(2);
+    table.setRowCount(static_cast<int>(rows.size()) + 1);
+    for (int row = 1; row <= rows.size(); ++row) {
+        const RowTexts &read = rows[row - 1];
+        for (int i = 0; i < read.texts.size(); ++i)
+            table.setCellText(row, read.firstColumn + i, read.texts[i]);
     }
 }
 
-WorkbookImportResult openAndRead(WorkbookReader &reader, PointTable &table,
-                                 const WorkbookImportHooks &hooks) {
+WorkbookImportOutcome openAndRead(WorkbookReader &reader, PointTable &table,
+                                  const WorkbookImportHooks &hooks) {
     reader.start();
     reader.setVisible(hooks.showReader);
     const QString fileName = hooks.askFileName();
     hooks.afterDialog();
     if (fileName.isEmpty())
-        return WorkbookImportResult::Cancelled;
+        return {WorkbookImportResult::Cancelled};
     reader.open(fileName);
-    WorkbookImportResult result = WorkbookImportResult::Imported;
-    try {
-        readRows(reader, table, hooks);
-    } catch (const WorkbookError &error) {
-        result = resultOf(error.failure());
-    }
+    const SheetRows sheet = readRows(reader, hooks);
+    const WorkbookImportOutcome outcome = outcomeOf(sheet, reader);
+    if (outcome.result != WorkbookImportResult::NotAnswering)
+        writeRows(sheet.rows, table);
     reader.closeWithoutSaving();
     reader.quit();
     hooks.resetProgress();
-    return result;
+    return outcome;
 }
 
 } // namespace
 
-WorkbookImportResult importWorkbook(WorkbookReader &reader, PointTable &table,
-                                    const WorkbookImportHooks &hooks) {
+WorkbookImportOutcome importWorkbook(WorkbookReader &reader, PointTable &table,
+                                     const WorkbookImportHooks &hooks) {
     QuitOnExit quit(reader);
     try {
         return openAndRead(reader, table, hooks);
     } catch (const WorkbookError &error) {
-        return resultOf(error.failure());
+        return {resultOf(error.failure())};
     }
 }
 

@@ -13,6 +13,7 @@ enum class WorkbookFailure {
     CannotOpen,   // missing, unreadable, a folder, not a workbook, password-protected
     ErrorValue,   // a cell holds an error value, which has no text
     ReadFailed,   // the reader broke down while the workbook was open
+    NotAnswering, // it stopped answering and was ended by force
 };
 
 class WorkbookError : public std::runtime_error {
@@ -41,6 +42,9 @@ public:
     virtual void open(const QString &fileName) = 0;
     // The text of cell (row, column) of the first worksheet, both from 1.
     virtual QString cellText(int row, int column) = 0;
+    // The last row of the first worksheet with something in one of the
+    // columns A to J; 0 when they are empty.
+    virtual int lastRowWithData() = 0;
     // Closes the open workbook without saving; does nothing when none is open.
     virtual void closeWithoutSaving() noexcept = 0;
     // Ends the instance, by force where it does not end by itself; does

@@ -1,14 +1,24 @@
 #!/usr/bin/perl
-# Writes points.xls, first_sheet.xls, not_a_workbook.xls and rows_999.xls;
-# see make_workbooks.sh.
+# Writes points and first_sheet as .xls and .xlsx, not_a_workbook.xls and
+# rows_999.xls; see make_workbooks.sh.
 use strict;
 use warnings;
+use Excel::Writer::XLSX;
 use Spreadsheet::WriteExcel;
 
-# points.xls: the kinds of cell values, end marks that are none, and the
-# real end mark in row 7 with a row behind it.
-{
-    my $book  = Spreadsheet::WriteExcel->new('points.xls') or die;
+# Both writers offer the same calls.
+my %writer = (xls => 'Spreadsheet::WriteExcel', xlsx => 'Excel::Writer::XLSX');
+
+for my $format (sort keys %writer) {
+    points("points.$format", $writer{$format});
+    first_sheet("first_sheet.$format", $writer{$format});
+}
+
+# points: the kinds of cell values, end marks that are none, and the real
+# end mark in row 7 with a row behind it.
+sub points {
+    my ($name, $writer) = @_;
+    my $book  = $writer->new($name) or die;
     my $sheet = $book->add_worksheet('Punkte');
     my $date  = $book->add_format(num_format => 'dd/mm/yyyy');
     my @rows  = (
@@ -34,15 +44,17 @@ use Spreadsheet::WriteExcel;
     $book->close;
 }
 
-# first_sheet.xls: the active sheet is the second one and ends at once; the
-# first has no end mark.
-{
-    my $book   = Spreadsheet::WriteExcel->new('first_sheet.xls') or die;
+# first_sheet: the active sheet is the second one and ends at once; the
+# first has no end mark and data below row 999.
+sub first_sheet {
+    my ($name, $writer) = @_;
+    my $book   = $writer->new($name) or die;
     my $first  = $book->add_worksheet('Erstes');
     my $second = $book->add_worksheet('Zweites');
     $first->write_string(0, 0, 'first sheet');
     $first->write_number(0, 1, 1);
     $first->write_string(2, 0, 'third row');
+    $first->write_string(1199, 9, 'far below');
     $second->write_string(0, 0, 'Ende');
     $second->activate();
     $book->close;

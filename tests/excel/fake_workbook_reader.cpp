@@ -34,6 +34,14 @@ QString FakeWorkbookReader::cellText(int row, int column) {
     return cells.value({row, column});
 }
 
+int FakeWorkbookReader::lastRowWithData() {
+    int last = 0;
+    for (auto cell = cells.cbegin(); cell != cells.cend(); ++cell)
+        if (cell.key().second <= 10 && !cell.value().isEmpty())
+            last = std::max(last, cell.key().first);
+    return last;
+}
+
 void FakeWorkbookReader::closeWithoutSaving() noexcept {
     if (m_open)
         calls << QStringLiteral("close");

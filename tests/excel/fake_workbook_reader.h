@@ -28,6 +28,7 @@ public:
     void setVisible(bool visible) override;
     void open(const QString &fileName) override;
     QString cellText(int row, int column) override;
+    int lastRowWithData() override;
     void closeWithoutSaving() noexcept override;
     void quit() noexcept override;
 

@@ -1,90 +1,217 @@
 #include "answering_dialogs.h"
 #include "frm_Steuerung.h"
-#include "locale_number.h"
+#include "import_messages.h"
 #include "point_table.h"
+#include "window_control.h"
 
-#include <QCheckBox>
-#include <QProgressBar>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
-using vandelor::frm_Steuerung;
+#include <clocale>
+#include <csignal>
+#include <unistd.h>
+
+using vandelor::WorkbookImportResult;
 
 namespace {
 
-QString dataFile(const char *name) {
-    return QStringLiteral(VANDELOR_TEST_DATA "/") + QLatin1String(name);
+const QString Filter = QStringLiteral("Excel Dateien *.xls |*.xls|Arbeitsmappen (*.xls *.xlsx "
+                                      "*.xlsm *.ods) |*.xls;*.xlsx;*.xlsm;*.ods");
+const QString CannotOpen = QStringLiteral("Die Datei kann nicht als Excel Datei geöffnet werden.");
+
+QString dataFile(const QString &name) {
+    return QStringLiteral(VANDELOR_TEST_DATA "/") + name;
 }
 
-template <typename Control> Control *control(frm_Steuerung &window, const char *name) {
-    auto *found = window.findChild<Control *>(QLatin1String(name));
-    Q_ASSERT(found);
+// Ten cells, the rest empty.
+QStringList texts(std::initializer_list<const char *> cells) {
+    QStringList result;
+    for (const char *cell : cells)
+        result << QString::fromUtf8(cell);
+    result.resize(10);
+    return result;
+}
+
+// Three points of an earlier import.
+QList<QStringList> earlierRows() {
+    return {texts({"old 1"}), texts({"old 2"}), texts({"old 3"})};
+}
+
+// The LibreOffice processes this test has started and not yet ended.
+QList<pid_t> officeProcesses() {
+    QList<pid_t> found;
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (line.contains("(soffice.bin)") && fields.value(1).toInt() == ::getpid())
+            found << entry.toInt();
+    }
     return found;
 }
 
+bool hasOpen(pid_t process, const QString &fileName) {
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(process));
+    for (const QString &fd : fds.entryList(QDir::Files | QDir::System))
+        if (QFile::symLinkTarget(fds.filePath(fd)) == fileName)
+            return true;
+    return false;
+}
+
+// The window after an earlier import, with the Excel button clicked on a file.
+struct Window {
+    AnsweringDialogs dialogs;
+    vandelor::frm_Steuerung window{dialogs};
+
+    explicit Window(const QString &fileName) {
+        dialogs.fileNames << fileName;
+        const QList<QStringList> earlier = earlierRows();
+        window.pointTable().setRowCount(earlier.size() + 1);
+        for (int row = 1; row <= earlier.size(); ++row)
+            window.pointTable().setCellText(row, 0, earlier[row - 1][0]);
+    }
+    void click() { windowControl<QPushButton>(&window, QStringLiteral("cmd_Excel"))->click(); }
+    QStringList row(int row) {
+        QStringList texts;
+        for (int column = 0; column < 10; ++column)
+            texts << window.pointTable().cellText(row, column);
+        return texts;
+    }
+};
+
 } // namespace
 
-// The button with a real LibreOffice; one start per case.
+// The button with a real LibreOffice, one start per case, in the German
+// locale (numbers and dates as German texts) unless stated otherwise.
 class TestExcelButton : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_folder;
+
+    QString madeFile(const QString &name, const QByteArray &content) {
+        QFile file(m_folder.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+        return file.fileName();
+    }
+
+    QString copiedFile(const QString &name, const QString &from) {
+        QFile source(dataFile(from));
+        if (!source.open(QIODevice::ReadOnly))
+            qFatal("cannot read %s", qPrintable(from));
+        return madeFile(name, source.readAll());
+    }
+
 private Q_SLOTS:
-    void click_importsAndKeepsTheOptions() {
-        AnsweringDialogs dialogs;
-        dialogs.fileNames << dataFile("points.xls");
-        frm_Steuerung window(dialogs);
-        control<QRadioButton>(window, "Option10")->setChecked(true);
-        control<QCheckBox>(window, "cb1")->setChecked(true); // shown where there is a display
-        control<QProgressBar>(window, "ProgressBar1")->setValue(40);
-        window.pointTable().setCellText(1, 0, QStringLiteral("kept"));
-
-        control<QPushButton>(window, "cmd_Excel")->click();
-
-        QCOMPARE(dialogs.filters, QStringList{QStringLiteral("Excel Dateien *.xls |*.xls")});
-        QCOMPARE(dialogs.messages, QStringList());
-        QVERIFY(control<QRadioButton>(window, "Option10")->isChecked());
-        QCOMPARE(control<QProgressBar>(window, "ProgressBar1")->value(), 0);
-        const vandelor::PointTable &table = window.pointTable();
-        QCOMPARE(table.rowCount(), 7);
-        QCOMPARE(table.cellText(1, 0), QStringLiteral("kept"));
-        QCOMPARE(table.cellText(1, 1), QStringLiteral("P1"));
-        QCOMPARE(table.cellText(1, 2), QStringLiteral("10") +
-                                           vandelor::NumberSeparators::system().decimal +
-                                           QStringLiteral("5"));
-        QCOMPARE(table.cellText(1, 9), QStringLiteral("-0") +
-                                           vandelor::NumberSeparators::system().decimal +
-                                           QStringLiteral("5"));
-        QCOMPARE(table.cellText(2, 0), QString());
+    void click_readsTheFirstSheet_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("rowCount");
+        QTest::addColumn<QList<QStringList>>("rows"); // from row 1
+        QTest::addColumn<QString>("message");
+        const QString errorInRow2 =
+            vandelor::workbookImportMessage({WorkbookImportResult::ErrorValue, 2});
+        const QString rowsLeftUnread =
+            vandelor::workbookImportMessage({WorkbookImportResult::RowsLeftUnread});
+        for (const char *format : {"xls", "xlsx", "xlsm", "ods"}) {
+            const QString points = QStringLiteral("points.") + QLatin1String(format);
+            QTest::newRow(qPrintable(points))
+                << dataFile(points) << 7
+                << QList<QStringList>{texts({"P1", "10,5", "20", "30", "0", "0", "1", "0,25",
+                                             "-0,5", "1E-07"}),
+                                      texts({"P2", "-12,125", "abc", "", "100000", "1234567,891",
+                                             "0,1"}),
+                                      texts({"ende", "1", "2", "3"}),
+                                      texts({"Ende ", "4", "5", "6"}),
+                                      texts({"ENDE", "7", "8", "9"}),
+                                      texts({"P6", "15.03.24", "007"})}
+                << QString();
+            const QString formulas = QStringLiteral("formulas.") + QLatin1String(format);
+            QTest::newRow(qPrintable(formulas + QStringLiteral(", =1/0 in row 2")))
+                << dataFile(formulas) << 2
+                << QList<QStringList>{texts({"F1", "2,5", "10", "Z1", "0,25"})} << errorInRow2;
+            const QString firstSheet = QStringLiteral("first_sheet.") + QLatin1String(format);
+            QTest::newRow(qPrintable(firstSheet + QStringLiteral(", no end mark")))
+                << dataFile(firstSheet) << 1000
+                << QList<QStringList>{texts({"first sheet", "1"}), texts({}), texts({"third row"})}
+                << rowsLeftUnread;
+        }
+        QTest::newRow("cancelled") << QString() << 4 << earlierRows() << QString();
+        QTest::newRow("text named .xls")
+            << dataFile(QStringLiteral("not_a_workbook.xls")) << 4 << earlierRows() << CannotOpen;
+        QTest::newRow("text named .xlsx")
+            << copiedFile(QStringLiteral("text.xlsx"), QStringLiteral("not_a_workbook.xls")) << 4
+            << earlierRows() << CannotOpen;
+        QTest::newRow("empty .xls")
+            << madeFile(QStringLiteral("empty.xls"), {}) << 4 << earlierRows() << CannotOpen;
     }
 
-    void click_cancelled_importsNothing() {
-        AnsweringDialogs dialogs;
-        frm_Steuerung window(dialogs);
-        window.pointTable().setCellText(1, 1, QStringLiteral("earlier"));
-        control<QProgressBar>(window, "ProgressBar1")->setValue(40);
+    void click_readsTheFirstSheet() {
+        QFETCH(QString, file);
+        QFETCH(int, rowCount);
+        QFETCH(QList<QStringList>, rows);
+        QFETCH(QString, message);
+        Window window(file);
 
-        control<QPushButton>(window, "cmd_Excel")->click();
+        window.click();
 
-        QCOMPARE(dialogs.filters.size(), 1);
-        QCOMPARE(dialogs.messages, QStringList());
-        QCOMPARE(window.pointTable().cellText(1, 1), QStringLiteral("earlier"));
-        QCOMPARE(control<QProgressBar>(window, "ProgressBar1")->value(), 40);
+        QCOMPARE(window.dialogs.filters, QStringList{Filter});
+        QCOMPARE(window.dialogs.messages, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(window.window.pointTable().rowCount(), rowCount);
+        for (int row = 1; row <= rows.size(); ++row)
+            QCOMPARE(window.row(row), rows[row - 1]);
     }
 
-    void click_onATextFile_saysSoAndKeepsTheTable() {
-        AnsweringDialogs dialogs;
-        dialogs.fileNames << dataFile("not_a_workbook.xls");
-        frm_Steuerung window(dialogs);
-        window.pointTable().setRowCount(4);
-        window.pointTable().setCellText(3, 1, QStringLiteral("earlier"));
+    void click_anyFileName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("sharp s and umlauts") << QStringLiteral("Mäß.xls");
+        QTest::newRow("blank and umlaut") << QStringLiteral("Punkte Ü.xls");
+    }
 
-        control<QPushButton>(window, "cmd_Excel")->click();
+    // Run in the German locale and in the C locale.
+    void click_anyFileName() {
+        QFETCH(QString, name);
+        // A locale that is not installed would silently be C.
+        if (qEnvironmentVariableIsSet("LC_ALL"))
+            QCOMPARE(QByteArray(std::setlocale(LC_CTYPE, nullptr)), qgetenv("LC_ALL"));
+        Window window(copiedFile(name, QStringLiteral("points.xls")));
 
-        QCOMPARE(dialogs.messages, QStringList{QStringLiteral(
-                                       "Die Datei kann nicht als Excel Datei geöffnet werden.")});
-        QCOMPARE(window.pointTable().rowCount(), 4);
-        QCOMPARE(window.pointTable().cellText(3, 1), QStringLiteral("earlier"));
+        window.click();
+
+        QCOMPARE(window.dialogs.messages, QStringList());
+        QCOMPARE(window.row(2).first(), QStringLiteral("P2"));
+    }
+
+    void click_onAStuckOffice_givesUpAndEndsIt() {
+        const QString file =
+            QFileInfo(dataFile(QStringLiteral("rows_999.xls"))).canonicalFilePath();
+        Window window(file);
+        // Stops the office once it has the workbook open; this timer runs
+        // only while the window handles events, and so paints, during the import.
+        QTimer stopper;
+        QObject::connect(&stopper, &QTimer::timeout, [&stopper, &file] {
+            for (const pid_t office : officeProcesses())
+                if (hasOpen(office, file) && ::kill(office, SIGSTOP) == 0)
+                    stopper.stop();
+        });
+        stopper.start(5);
+        QElapsedTimer clock;
+        clock.start();
+
+        window.click();
+
+        QVERIFY(!stopper.isActive());
+        QCOMPARE_LT(clock.elapsed(), 35'000);
+        QCOMPARE(window.dialogs.messages,
+                 QStringList{
+                     QStringLiteral("LibreOffice antwortet nicht; der Import wurde abgebrochen.")});
+        QCOMPARE(window.row(1), earlierRows().first());
+        QCOMPARE(officeProcesses(), QList<pid_t>());
     }
 };
 

@@ -23,6 +23,11 @@ QStringList sheetRow(const QString &first, int row) {
     return texts;
 }
 
+// "D3" as (row, column).
+FakeWorkbookReader::Cell cellAt(const QString &name) {
+    return {name.mid(1).toInt(), name[0].unicode() - 'A' + 1};
+}
+
 QStringList earlierRow(int row) {
     QStringList texts;
     for (int column = 0; column < 10; ++column)
@@ -61,7 +66,7 @@ struct Window {
                 table.setCellText(row, column, earlierRow(row)[column]);
     }
 
-    WorkbookImportResult import(FakeWorkbookReader &reader) {
+    vandelor::WorkbookImportOutcome import(FakeWorkbookReader &reader) {
         vandelor::WorkbookImportHooks hooks;
         hooks.showReader = show;
         hooks.askFileName = [this] {
@@ -104,7 +109,7 @@ private Q_SLOTS:
         Window window;
         window.ids = ids;
 
-        QCOMPARE(window.import(reader), WorkbookImportResult::Imported);
+        QCOMPARE(window.import(reader).result, WorkbookImportResult::Imported);
 
         QCOMPARE(window.table.rowCount(), 4);
         for (int row = 1; row <= 3; ++row) {
@@ -125,9 +130,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("rowCount");
         QTest::newRow("Ende in row 3") << QStringLiteral("Ende") << 3 << 3;
         QTest::newRow("Ende in row 1 keeps the table") << QStringLiteral("Ende") << 1 << 6;
-        QTest::newRow("lower case") << QStringLiteral("ende") << 3 << 5;
-        QTest::newRow("upper case") << QStringLiteral("ENDE") << 3 << 5;
-        QTest::newRow("trailing blank") << QStringLiteral("Ende ") << 3 << 5;
+        // Other capitals and a trailing blank: the workbooks of the button test.
         QTest::newRow("leading blank") << QStringLiteral(" Ende") << 3 << 5;
     }
 
@@ -149,15 +152,26 @@ private Q_SLOTS:
                  endRow == 1 ? earlierRow(1) : sheetRow(QStringLiteral("P1"), 1).mid(0, 10));
     }
 
-    void import_withoutEndMark_reads999Rows() {
+    void import_withoutEndMark_reads999Rows_andSaysSo_data() {
+        QTest::addColumn<QString>("below");
+        QTest::addColumn<WorkbookImportResult>("result");
+        QTest::newRow("nothing below") << "" << WorkbookImportResult::NoEndMark;
+        QTest::newRow("data in J1000") << "J1000" << WorkbookImportResult::RowsLeftUnread;
+        QTest::newRow("only K1000, not read") << "K1000" << WorkbookImportResult::NoEndMark;
+    }
+
+    void import_withoutEndMark_reads999Rows_andSaysSo() {
+        QFETCH(QString, below);
+        QFETCH(WorkbookImportResult, result);
         FakeWorkbookReader reader;
         reader.setRow(999, sheetRow(QStringLiteral("P999"), 999));
-        reader.setRow(1000, sheetRow(QStringLiteral("P1000"), 1000));
+        if (!below.isEmpty())
+            reader.cells[cellAt(below)] = QStringLiteral("below");
         Window window;
         window.progress = -1000;
         window.table.setColumnCount(12);
 
-        window.import(reader);
+        QCOMPARE(window.import(reader).result, result);
 
         QCOMPARE(window.table.rowCount(), 1000);
         QCOMPARE(window.table.columnCount(), 12);
@@ -206,22 +220,32 @@ private Q_SLOTS:
         QTest::addColumn<QString>("where");
         QTest::addColumn<WorkbookFailure>("failure");
         QTest::addColumn<WorkbookImportResult>("result");
+        QTest::addColumn<int>("stopRow"); // 0: the table stays as it was
         QTest::newRow("office missing")
-            << "start" << WorkbookFailure::NotInstalled << WorkbookImportResult::NotInstalled;
+            << "start" << WorkbookFailure::NotInstalled << WorkbookImportResult::NotInstalled << 0;
         QTest::newRow("office does not start")
-            << "start" << WorkbookFailure::StartFailed << WorkbookImportResult::StartFailed;
+            << "start" << WorkbookFailure::StartFailed << WorkbookImportResult::StartFailed << 0;
         QTest::newRow("not a workbook")
-            << "open" << WorkbookFailure::CannotOpen << WorkbookImportResult::CannotOpen;
+            << "open" << WorkbookFailure::CannotOpen << WorkbookImportResult::CannotOpen << 0;
+        QTest::newRow("office stuck while loading")
+            << "open" << WorkbookFailure::NotAnswering << WorkbookImportResult::NotAnswering << 0;
         QTest::newRow("error value in D3")
-            << "cell" << WorkbookFailure::ErrorValue << WorkbookImportResult::ErrorValue;
+            << "D3" << WorkbookFailure::ErrorValue << WorkbookImportResult::ErrorValue << 3;
+        QTest::newRow("error value in A3, the end mark column")
+            << "A3" << WorkbookFailure::ErrorValue << WorkbookImportResult::ErrorValue << 3;
+        QTest::newRow("error value in A1")
+            << "A1" << WorkbookFailure::ErrorValue << WorkbookImportResult::ErrorValue << 1;
         QTest::newRow("office breaks down at D3")
-            << "cell" << WorkbookFailure::ReadFailed << WorkbookImportResult::ReadFailed;
+            << "D3" << WorkbookFailure::ReadFailed << WorkbookImportResult::ReadFailed << 3;
+        QTest::newRow("office stuck at D3")
+            << "D3" << WorkbookFailure::NotAnswering << WorkbookImportResult::NotAnswering << 0;
     }
 
     void import_failure_isReportedAndEndsTheReader() {
         QFETCH(QString, where);
         QFETCH(WorkbookFailure, failure);
         QFETCH(WorkbookImportResult, result);
+        QFETCH(int, stopRow);
         FakeWorkbookReader reader;
         for (int row = 1; row <= 4; ++row)
             reader.setRow(row, sheetRow(QStringLiteral("P%1").arg(row), row));
@@ -231,27 +255,22 @@ private Q_SLOTS:
         else if (where == QStringLiteral("open"))
             reader.openFailure = failure;
         else
-            reader.cellFailure = {{3, 4}, failure};
+            reader.cellFailure = {cellAt(where), failure};
         Window window;
 
-        QCOMPARE(window.import(reader), result);
+        const vandelor::WorkbookImportOutcome outcome = window.import(reader);
 
+        QCOMPARE(outcome.result, result);
+        QCOMPARE(outcome.stopRow, stopRow);
         QCOMPARE(reader.calls.last(), QStringLiteral("quit"));
         QCOMPARE(window.events.contains(QStringLiteral("dialog")),
                  where != QStringLiteral("start"));
-        if (where != QStringLiteral("cell")) {
-            QCOMPARE(window.table.rowCount(), 6);
-            QCOMPARE(tableRow(window.table, 3), earlierRow(3));
-            return;
-        }
-        // The rows read so far stay, up to the cell before the failing one.
-        QCOMPARE(window.table.rowCount(), 4);
-        QCOMPARE(tableRow(window.table, 2), sheetRow(QStringLiteral("P2"), 2).mid(0, 10));
-        QStringList partial = sheetRow(QStringLiteral("P3"), 3).mid(0, 3);
-        partial.resize(10);
-        QCOMPARE(tableRow(window.table, 3), partial);
-        QVERIFY(reader.calls.contains(QStringLiteral("close")));
-        QCOMPARE(window.progress, 0);
+        // Whole rows before the one that failed, nothing of it or after it.
+        QCOMPARE(window.table.rowCount(), stopRow > 1 ? stopRow : 6);
+        for (int row = 1; row < window.table.rowCount(); ++row)
+            QCOMPARE(tableRow(window.table, row),
+                     row < stopRow ? sheetRow(QStringLiteral("P%1").arg(row), row).mid(0, 10)
+                                   : earlierRow(row));
     }
 };
 

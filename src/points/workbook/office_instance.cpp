@@ -1,7 +1,7 @@
 #include "office_instance.h"
 
+#include "office_environment.h"
 #include "uno_text.h"
-#include "workbook_reader.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -26,7 +26,6 @@ using css::uno::Reference;
 
 namespace {
 
-constexpr int StartTimeoutMs = 60'000;
 constexpr int ConnectRetryMs = 20;
 constexpr int EndTimeoutMs = 10'000;
 constexpr int KillTimeoutMs = 5'000;
@@ -119,6 +118,7 @@ void OfficeInstance::launch() {
     m_process.setArguments(arguments);
     m_process.setStandardOutputFile(QProcess::nullDevice());
     m_process.setStandardErrorFile(QProcess::nullDevice());
+    m_process.setProcessEnvironment(officeEnvironment(QProcessEnvironment::systemEnvironment()));
 #ifdef Q_OS_LINUX
     // Should this program die, the office goes with it.
     m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
@@ -134,15 +134,20 @@ void OfficeInstance::connect() {
         css::bridge::UnoUrlResolver::create(local);
     const rtl::OUString address = toOUString(QStringLiteral("uno:pipe,name=") + m_pipeName +
                                              QStringLiteral(";urp;StarOffice.ComponentContext"));
-    const QDeadlineTimer deadline(StartTimeoutMs);
-    for (;;) {
+    const auto reach = [&resolver, &address] {
         try {
             const Reference<css::uno::XComponentContext> remote(resolver->resolve(address),
                                                                 css::uno::UNO_QUERY_THROW);
-            m_desktop = css::frame::Desktop::create(remote);
-            return;
+            return Reference<css::frame::XDesktop2>(css::frame::Desktop::create(remote));
         } catch (const css::connection::NoConnectException &) {
+            return Reference<css::frame::XDesktop2>();
         }
+    };
+    const QDeadlineTimer deadline(AnswerLimit);
+    for (;;) {
+        m_desktop = answered(reach, deadline);
+        if (m_desktop.is())
+            return;
         if (!isRunning()) {
             const bool restart = m_process.exitStatus() == QProcess::NormalExit &&
                                  m_process.exitCode() == RestartExitCode;
@@ -150,11 +155,18 @@ void OfficeInstance::connect() {
                 throw WorkbookError(WorkbookFailure::StartFailed, "the office ended at start");
             launch();
         }
-        if (deadline.hasExpired())
-            throw WorkbookError(WorkbookFailure::StartFailed, "the office did not answer");
+        if (deadline.hasExpired()) {
+            kill();
+            throw WorkbookError(WorkbookFailure::NotAnswering, "the office did not come up");
+        }
         // Waits a moment; notices at once when the office has ended.
         m_process.waitForFinished(ConnectRetryMs);
     }
+}
+
+void OfficeInstance::kill() noexcept {
+    m_process.kill();
+    m_process.waitForFinished(KillTimeoutMs);
 }
 
 void OfficeInstance::terminate() noexcept {
@@ -162,15 +174,17 @@ void OfficeInstance::terminate() noexcept {
         // An office that was never reached holds nothing of ours: it is killed.
         bool ending = false;
         try {
-            ending = m_desktop.is() && m_desktop->terminate();
+            ending = m_desktop.is() && answered([desktop = m_desktop] {
+                         return static_cast<bool>(desktop->terminate());
+                     });
         } catch (const css::uno::Exception &) {
             // The bridge goes down while the office ends; it may have ended.
             ending = true;
+        } catch (const WorkbookError &) {
+            // It did not answer and has been killed.
         }
-        if (!ending || !m_process.waitForFinished(EndTimeoutMs)) {
-            m_process.kill();
-            m_process.waitForFinished(KillTimeoutMs);
-        }
+        if (!ending || !m_process.waitForFinished(EndTimeoutMs))
+            kill();
     }
     m_desktop.clear();
 }

@@ -68,6 +68,27 @@ QString filterOf(const Reference<css::lang::XComponent> &document) {
     return {};
 }
 
+// What the office made of a file: the document, whether it is a workbook,
+// and the values of its first worksheet.
+struct LoadedFile {
+    Reference<css::lang::XComponent> document;
+    bool isWorkbook = false;
+    SheetValues values;
+};
+
+LoadedFile loadFile(const Reference<css::frame::XDesktop2> &desktop, const QString &url,
+                    bool hidden) {
+    LoadedFile loaded;
+    loaded.document = desktop->loadComponentFromURL(toOUString(url), rtl::OUString("_blank"), 0,
+                                                    loadProperties(hidden));
+    const Reference<css::sheet::XSpreadsheetDocument> workbook(loaded.document,
+                                                               css::uno::UNO_QUERY);
+    loaded.isWorkbook = workbook.is() && isWorkbookFormat(filterOf(loaded.document));
+    if (loaded.isWorkbook)
+        loaded.values = readFirstSheet(workbook, RowsRead, ColumnsRead);
+    return loaded;
+}
+
 class OfficeReader final : public WorkbookReader {
 public:
     explicit OfficeReader(const CellTextRules &rules)
@@ -81,12 +102,11 @@ public:
     void setVisible(bool visible) override { m_visible = visible; }
     void open(const QString &fileName) override;
     QString cellText(int row, int column) override;
+    int lastRowWithData() override { return m_values.lastRowWithData(); }
     void closeWithoutSaving() noexcept override;
     void quit() noexcept override { m_office.terminate(); }
 
 private:
-    Reference<css::lang::XComponent> load(const QString &fileName);
-
     CellTextRules m_rules;
     OfficeInstance m_office;
     bool m_visible = false;
@@ -94,34 +114,31 @@ private:
     SheetValues m_values;
 };
 
-Reference<css::lang::XComponent> OfficeReader::load(const QString &fileName) {
+void OfficeReader::open(const QString &fileName) {
     const QFileInfo file(fileName);
-    if (!file.isFile() || !file.isReadable())
-        throw WorkbookError(WorkbookFailure::CannotOpen, "no readable file");
+    // An empty file is a workbook in no format, though the office would
+    // open it as an empty one.
+    if (!file.isFile() || !file.isReadable() || file.size() == 0)
+        throw WorkbookError(WorkbookFailure::CannotOpen, "no readable workbook file");
+    // Percent-encoded UTF-8, whatever letters the name holds.
     const QString url = QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded);
+    const bool hidden = !(m_visible && m_office.canShow());
     const Reference<css::frame::XDesktop2> desktop = m_office.desktop();
+    LoadedFile loaded;
     try {
-        return desktop->loadComponentFromURL(toOUString(url), rtl::OUString("_blank"), 0,
-                                             loadProperties(!(m_visible && m_office.canShow())));
+        loaded =
+            m_office.answered([&desktop, &url, hidden] { return loadFile(desktop, url, hidden); });
     } catch (const css::lang::DisposedException &) {
         throw WorkbookError(WorkbookFailure::ReadFailed, "the office ended while loading");
     } catch (const css::uno::Exception &) {
         throw WorkbookError(WorkbookFailure::CannotOpen, "the office could not load the file");
     }
-}
-
-void OfficeReader::open(const QString &fileName) {
-    m_document = load(fileName);
-    const Reference<css::sheet::XSpreadsheetDocument> workbook(m_document, css::uno::UNO_QUERY);
-    if (!workbook.is() || !isWorkbookFormat(filterOf(m_document))) {
+    m_document = loaded.document;
+    if (!loaded.isWorkbook) {
         closeWithoutSaving();
         throw WorkbookError(WorkbookFailure::CannotOpen, "not a workbook");
     }
-    try {
-        m_values = readFirstSheet(workbook, RowsRead, ColumnsRead);
-    } catch (const css::uno::Exception &) {
-        throw WorkbookError(WorkbookFailure::CannotOpen, "the first worksheet could not be read");
-    }
+    m_values = std::move(loaded.values);
 }
 
 QString OfficeReader::cellText(int row, int column) {
@@ -135,13 +152,17 @@ void OfficeReader::closeWithoutSaving() noexcept {
     if (!m_document.is())
         return;
     try {
-        const Reference<css::util::XCloseable> closeable(m_document, css::uno::UNO_QUERY);
-        if (closeable.is())
-            closeable->close(true);
-        else
-            m_document->dispose();
+        m_office.answered([document = m_document] {
+            const Reference<css::util::XCloseable> closeable(document, css::uno::UNO_QUERY);
+            if (closeable.is())
+                closeable->close(true);
+            else
+                document->dispose();
+        });
     } catch (const css::uno::Exception &) {
         // Ending the office closes it all the same.
+    } catch (const WorkbookError &) {
+        // It did not answer and has been ended.
     }
     m_document.clear();
     m_values = {};

@@ -3,8 +3,10 @@
 #include "uno_text.h"
 
 #include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/sheet/CellFlags.hpp>
 #include <com/sun/star/sheet/XCellRangeAddressable.hpp>
 #include <com/sun/star/sheet/XCellRangeData.hpp>
+#include <com/sun/star/sheet/XCellRangesQuery.hpp>
 #include <com/sun/star/sheet/XSheetCellRanges.hpp>
 #include <com/sun/star/sheet/XSpreadsheet.hpp>
 #include <com/sun/star/sheet/XUniqueCellFormatRangesSupplier.hpp>
@@ -103,6 +105,18 @@ QDate nullDateOf(const Reference<css::sheet::XSpreadsheetDocument> &document) {
     return spreadsheetZeroDay();
 }
 
+// Looks below the rows read too; cells that are only formatted do not count.
+int lastRowWithData(const Reference<css::table::XCellRange> &columns) {
+    const Reference<css::sheet::XCellRangesQuery> query(columns, UNO_QUERY_THROW);
+    const Reference<css::sheet::XSheetCellRanges> cells =
+        query->queryContentCells(css::sheet::CellFlags::VALUE | css::sheet::CellFlags::DATETIME |
+                                 css::sheet::CellFlags::STRING | css::sheet::CellFlags::FORMULA);
+    int last = 0;
+    for (const css::table::CellRangeAddress &area : cells->getRangeAddresses())
+        last = std::max(last, static_cast<int>(area.EndRow) + 1);
+    return last;
+}
+
 // An error value comes as void: it has neither number nor text.
 std::optional<CellValue> valueOf(const css::uno::Any &any, bool date, const QDate &nullDate) {
     double number = 0;
@@ -143,6 +157,8 @@ SheetValues readFirstSheet(const Reference<css::sheet::XSpreadsheetDocument> &do
         for (int column = 0; column < usedColumns && column < cells.getLength(); ++column)
             values.set(row + 1, column + 1, valueOf(cells[column], dates[row][column], nullDate));
     }
+    values.setLastRowWithData(
+        lastRowWithData(sheet->getCellRangeByPosition(0, 0, usedColumns - 1, end.EndRow)));
     return values;
 }
 
