@@ -38,6 +38,7 @@ frm_Steuerung::frm_Steuerung(UserDialogs &dialogs, NumberSeparators separators,
     , m_ownHost(host ? nullptr : host::createHostAutomation())
     , m_host(host ? host : m_ownHost.get()) {
     buildControls();
+    setAcceptDrops(true);
     setTabOrder();
     connectHandlers();
     Form_Load();
@@ -62,6 +63,12 @@ void frm_Steuerung::connectHandlers() {
     onSelected(Option10, &frm_Steuerung::Option10_Click);
     onSelected(Option11, &frm_Steuerung::Option11_Click);
     onSelected(Option12, &frm_Steuerung::Option12_Click);
+    // The grid marks what the next run would send incomplete, so it follows
+    // the ID source and the insert type.
+    for (QRadioButton *option : {Option9, Option11})
+        connect(option, &QRadioButton::toggled, this, [this] {
+            Flex_Punkte->setCheckSettings({Option9->isChecked(), !Option11->isChecked()});
+        });
     connect(cmd_einfügen, &QPushButton::clicked, this, &frm_Steuerung::cmd_einfügen_Click);
     connect(cmd_findvector, &QPushButton::clicked, this, &frm_Steuerung::cmd_findvector_Click);
     connect(OTOL, &QLineEdit::textChanged, this, &frm_Steuerung::OTOL_Change);

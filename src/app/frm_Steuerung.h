@@ -4,13 +4,17 @@
 #include "insertion_controls.h"
 #include "locale_number.h"
 
+#include <QList>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
 class QAbstractButton;
+class QDragEnterEvent;
+class QDropEvent;
 class QCheckBox;
 class QGroupBox;
 class QIODevice;
@@ -54,11 +58,17 @@ public Q_SLOTS:
     void OTOL_Change();
     void UTOL_Change();
     void cmd_Excel_Click();
+    // Files dropped from a file manager onto the window.
+    void Form_OLEDragDrop(const QList<QUrl> &urls);
 
 public:
     // Plain methods, not slots: the meta-object compiler cannot name them.
     void cmd_einfügen_Click();
     void cmd_findvector_Click();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildControls();
@@ -80,9 +90,16 @@ private:
     NumberSeparators separators() const override;
     // Advances ProgressBar1 by one import step and shows the new value at once.
     void importProgressStep();
-    // Asks for a point file and has it read by the import; the table is
-    // shown anew and the window set up again once the file is closed.
-    void importPointFile(const std::function<ImportResult(QIODevice &)> &import);
+    // The point file the user chooses in the dialog; empty when cancelled.
+    QString askPointFileName();
+    void importAsciiFile(const QString &name);
+    void importDmisFile(const QString &name);
+    // Has the file read by the import; the table is shown anew and the
+    // window set up again once the file is closed. An empty name reads nothing.
+    void importPointFile(const QString &name,
+                         const std::function<ImportResult(QIODevice &)> &import);
+    // Reads the workbook whose name the function gives, once the office runs.
+    void importWorkbookFile(const std::function<QString()> &askFileName);
 
     UserDialogs &m_dialogs;
     NumberSeparators m_separators;

@@ -26,6 +26,15 @@ QString workbookFilter() {
 } // namespace
 
 void frm_Steuerung::cmd_Excel_Click() {
+    importWorkbookFile([this] {
+        const QString fileName = m_dialogs.askOpenFileName(this, workbookFilter(), m_lastWorkbook);
+        if (!fileName.isEmpty())
+            m_lastWorkbook = fileName;
+        return fileName;
+    });
+}
+
+void frm_Steuerung::importWorkbookFile(const std::function<QString()> &askFileName) {
     // Numbers arrive in the window's own notation, like everything it reads.
     CellTextRules rules = CellTextRules::system();
     rules.separators = m_separators;
@@ -36,12 +45,7 @@ void frm_Steuerung::cmd_Excel_Click() {
     }
     WorkbookImportHooks hooks;
     hooks.showReader = cb1->isChecked();
-    hooks.askFileName = [this] {
-        const QString fileName = m_dialogs.askOpenFileName(this, workbookFilter(), m_lastWorkbook);
-        if (!fileName.isEmpty())
-            m_lastWorkbook = fileName;
-        return fileName;
-    };
+    hooks.askFileName = askFileName;
     hooks.afterDialog = [this] {
         raise();
         activateWindow();

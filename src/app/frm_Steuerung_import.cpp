@@ -19,7 +19,22 @@ const QString PointFileFilter =
 } // namespace
 
 void frm_Steuerung::cmd_open_Click() {
-    importPointFile([this](QIODevice &file) {
+    importAsciiFile(askPointFileName());
+}
+
+void frm_Steuerung::cmd_DMIS_Click() {
+    importDmisFile(askPointFileName());
+}
+
+QString frm_Steuerung::askPointFileName() {
+    const QString name = m_dialogs.askOpenFileName(this, PointFileFilter, m_lastPointFile);
+    if (!name.isEmpty())
+        m_lastPointFile = name;
+    return name;
+}
+
+void frm_Steuerung::importAsciiFile(const QString &name) {
+    importPointFile(name, [this](QIODevice &file) {
         const AsciiImportCallbacks callbacks{[this] { return Option9->isChecked(); },
                                              [this] {
                                                  importProgressStep();
@@ -28,17 +43,16 @@ void frm_Steuerung::cmd_open_Click() {
     });
 }
 
-void frm_Steuerung::cmd_DMIS_Click() {
-    importPointFile([this](QIODevice &file) {
+void frm_Steuerung::importDmisFile(const QString &name) {
+    importPointFile(name, [this](QIODevice &file) {
         return importDmisPoints(file, *m_points, [this] { return Option9->isChecked(); });
     });
 }
 
-void frm_Steuerung::importPointFile(const std::function<ImportResult(QIODevice &)> &import) {
-    const QString name = m_dialogs.askOpenFileName(this, PointFileFilter, m_lastPointFile);
+void frm_Steuerung::importPointFile(const QString &name,
+                                    const std::function<ImportResult(QIODevice &)> &import) {
     if (name.isEmpty())
         return;
-    m_lastPointFile = name;
     QFile file(name);
     if (!openPointFile(file)) {
         showMessage(cannotOpenFileMessage());

@@ -114,7 +114,7 @@ void frm_Steuerung::buildControls() {
         button(this, QStringLiteral("cmd_findvector"),
                QStringLiteral("Vektor an CAD Fläche neu finden"), {}, {5040, 3000, 1575, 492});
     cmd_findvector->setEnabled(false);
-    Flex_Punkte = place(new PointGrid(m_points, this), QStringLiteral("Flex_Punkte"),
+    Flex_Punkte = place(new PointGrid(m_points, m_separators, this), QStringLiteral("Flex_Punkte"),
                         {120, 5160, 12012, 2892});
 
     Frame1 = frame(this, QStringLiteral("Frame1"), QStringLiteral("Punktedetails"),

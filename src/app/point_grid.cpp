@@ -17,10 +17,10 @@ constexpr int RowHeightTwips = 270;
 constexpr int ColumnWidthTwips = 1134;
 } // namespace
 
-PointGrid::PointGrid(PointTable *table, QWidget *parent)
+PointGrid::PointGrid(PointTable *table, NumberSeparators separators, QWidget *parent)
     : QTableView(parent)
     , m_table(table)
-    , m_model(new PointGridModel(table, this)) {
+    , m_model(new PointGridModel(table, separators, this)) {
     setModel(m_model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -71,6 +71,10 @@ void PointGrid::holdUpdates() {
 
 void PointGrid::releaseUpdates() {
     m_model->releaseChanges();
+}
+
+void PointGrid::setCheckSettings(CheckSettings settings) {
+    m_model->setCheckSettings(settings);
 }
 
 bool PointGrid::eventFilter(QObject *watched, QEvent *event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "point_check.h"
+
 #include <QTableView>
 
 namespace vandelor {
@@ -13,7 +15,7 @@ class PointGrid : public QTableView {
     Q_OBJECT
 
 public:
-    explicit PointGrid(PointTable *table, QWidget *parent = nullptr);
+    PointGrid(PointTable *table, NumberSeparators separators, QWidget *parent = nullptr);
 
     void setColumnWidthTwips(int column, int twips);
     int columnWidthPixels(int column) const;
@@ -21,6 +23,9 @@ public:
     // Shows the table anew only at the release; for imports.
     void holdUpdates();
     void releaseUpdates();
+
+    // Marks the points that the next insertion run would send incomplete.
+    void setCheckSettings(CheckSettings settings);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

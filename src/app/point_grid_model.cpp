@@ -2,12 +2,40 @@
 
 #include "point_table.h"
 
+#include <QApplication>
+#include <QColor>
+#include <QIcon>
+#include <QStyle>
+
 namespace vandelor {
 
-PointGridModel::PointGridModel(PointTable *table, QObject *parent)
+namespace {
+// A warm tint that shows through on light and dark themes alike.
+const QColor ProblemTint(255, 120, 0, 90);
+} // namespace
+
+PointGridModel::PointGridModel(PointTable *table, NumberSeparators separators, QObject *parent)
     : QAbstractTableModel(parent)
-    , m_table(table) {
+    , m_table(table)
+    , m_check(*table, separators) {
     connectTable();
+}
+
+void PointGridModel::setCheckSettings(CheckSettings settings) {
+    m_check.setSettings(settings);
+    scheduleRefresh();
+}
+
+QVariant PointGridModel::checkData(int row, int column, int role) const {
+    if (role != Qt::ToolTipRole && role != Qt::AccessibleDescriptionRole &&
+        role != Qt::BackgroundRole)
+        return {};
+    const QStringList problems = m_check.problems(row, column);
+    if (problems.isEmpty())
+        return {};
+    if (role == Qt::BackgroundRole)
+        return ProblemTint;
+    return problems.join(u'\n');
 }
 
 void PointGridModel::holdChanges() {
@@ -16,12 +44,23 @@ void PointGridModel::holdChanges() {
 }
 
 void PointGridModel::releaseChanges() {
+    m_check.forget();
     connectTable();
     endResetModel();
 }
 
 void PointGridModel::connectTable() {
     PointTable *table = m_table;
+    // Whatever changes the table, the check finds its answers anew.
+    const auto forget = [this] {
+        m_check.forget();
+    };
+    connect(table, &PointTable::dataChanged, this, forget);
+    connect(table, &PointTable::rowsRemoved, this, forget);
+    connect(table, &PointTable::rowsInserted, this, forget);
+    connect(table, &PointTable::columnsRemoved, this, forget);
+    connect(table, &PointTable::columnsInserted, this, forget);
+    connect(table, &PointTable::modelReset, this, forget);
     // The table never adds or drops its head row or ID column, so every
     // structural change maps to the view by a plain shift of one.
     connect(table, &PointTable::rowsAboutToBeInserted, this,
@@ -58,16 +97,26 @@ int PointGridModel::columnCount(const QModelIndex &parent) const {
 }
 
 QVariant PointGridModel::data(const QModelIndex &index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || !m_table)
+    if (!index.isValid() || !m_table)
         return {};
+    if (role != Qt::DisplayRole)
+        return checkData(index.row() + 1, index.column() + 1, role);
     return m_table->cellText(index.row() + 1, index.column() + 1);
 }
 
 QVariant PointGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (!m_table)
         return {};
-    if (role == Qt::TextAlignmentRole && orientation == Qt::Vertical)
-        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    if (orientation == Qt::Vertical && section + 1 < m_table->rowCount()) {
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+        if (role == Qt::DecorationRole)
+            return m_check.rowHasProblems(section + 1)
+                       ? QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning)
+                       : QVariant();
+        if (role != Qt::DisplayRole)
+            return checkData(section + 1, 0, role);
+    }
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "point_check.h"
+
 #include <QAbstractTableModel>
 #include <QPointer>
 
@@ -12,12 +14,14 @@ class PointTable;
 // view while the cells scroll. View cell (r, c) is table cell (r + 1, c + 1).
 // An import writes hundreds of thousands of cells in one go; changed texts
 // are announced to the view once, when control returns to the event loop,
-// instead of cell by cell.
+// instead of cell by cell. Cells that would not give the host what it needs
+// are tinted and say why in their tool tip and accessible description; the
+// row's header carries a mark.
 class PointGridModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    explicit PointGridModel(PointTable *table, QObject *parent = nullptr);
+    PointGridModel(PointTable *table, NumberSeparators separators, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -32,12 +36,18 @@ public:
     void holdChanges();
     void releaseChanges();
 
+    // What the next insertion run will make of the rows; the check follows it.
+    void setCheckSettings(CheckSettings settings);
+
 private:
     void connectTable();
     void scheduleRefresh();
     void refresh();
 
+    QVariant checkData(int row, int column, int role) const;
+
     QPointer<PointTable> m_table;
+    PointCheck m_check;
     bool m_refreshPending = false;
 };
 

@@ -21,6 +21,9 @@ bool isUserInput(QEvent::Type type) {
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
     case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
     case QEvent::Close:
         return true;
     default:

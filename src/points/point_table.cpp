@@ -87,6 +87,14 @@ QString PointTable::cellText(int row, int column) const {
     return cells.text.mid(start, cells.ends[column] - start);
 }
 
+QStringView PointTable::cellView(int row, int column) const {
+    if (!contains(row, column))
+        return {};
+    const Row &cells = m_rows[row];
+    const int start = cells.start(column);
+    return QStringView(cells.text).sliced(start, cells.ends[column] - start);
+}
+
 void PointTable::setCellText(int row, int column, QStringView text) {
     Q_ASSERT(contains(row, column));
     if (!contains(row, column))

@@ -36,6 +36,8 @@ public:
     void setColumnCount(int n);
 
     QString cellText(int row, int column) const;
+    // The cell's text without a copy; valid until the table next changes.
+    QStringView cellView(int row, int column) const;
     void setCellText(int row, int column, QStringView text);
 
 private:

@@ -4,13 +4,59 @@
 #include "point_files.h"
 #include "point_table.h"
 
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 
 using namespace vandelor;
+
+namespace {
+
+// Drags the files over the widget and drops them, as a file manager does.
+void dropFiles(QWidget *widget, const QList<QUrl> &urls) {
+    QMimeData mime;
+    mime.setUrls(urls);
+    const QPoint at(400, 400);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(widget, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(widget, &drop);
+}
+
+// A host that is not running; while the run asks for it, a file is dropped
+// on the window.
+class DroppingHost : public host::HostAutomation {
+public:
+    explicit DroppingHost(const QTemporaryDir &dir)
+        : m_file(writeFile(dir, "P1;1;2;3\n", QStringLiteral("dropped.txt"))) {}
+    bool windowExists(const QString &) override {
+        dropFiles(window, {QUrl::fromLocalFile(m_file)});
+        dropped = true;
+        return false;
+    }
+    host::CallResult activate(const QString &) override { return host::CallResult::failure({}); }
+    host::CallResult call(const host::HostObject &, const QString &,
+                          const host::HostArguments &) override {
+        return host::CallResult::failure({});
+    }
+    host::CallResult call(const host::HostObject &, host::DispatchId,
+                          const host::HostArguments &) override {
+        return host::CallResult::failure({});
+    }
+    QWidget *window = nullptr;
+    bool dropped = false;
+
+private:
+    QString m_file;
+};
+
+} // namespace
 
 // The "ASCII Datei öffnen" and "DMIS Import" buttons, clicked in the window.
 class PointFileButtonsTest : public QObject {
@@ -181,6 +227,83 @@ private Q_SLOTS:
         importWith(button, writeFile(dir, bytes, QStringLiteral("narrow.txt")));
         QCOMPARE(tableRows(table()), rows);
         QCOMPARE(table().cellText(0, 9), QStringLiteral("K Obf"));
+    }
+
+    // A file dropped from a file manager is read by the import its ending
+    // names; anything else is refused with a word and changes nothing.
+    void drop_readsTheFileByItsEnding_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("firstRow");
+        // The window's options at the drop hold: here IDs from the program.
+        const QString ascii = QStringLiteral("old|P1|1|2|3|0|0|1");
+        QTest::newRow("txt") << QStringList{QStringLiteral("a.txt")} << ascii;
+        QTest::newRow("XYZ") << QStringList{QStringLiteral("A.XYZ")} << ascii;
+        QTest::newRow("vda") << QStringList{QStringLiteral("a.vda")} << ascii;
+        QTest::newRow("dms") << QStringList{QStringLiteral("a.Dms")}
+                             << QStringLiteral("old|1|2|3|0|0|1|old|old|old");
+        QTest::newRow("two files")
+            << QStringList{QStringLiteral("a.txt"), QStringLiteral("b.txt")} << QString();
+        QTest::newRow("folder") << QStringList{QString()} << QString();
+        QTest::newRow("other ending") << QStringList{QStringLiteral("a.csv")} << QString();
+    }
+    void drop_readsTheFileByItsEnding() {
+        QFETCH(QStringList, names);
+        QFETCH(QString, firstRow);
+        QList<QUrl> urls;
+        for (const QString &name : names) {
+            const QByteArray bytes = name.endsWith(u"ms", Qt::CaseInsensitive)
+                                         ? "F(P1)=FEAT/POINT,CART,1,2,3,0,0,1\nMEAS/POINT,F(P1),1\n"
+                                         : "P1;1;2;3;0;0;1\n";
+            urls.append(
+                QUrl::fromLocalFile(name.isEmpty() ? dir.path() : writeFile(dir, bytes, name)));
+        }
+        prepareWindow();
+        const QStringList rows = tableRows(table());
+        dropFiles(window, urls);
+        if (firstRow.isEmpty()) {
+            QCOMPARE(dialogs.messages.size(), 1);
+            QVERIFY(windowUntouched(rows));
+        } else {
+            QVERIFY(dialogs.messages.isEmpty());
+            QCOMPARE(tableRows(table()), QStringList{firstRow});
+            QCOMPARE(dialogs.fileNames.size(), 0);
+            importWith(QStringLiteral("cmd_open"), QString()); // the dialog offers it next
+            QCOMPARE(dialogs.preselections.last(), urls.first().toLocalFile());
+        }
+    }
+
+    // While the insertion runs, a drop is refused like any other input.
+    void drop_duringARunIsRefused() {
+        delete window;
+        DroppingHost host(dir);
+        window = new frm_Steuerung(dialogs, {u',', u'.'}, &host);
+        host.window = window;
+        const QStringList rows = tableRows(table());
+        window->cmd_einfügen_Click();
+        QVERIFY(host.dropped);
+        QCOMPARE(dialogs.messages, QStringList{QStringLiteral("ORVANTO muss gestartet werden")});
+        QCOMPARE(tableRows(table()), rows);
+    }
+
+    void flaggedCells_sayWhyAfterAnImport() {
+        importWith(QStringLiteral("cmd_open"), writeFile(dir, "P1;1;2;3;0;0;1\nP1;x;2;3;0;0;1\n"));
+        const QAbstractItemModel *grid = window->findChild<QTableView *>()->model();
+        const QModelIndex badX = grid->index(1, 0);
+        QCOMPARE(grid->data(badX, Qt::ToolTipRole).toString(),
+                 QStringLiteral("Kein gültiger Zahlenwert"));
+        QCOMPARE(grid->data(badX, Qt::AccessibleDescriptionRole),
+                 grid->data(badX, Qt::ToolTipRole));
+        QVERIFY(grid->data(badX, Qt::BackgroundRole).isValid());
+        QCOMPARE(grid->headerData(1, Qt::Vertical, Qt::ToolTipRole).toString(),
+                 QStringLiteral("Punkt-ID doppelt (auch Zeile 1)"));
+        QVERIFY(!grid->headerData(1, Qt::Vertical, Qt::DecorationRole).isNull());
+
+        importWith(QStringLiteral("cmd_open"), writeFile(dir, "P1;1;2;3;0;0;1\nP2;4;2;3;0;0;1\n"));
+        for (int row = 0; row < 2; ++row) {
+            QVERIFY(grid->headerData(row, Qt::Vertical, Qt::DecorationRole).isNull());
+            for (int column = 0; column < 9; ++column)
+                QVERIFY(grid->data(grid->index(row, column), Qt::ToolTipRole).isNull());
+        }
     }
 
     void stoppedImport_tellsWhyAndKeepsWhatWasRead_data() {

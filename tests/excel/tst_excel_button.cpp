@@ -187,6 +187,16 @@ private Q_SLOTS:
         QCOMPARE(window.row(2).first(), QStringLiteral("P2"));
     }
 
+    // A workbook dropped on the window is read as if chosen in the dialog.
+    void drop_readsTheWorkbookWithoutAsking() {
+        Window window{QString()};
+        window.window.Form_OLEDragDrop({QUrl::fromLocalFile(
+            copiedFile(QStringLiteral("Punkte.ODS"), QStringLiteral("points.ods")))});
+        QCOMPARE(window.dialogs.filters, QStringList());
+        QCOMPARE(window.dialogs.messages, QStringList());
+        QCOMPARE(window.row(1).first(), QStringLiteral("P1"));
+    }
+
     void click_onAStuckOffice_givesUpAndEndsIt() {
         const QString file =
             QFileInfo(dataFile(QStringLiteral("rows_999.xls"))).canonicalFilePath();

@@ -2,7 +2,7 @@
 
 #include "locale_number.h"
 
-namespace vandelor::insert {
+namespace vandelor {
 
 std::optional<double> toCoordinate(const QString &text) {
     // Reading with the comma as decimal separator and the point as a second
@@ -17,4 +17,4 @@ std::optional<double> toCoordinate(const QString &text) {
     return toLocaleNumber(text, {decimal, noGroup});
 }
 
-} // namespace vandelor::insert
+} // namespace vandelor

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-namespace vandelor::insert {
+namespace vandelor {
 
 // Reads a coordinate text for the host: a point or a comma as the decimal
 // separator (one at most), no digit grouping, blanks around, a sign and an
@@ -12,4 +12,4 @@ namespace vandelor::insert {
 // has commas; both must give the same value, and 10.5 must never read as 105.
 std::optional<double> toCoordinate(const QString &text);
 
-} // namespace vandelor::insert
+} // namespace vandelor

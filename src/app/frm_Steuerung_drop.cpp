@@ -1,0 +1,49 @@
+// A file dropped from a file manager onto the window is read by the import
+// its ending names, as if it had been chosen in that import's dialog.
+
+#include "frm_Steuerung.h"
+
+#include "dropped_file.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+
+namespace vandelor {
+
+void frm_Steuerung::dragEnterEvent(QDragEnterEvent *event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void frm_Steuerung::dropEvent(QDropEvent *event) {
+    if (!event->mimeData()->hasUrls())
+        return;
+    event->acceptProposedAction();
+    Form_OLEDragDrop(event->mimeData()->urls());
+}
+
+void frm_Steuerung::Form_OLEDragDrop(const QList<QUrl> &urls) {
+    const DroppedFile dropped = droppedFile(urls);
+    switch (dropped.import) {
+    case DropImport::None:
+        showMessage(dropped.refusal);
+        return;
+    case DropImport::Ascii:
+        m_lastPointFile = dropped.path;
+        importAsciiFile(dropped.path);
+        return;
+    case DropImport::Dmis:
+        m_lastPointFile = dropped.path;
+        importDmisFile(dropped.path);
+        return;
+    case DropImport::Workbook:
+        importWorkbookFile([this, path = dropped.path] {
+            m_lastWorkbook = path;
+            return path;
+        });
+        return;
+    }
+}
+
+} // namespace vandelor

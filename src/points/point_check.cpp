@@ -1,0 +1,131 @@
+#include "point_check.h"
+
+#include "coordinate_number.h"
+#include "point_table.h"
+
+#include <cmath>
+#include <optional>
+
+namespace vandelor {
+
+namespace {
+
+constexpr int IdColumn = 0;
+constexpr int FirstCoordinateColumn = 1;
+constexpr int VectorColumn = 4;
+constexpr int SurfaceVectorColumn = 7;
+// How far a vector's length may lie from 1 before it counts as not normalised.
+constexpr double LengthTolerance = 0.001;
+
+QString notANumber() {
+    return QStringLiteral("Kein gültiger Zahlenwert");
+}
+
+} // namespace
+
+PointCheck::PointCheck(const PointTable &table, NumberSeparators separators)
+    : m_table(table)
+    , m_separators(separators) {}
+
+void PointCheck::setSettings(CheckSettings settings) {
+    m_settings = settings;
+    forget();
+}
+
+void PointCheck::forget() {
+    m_rows.clear();
+    m_idRows.clear();
+    m_idRowsBuilt = false;
+}
+
+QStringList PointCheck::problems(int row, int column) const {
+    if (column < 0 || column >= CheckedColumns)
+        return {};
+    return rowProblems(row)[column];
+}
+
+bool PointCheck::rowHasProblems(int row) const {
+    for (const QStringList &cell : rowProblems(row))
+        if (!cell.isEmpty())
+            return true;
+    return false;
+}
+
+const PointCheck::RowProblems &PointCheck::rowProblems(int row) const {
+    auto found = m_rows.find(row);
+    if (found == m_rows.end())
+        found = m_rows.insert(row, findProblems(row));
+    return *found;
+}
+
+PointCheck::RowProblems PointCheck::findProblems(int row) const {
+    RowProblems problems;
+    // A table whose first point has no X is not inserted at all.
+    if (row < 1 || row >= m_table.rowCount() || m_table.cellView(1, 1).isEmpty())
+        return problems;
+    for (int column = FirstCoordinateColumn; column < VectorColumn; ++column)
+        if (!toCoordinate(m_table.cellText(row, column)))
+            problems[column].append(notANumber());
+    checkVector(row, VectorColumn, problems);
+    if (m_settings.edgePoints)
+        checkVector(row, SurfaceVectorColumn, problems);
+    if (m_settings.idsFromFile) {
+        const QStringView id = m_table.cellView(row, IdColumn);
+        if (id.isEmpty())
+            problems[IdColumn].append(QStringLiteral("Punkt-ID fehlt"));
+        else if (const int other = otherRowWithId(row, id))
+            problems[IdColumn].append(
+                QStringLiteral("Punkt-ID doppelt (auch Zeile %1)").arg(other));
+    }
+    return problems;
+}
+
+void PointCheck::checkVector(int row, int firstColumn, RowProblems &problems) const {
+    const bool surface = firstColumn == SurfaceVectorColumn;
+    double squaredLength = 0;
+    bool complete = true;
+    for (int column = firstColumn; column < firstColumn + 3; ++column) {
+        const QString text = m_table.cellText(row, column);
+        const std::optional<double> value = toCoordinate(text);
+        if (value) {
+            squaredLength += *value * *value;
+            continue;
+        }
+        complete = false;
+        problems[column].append(surface && text.isEmpty() ? QStringLiteral("Flächenvektor fehlt")
+                                                          : notANumber());
+    }
+    if (!complete)
+        return;
+    const double length = std::sqrt(squaredLength);
+    QString problem;
+    if (length == 0)
+        problem = QStringLiteral("Vektor ist null");
+    else if (std::abs(length - 1) > LengthTolerance)
+        problem = QStringLiteral("Vektor ist nicht normiert (Länge %1)")
+                      .arg(QString::number(length, 'f', 3).replace(u'.', m_separators.decimal));
+    if (!problem.isEmpty())
+        for (int column = firstColumn; column < firstColumn + 3; ++column)
+            problems[column].append(problem);
+}
+
+int PointCheck::otherRowWithId(int row, QStringView id) const {
+    if (!m_idRowsBuilt) {
+        m_idRowsBuilt = true;
+        m_idRows.reserve(m_table.rowCount());
+        for (int each = 1; each < m_table.rowCount(); ++each) {
+            const QStringView eachId = m_table.cellView(each, IdColumn);
+            if (eachId.isEmpty())
+                continue;
+            std::pair<int, int> &rows = m_idRows[eachId];
+            if (rows.first == 0)
+                rows.first = each;
+            else if (rows.second == 0)
+                rows.second = each;
+        }
+    }
+    const auto rows = m_idRows.value(id);
+    return rows.first == row ? rows.second : rows.first;
+}
+
+} // namespace vandelor

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "locale_number.h"
+
+#include <QHash>
+#include <QStringList>
+#include <QStringView>
+
+#include <array>
+
+namespace vandelor {
+
+class PointTable;
+
+// What the insertion run will read of the table, so that the check knows what
+// a row must hold.
+struct CheckSettings {
+    bool idsFromFile = true;
+    bool edgePoints = false;
+};
+
+// Finds the cells that would not give the host what it needs: coordinates and
+// vectors that are no numbers, vectors of length zero or not of length one,
+// a missing surface vector of an edge point, missing and repeated point IDs.
+// It only tells; the insertion run inserts every row all the same.
+//
+// Rows are checked when first asked for and kept until the table or the
+// settings change (forget() then), so a table of tens of thousands of points
+// costs only the rows someone looks at, and the index of the IDs.
+class PointCheck {
+public:
+    PointCheck(const PointTable &table, NumberSeparators separators);
+
+    void setSettings(CheckSettings settings);
+    // The table changed: every answer is found anew.
+    void forget();
+
+    // The problems of cell (row, column) of the table, in the order found.
+    QStringList problems(int row, int column) const;
+    bool rowHasProblems(int row) const;
+
+private:
+    static constexpr int CheckedColumns = 10;
+    using RowProblems = std::array<QStringList, CheckedColumns>;
+
+    const RowProblems &rowProblems(int row) const;
+    RowProblems findProblems(int row) const;
+    void checkVector(int row, int firstColumn, RowProblems &problems) const;
+    // The other row holding the same ID, or 0.
+    int otherRowWithId(int row, QStringView id) const;
+
+    const PointTable &m_table;
+    NumberSeparators m_separators;
+    CheckSettings m_settings;
+    mutable QHash<int, RowProblems> m_rows;
+    // Each ID's first two rows, once an ID is asked for.
+    mutable QHash<QStringView, std::pair<int, int>> m_idRows;
+    mutable bool m_idRowsBuilt = false;
+};
+
+} // namespace vandelor
