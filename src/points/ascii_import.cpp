@@ -3,28 +3,31 @@
 #include "item_reader.h"
 #include "point_table.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 
 namespace vandelor {
 
 namespace {
 
-// Writes the fields of one item into the row, field by field, widening the
-// table as the columns grow.
+// Writes the fields of one item into the row, widening the table as far as
+// its last field reaches. Only the count set for the first field can narrow
+// the table; those for the further fields just widen it.
 void writeFields(PointTable &table, int row, int firstColumn, QStringView text, int &widestColumn) {
-    int column = firstColumn;
-    qsizetype start = 0;
-    for (;;) {
-        widestColumn = std::max(widestColumn, column);
-        table.setColumnCount(widestColumn + 1);
+    QVarLengthArray<QStringView, MaxImportColumnCount> fields;
+    for (qsizetype start = 0;;) {
         const qsizetype separator = text.indexOf(u';', start);
-        const qsizetype end = separator < 0 ? text.size() : separator;
-        table.setCellText(row, column, text.sliced(start, end - start));
+        fields.append(text.sliced(start, (separator < 0 ? text.size() : separator) - start));
         if (separator < 0)
-            return;
+            break;
         start = separator + 1;
-        ++column;
     }
+    widestColumn = std::max(widestColumn, firstColumn);
+    table.setColumnCount(widestColumn + 1);
+    widestColumn = std::max(widestColumn, firstColumn + static_cast<int>(fields.size()) - 1);
+    table.setColumnCount(widestColumn + 1);
+    table.setCellTexts(row, firstColumn, fields);
 }
 
 } // namespace
