@@ -11,18 +11,28 @@ namespace vandelor {
 
 namespace {
 
+using Fields = QVarLengthArray<QStringView, MaxImportColumnCount>;
+
+// Splits an item at every ";" into fields; false when it has more than
+// maxFields of them.
+bool splitFields(QStringView text, qsizetype maxFields, Fields &fields) {
+    fields.clear();
+    for (qsizetype start = 0;;) {
+        const qsizetype separator = text.indexOf(u';', start);
+        if (separator >= 0 && fields.size() == maxFields - 1)
+            return false;
+        fields.append(text.sliced(start, (separator < 0 ? text.size() : separator) - start));
+        if (separator < 0)
+            return true;
+        start = separator + 1;
+    }
+}
+
 // Writes the fields of one item into the row, widening the table as far as
 // its last field reaches. Only the count set for the first field can narrow
 // the table; those for the further fields just widen it.
-void writeFields(PointTable &table, int row, int firstColumn, QStringView text, int &widestColumn) {
-    QVarLengthArray<QStringView, MaxImportColumnCount> fields;
-    for (qsizetype start = 0;;) {
-        const qsizetype separator = text.indexOf(u';', start);
-        fields.append(text.sliced(start, (separator < 0 ? text.size() : separator) - start));
-        if (separator < 0)
-            break;
-        start = separator + 1;
-    }
+void writeFields(PointTable &table, int row, int firstColumn, const Fields &fields,
+                 int &widestColumn) {
     widestColumn = std::max(widestColumn, firstColumn);
     table.setColumnCount(widestColumn + 1);
     widestColumn = std::max(widestColumn, firstColumn + static_cast<int>(fields.size()) - 1);
@@ -39,19 +49,21 @@ ImportResult importAsciiPoints(QIODevice &file, PointTable &table,
         return {ImportOutcome::NotText, 0};
     int row = 0;
     int widestColumn = 0;
+    Item item;
+    Fields fields;
     while (!reader.atEnd()) {
         if (row == MaxImportPoints)
             return {ImportOutcome::TooManyPoints, row};
         callbacks.progressStep();
         table.setRowCount(row + 2);
-        const std::optional<Item> item = reader.next();
+        reader.next(item);
         const int firstColumn = callbacks.idsFromFile() ? 0 : 1;
-        const qsizetype lastColumn = firstColumn + item->text.count(u';');
-        if (item->tooLong || lastColumn >= MaxImportColumnCount) {
+        const bool fits = splitFields(item.text, MaxImportColumnCount - firstColumn, fields);
+        if (item.tooLong || !fits) {
             table.setRowCount(row + 1);
-            return {item->tooLong ? ImportOutcome::ItemTooLong : ImportOutcome::TooManyFields, row};
+            return {item.tooLong ? ImportOutcome::ItemTooLong : ImportOutcome::TooManyFields, row};
         }
-        writeFields(table, row + 1, firstColumn, item->text, widestColumn);
+        writeFields(table, row + 1, firstColumn, fields, widestColumn);
         ++row;
     }
     return {reader.readFailed() ? ImportOutcome::ReadFailed : ImportOutcome::Complete, row};

@@ -112,20 +112,19 @@ void PointTable::writeCells(int row, int firstColumn, std::span<const QStringVie
         size += text.size();
     // The row's text is made anew at its exact size, which keeps a table
     // of many points small.
-    QString joined;
-    joined.reserve(size);
-    joined.append(before);
+    QString joined(size, Qt::Uninitialized);
+    QChar *out = std::copy(before.begin(), before.end(), joined.data());
     int column = firstColumn;
     for (const QStringView text : texts) {
-        joined.append(text);
-        ends[column++] = static_cast<int>(joined.size());
+        out = std::copy(text.begin(), text.end(), out);
+        ends[column++] = static_cast<int>(out - joined.constData());
         if (!text.isEmpty())
             m_emptyFrom = std::max(m_emptyFrom, column);
     }
     const int shift = static_cast<int>(size - old.size());
     for (; column < m_columnCount; ++column)
         ends[column] += shift;
-    joined.append(after);
+    std::copy(after.begin(), after.end(), out);
     m_texts[row] = std::move(joined);
     static const QList<int> displayRole{Qt::DisplayRole};
     Q_EMIT dataChanged(index(row, firstColumn), index(row, lastColumn), displayRole);
