@@ -17,15 +17,18 @@ using Fields = QVarLengthArray<QStringView, MaxImportColumnCount>;
 // maxFields of them.
 bool splitFields(QStringView text, qsizetype maxFields, Fields &fields) {
     fields.clear();
-    for (qsizetype start = 0;;) {
-        const qsizetype separator = text.indexOf(u';', start);
-        if (separator >= 0 && fields.size() == maxFields - 1)
+    qsizetype start = 0;
+    // Fields are short, so a plain pass beats a search call per field.
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if (text[at] != u';')
+            continue;
+        if (fields.size() == maxFields - 1)
             return false;
-        fields.append(text.sliced(start, (separator < 0 ? text.size() : separator) - start));
-        if (separator < 0)
-            return true;
-        start = separator + 1;
+        fields.append(text.sliced(start, at - start));
+        start = at + 1;
     }
+    fields.append(text.sliced(start));
+    return true;
 }
 
 // Writes the fields of one item into the row, widening the table as far as
