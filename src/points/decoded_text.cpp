@@ -45,6 +45,15 @@ qsizetype openSequenceLength(QByteArrayView bytes) {
     return 0;
 }
 
+// Decodes bytes onto the end of text, into room the text already has where it
+// can, so that a reused piece is not allocated anew for every read.
+void appendDecoded(QStringDecoder &decoder, QByteArrayView bytes, QString &text) {
+    const qsizetype start = text.size();
+    text.resize(start + decoder.requiredSpace(bytes.size()));
+    const QChar *end = decoder.appendToBuffer(text.data() + start, bytes);
+    text.truncate(end - text.constData());
+}
+
 } // namespace
 
 DecodedText::DecodedText(QIODevice &device)
@@ -85,7 +94,7 @@ void DecodedText::examine() {
 }
 
 bool DecodedText::next(QString &piece) {
-    piece.clear();
+    piece.resize(0); // keeps its room for the next characters
     if (!m_isText)
         return false;
     // A piece can decode to nothing (a byte order mark alone, or the start of
@@ -95,7 +104,7 @@ bool DecodedText::next(QString &piece) {
             const qint64 count = read();
             m_atEnd = count <= 0;
             if (!m_atEnd)
-                piece = (*m_utf16)(QByteArrayView(m_bytes.constData(), count));
+                appendDecoded(*m_utf16, QByteArrayView(m_bytes.constData(), count), piece);
         } else if (!nextLines(piece)) {
             m_atEnd = true;
         }
@@ -129,10 +138,10 @@ bool DecodedText::nextLines(QString &piece) {
     return true;
 }
 
-void DecodedText::decodeLines(QByteArrayView bytes, QString &piece) const {
+void DecodedText::decodeLines(QByteArrayView bytes, QString &piece) {
     // Mostly the whole piece is one encoding; then it is decoded in one go.
     if (isUtf8(bytes)) {
-        piece += QString::fromUtf8(bytes);
+        appendDecoded(m_utf8, bytes, piece);
         return;
     }
     while (!bytes.isEmpty()) {
@@ -140,7 +149,7 @@ void DecodedText::decodeLines(QByteArrayView bytes, QString &piece) const {
         const qsizetype length = lineEnd < 0 ? bytes.size() : lineEnd + 1;
         const QByteArrayView line = bytes.first(length);
         if (isUtf8(line))
-            piece += QString::fromUtf8(line);
+            appendDecoded(m_utf8, line, piece);
         else
             appendWindows1252(line, piece);
         bytes = bytes.sliced(length);

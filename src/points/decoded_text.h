@@ -41,7 +41,7 @@ private:
     void examine();
     qint64 read();
     // Decodes the bytes of whole lines, each line by its own encoding.
-    void decodeLines(QByteArrayView bytes, QString &piece) const;
+    void decodeLines(QByteArrayView bytes, QString &piece);
     bool nextLines(QString &piece);
 
     QIODevice &m_device;
@@ -49,6 +49,9 @@ private:
     // The start of a line whose end has not been read yet.
     QByteArray m_openLine;
     std::optional<QStringDecoder> m_utf16;
+    // Each decoding starts afresh and, as QString::fromUtf8, drops a byte
+    // order mark at its start.
+    QStringDecoder m_utf8{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
     bool m_atStart = true;
     bool m_atEnd = false;
     bool m_isText = true;

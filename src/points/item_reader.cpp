@@ -46,9 +46,17 @@ bool ItemReader::fill() {
 }
 
 std::optional<Item> ItemReader::next() {
-    if (!fill())
-        return std::nullopt;
     Item item;
+    if (!next(item))
+        return std::nullopt;
+    return item;
+}
+
+bool ItemReader::next(Item &item) {
+    if (!fill())
+        return false;
+    item.text.resize(0);
+    item.tooLong = false;
     skipBlanks();
     if (fill() && m_piece.at(m_pos) == u'"') {
         ++m_pos;
@@ -57,7 +65,7 @@ std::optional<Item> ItemReader::next() {
     } else {
         readUnquoted(item);
     }
-    return item;
+    return true;
 }
 
 void ItemReader::skipBlanks() {

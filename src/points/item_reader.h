@@ -39,6 +39,9 @@ public:
     bool atEnd();
     // The next item, or nothing at the end of the file.
     std::optional<Item> next();
+    // Reads the next item into item, reusing the room its text has, so that
+    // a long run of items needs no allocation each; false at the end.
+    bool next(Item &item);
 
     // False for a file that is no text; it then has no items.
     bool isText() const { return m_text.isText(); }

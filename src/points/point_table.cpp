@@ -5,12 +5,12 @@
 namespace vandelor {
 
 PointTable::PointTable(QObject *parent)
-    : QAbstractTableModel(parent) {
-    m_rows.assign(StartRowCount, emptyRow());
-}
+    : QAbstractTableModel(parent)
+    , m_texts(StartRowCount)
+    , m_ends(qsizetype(StartRowCount) * MinimumColumnCount) {}
 
 int PointTable::rowCount(const QModelIndex &parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_texts.size());
 }
 
 int PointTable::columnCount(const QModelIndex &parent) const {
@@ -32,19 +32,24 @@ Qt::ItemFlags PointTable::flags(const QModelIndex &index) const {
 void PointTable::setRowCount(int n) {
     const int target = std::max(n, StartRowCount);
     const int current = rowCount();
+    // New rows' texts are empty and their ends all 0.
     if (target > current) {
         beginInsertRows({}, current, target - 1);
-        m_rows.resize(target, emptyRow());
+        m_texts.resize(target);
+        m_ends.resize(qsizetype(target) * m_columnCount);
         endInsertRows();
     } else if (target < current) {
         beginRemoveRows({}, target, current - 1);
-        m_rows.resize(target);
+        m_texts.resize(target);
+        m_ends.resize(qsizetype(target) * m_columnCount);
         endRemoveRows();
     }
     const int firstDropped = std::max(n, 0);
     if (firstDropped < target) {
-        for (int row = firstDropped; row < target; ++row)
-            m_rows[row] = emptyRow();
+        for (int row = firstDropped; row < target; ++row) {
+            m_texts[row].clear();
+            std::fill_n(rowEnds(row), m_columnCount, 0);
+        }
         Q_EMIT dataChanged(index(firstDropped, 0), index(target - 1, m_columnCount - 1));
     }
 }
@@ -60,20 +65,11 @@ void PointTable::setColumnCount(int n) {
     const int current = m_columnCount;
     if (target > current) {
         beginInsertColumns({}, current, target - 1);
-        for (Row &row : m_rows) {
-            const int end = row.ends.back();
-            while (row.ends.size() < target)
-                row.ends.append(end);
-        }
-        m_columnCount = target;
+        changeColumnCount(target);
         endInsertColumns();
     } else if (target < current) {
         beginRemoveColumns({}, target, current - 1);
-        for (Row &row : m_rows) {
-            row.text.truncate(row.ends[target - 1]);
-            row.ends.resize(target);
-        }
-        m_columnCount = target;
+        changeColumnCount(target);
         endRemoveColumns();
     }
 }
@@ -82,9 +78,7 @@ QString PointTable::cellText(int row, int column) const {
     Q_ASSERT(contains(row, column));
     if (!contains(row, column))
         return {};
-    const Row &cells = m_rows[row];
-    const int start = cells.start(column);
-    return cells.text.mid(start, cells.ends[column] - start);
+    return cellView(row, column).toString();
 }
 
 QStringView PointTable::cellView(int row, int column) const {
@@ -97,41 +91,71 @@ QStringView PointTable::cellView(int row, int column) const {
 
 void PointTable::setCellText(int row, int column, QStringView text) {
     Q_ASSERT(contains(row, column));
-    if (!contains(row, column))
+    if (!contains(row, column) || cellView(row, column) == text)
         return;
-    Row &cells = m_rows[row];
-    const int start = cells.start(column);
-    const int length = cells.ends[column] - start;
-    if (QStringView(cells.text).sliced(start, length) == text)
-        return;
-    // Room for a typical point line at the first write, so that the cells
-    // written one after another rarely make the text move.
-    constexpr qsizetype TypicalRowLength = 80;
-    if (cells.text.capacity() < TypicalRowLength)
-        cells.text.reserve(TypicalRowLength);
-    cells.text.replace(start, length, text.data(), text.size());
-    if (!text.isEmpty())
-        m_emptyFrom = std::max(m_emptyFrom, column + 1);
-    const int shift = static_cast<int>(text.size()) - length;
-    for (int later = column; later < m_columnCount; ++later)
-        cells.ends[later] += shift;
-    static const QList<int> displayRole{Qt::DisplayRole};
-    const QModelIndex changed = index(row, column);
-    Q_EMIT dataChanged(changed, changed, displayRole);
+    writeCells(row, column, {&text, 1});
 }
 
-PointTable::Row PointTable::emptyRow() const {
-    Row row;
-    row.ends.resize(m_columnCount);
-    std::fill(row.ends.begin(), row.ends.end(), 0);
-    return row;
+void PointTable::setCellTexts(int row, int firstColumn, std::span<const QStringView> texts) {
+    const int lastColumn = firstColumn + static_cast<int>(texts.size()) - 1;
+    Q_ASSERT(texts.empty() || (contains(row, firstColumn) && contains(row, lastColumn)));
+    if (texts.empty() || !contains(row, firstColumn) || !contains(row, lastColumn))
+        return;
+    writeCells(row, firstColumn, texts);
+}
+
+QStringView PointTable::cellView(int row, int column) const {
+    const int start = cellStart(row, column);
+    return QStringView(m_texts[row]).sliced(start, rowEnds(row)[column] - start);
+}
+
+void PointTable::writeCells(int row, int firstColumn, std::span<const QStringView> texts) {
+    const int lastColumn = firstColumn + static_cast<int>(texts.size()) - 1;
+    int *ends = rowEnds(row);
+    const QString &old = m_texts[row];
+    const QStringView before = QStringView(old).first(cellStart(row, firstColumn));
+    const QStringView after = QStringView(old).sliced(ends[lastColumn]);
+    qsizetype size = before.size() + after.size();
+    for (const QStringView text : texts)
+        size += text.size();
+    // The row's text is made anew at its exact size, which keeps a table
+    // of many points small.
+    QString joined(size, Qt::Uninitialized);
+    QChar *out = std::copy(before.begin(), before.end(), joined.data());
+    int column = firstColumn;
+    for (const QStringView text : texts) {
+        out = std::copy(text.begin(), text.end(), out);
+        ends[column++] = static_cast<int>(out - joined.constData());
+        if (!text.isEmpty())
+            m_emptyFrom = std::max(m_emptyFrom, column);
+    }
+    const int shift = static_cast<int>(size - old.size());
+    for (; column < m_columnCount; ++column)
+        ends[column] += shift;
+    std::copy(after.begin(), after.end(), out);
+    m_texts[row] = std::move(joined);
+    static const QList<int> displayRole{Qt::DisplayRole};
+    Q_EMIT dataChanged(index(row, firstColumn), index(row, lastColumn), displayRole);
+}
+
+void PointTable::changeColumnCount(int count) {
+    const int kept = std::min(count, m_columnCount);
+    QList<int> ends(qsizetype(rowCount()) * count);
+    for (int row = 0; row < rowCount(); ++row) {
+        int *to = ends.data() + qsizetype(row) * count;
+        std::copy_n(rowEnds(row), kept, to);
+        std::fill(to + kept, to + count, to[kept - 1]);
+        m_texts[row].truncate(to[kept - 1]);
+    }
+    m_ends = std::move(ends);
+    m_columnCount = count;
 }
 
 void PointTable::clearColumnsFrom(int column) {
-    for (Row &row : m_rows) {
-        const int start = row.start(column);
-        row.text.truncate(start);
-        std::fill(row.ends.begin() + column, row.ends.end(), start);
+    for (int row = 0; row < rowCount(); ++row) {
+        const int start = cellStart(row, column);
+        m_texts[row].truncate(start);
+        std::fill(rowEnds(row) + column, rowEnds(row) + m_columnCount, start);
     }
     m_emptyFrom = column;
     Q_EMIT dataChanged(index(0, column), index(rowCount() - 1, m_columnCount - 1));

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QList>
 #include <QString>
 #include <QStringView>
-#include <QVarLengthArray>
 
-#include <vector>
+#include <span>
 
 namespace vandelor {
 
@@ -39,28 +39,35 @@ public:
     // The cell's text without a copy; valid until the table next changes.
     QStringView cellView(int row, int column) const;
     void setCellText(int row, int column, QStringView text);
+    // Writes texts into the cells of the row from firstColumn on, as many
+    // setCellText calls would, but builds the row's text once and announces
+    // the changed cells together.
+    void setCellTexts(int row, int firstColumn, std::span<const QStringView> texts);
 
 private:
-    // One row's cells stand one after another in a single text; an import
-    // of tens of thousands of points then costs one allocation a row, not
-    // one a cell.
-    struct Row {
-        QString text;
-        // Where each cell ends in the text.
-        QVarLengthArray<int, MinimumColumnCount + 2> ends;
-
-        int start(int column) const { return column == 0 ? 0 : ends[column - 1]; }
-    };
-
     bool contains(int row, int column) const;
-    Row emptyRow() const;
+    int *rowEnds(int row) { return m_ends.data() + qsizetype(row) * m_columnCount; }
+    const int *rowEnds(int row) const {
+        return m_ends.constData() + qsizetype(row) * m_columnCount;
+    }
+    int cellStart(int row, int column) const { return column == 0 ? 0 : rowEnds(row)[column - 1]; }
+    QStringView cellView(int row, int column) const;
+    void writeCells(int row, int firstColumn, std::span<const QStringView> texts);
+    // Gives every row count columns: added ones are empty, dropped ones
+    // take their texts with them.
+    void changeColumnCount(int count);
     // Empties the cells of every row from this column on.
     void clearColumnsFrom(int column);
 
-    std::vector<Row> m_rows;
+    // A row's cells stand one after another in a single text, and where each
+    // cell ends is kept for all rows in one list, m_columnCount a row. An
+    // import of tens of thousands of points then costs one allocation a
+    // row, and both lists grow in place.
+    QList<QString> m_texts;
+    QList<int> m_ends;
     // Every cell from this column on is empty, so a smaller count has
     // nothing to clear there; it spares the importers, which set the count
-    // for every field, a pass over the table each time.
+    // for every line, a pass over the table each time.
     int m_emptyFrom = 0;
     int m_columnCount = MinimumColumnCount;
 };

@@ -95,6 +95,17 @@ private Q_SLOTS:
             table.setCellText(1, column, texts[column]);
         for (int column = 0; column < texts.size(); ++column)
             QCOMPARE(table.cellText(1, column), texts[column]);
+        // A run of cells written at once leaves the cells around it as they were.
+        QAbstractItemModelTester tester(&table,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy spy(&table, &PointTable::dataChanged);
+        const QStringView run[]{u"", u"longer text"};
+        table.setCellTexts(1, 1, run);
+        const QStringList after{texts[0], QString(), QStringLiteral("longer text"), texts[3]};
+        for (int column = 0; column < after.size(); ++column)
+            QCOMPARE(table.cellText(1, column), after[column]);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(1).value<QModelIndex>(), table.index(1, 2));
     }
 
     void cellWrite_announcesTheChangedCell() {
