@@ -81,14 +81,6 @@ QString PointTable::cellText(int row, int column) const {
     return cellView(row, column).toString();
 }
 
-QStringView PointTable::cellView(int row, int column) const {
-    if (!contains(row, column))
-        return {};
-    const Row &cells = m_rows[row];
-    const int start = cells.start(column);
-    return QStringView(cells.text).sliced(start, cells.ends[column] - start);
-}
-
 void PointTable::setCellText(int row, int column, QStringView text) {
     Q_ASSERT(contains(row, column));
     if (!contains(row, column) || cellView(row, column) == text)
@@ -105,6 +97,8 @@ void PointTable::setCellTexts(int row, int firstColumn, std::span<const QStringV
 }
 
 QStringView PointTable::cellView(int row, int column) const {
+    if (!contains(row, column))
+        return {};
     const int start = cellStart(row, column);
     return QStringView(m_texts[row]).sliced(start, rowEnds(row)[column] - start);
 }

@@ -51,7 +51,6 @@ private:
         return m_ends.constData() + qsizetype(row) * m_columnCount;
     }
     int cellStart(int row, int column) const { return column == 0 ? 0 : rowEnds(row)[column - 1]; }
-    QStringView cellView(int row, int column) const;
     void writeCells(int row, int firstColumn, std::span<const QStringView> texts);
     // Gives every row count columns: added ones are empty, dropped ones
     // take their texts with them.
