@@ -1,21 +1,33 @@
 #pragma once
 
 #include "host_automation.h"
+#include "orvanto_facts.h"
 
 #include <QLatin1StringView>
 
-// How the tool finds the host measuring program ORVANTO and the members it reads by
-// dispatch id. Members called by name are named where they are called.
+// The host's facts as the Qt side passes them: how the tool finds the host measuring
+// program ORVANTO, the members it reads by dispatch id and those it calls by name.
 namespace vandelor::host::orvanto {
 
-inline constexpr QLatin1StringView WindowClass{"BrennicotORVANTOWndClass"};
-inline constexpr QLatin1StringView ApplicationProgId{"ORVAPP.Application"};
+inline constexpr QLatin1StringView WindowClass{orvanto_facts::WindowClass};
+inline constexpr QLatin1StringView ApplicationProgId{orvanto_facts::ApplicationProgId};
 
-// On the application: the part program open in the host.
-inline constexpr DispatchId ActivePartProgram{2};
-// On a part program: its default value, a text.
-inline constexpr DispatchId PartProgramName{0};
-// On a part program: its command list.
-inline constexpr DispatchId PartProgramCommands{11};
+inline constexpr DispatchId ActivePartProgram{orvanto_facts::dispid::ActivePartProgram};
+inline constexpr DispatchId PartProgramName{orvanto_facts::dispid::PartProgramName};
+inline constexpr DispatchId PartProgramCommands{orvanto_facts::dispid::PartProgramCommands};
+
+namespace member {
+namespace facts = orvanto_facts::member;
+inline constexpr QLatin1StringView Count{facts::Count};
+inline constexpr QLatin1StringView Item{facts::Item};
+inline constexpr QLatin1StringView InsertionPointAfter{facts::InsertionPointAfter};
+inline constexpr QLatin1StringView Add{facts::Add};
+inline constexpr QLatin1StringView FeatureCommand{facts::FeatureCommand};
+inline constexpr QLatin1StringView PutText{facts::PutText};
+inline constexpr QLatin1StringView SetToggleString{facts::SetToggleString};
+inline constexpr QLatin1StringView ReDraw{facts::ReDraw};
+inline constexpr QLatin1StringView PutPoint{facts::PutPoint};
+inline constexpr QLatin1StringView PutVector{facts::PutVector};
+} // namespace member
 
 } // namespace vandelor::host::orvanto

@@ -1,5 +1,7 @@
 #include "command_writer.h"
 
+#include "orvanto_names.h"
+
 namespace vandelor::insert {
 
 using namespace host;
@@ -14,7 +16,7 @@ CommandWriter::CommandWriter(HostAutomation &host, CommandCursor &cursor)
     , m_cursor(cursor) {}
 
 std::optional<qint32> CommandWriter::placeInsertionPointAtEnd() {
-    const CallResult count = m_host.call(m_cursor.commands, QStringLiteral("Count"));
+    const CallResult count = m_host.call(m_cursor.commands, orvanto::member::Count);
     const std::optional<qint32> commands = count.ok() ? count.integer() : std::nullopt;
     if (!commands) {
         m_incomplete = true;
@@ -23,36 +25,36 @@ std::optional<qint32> CommandWriter::placeInsertionPointAtEnd() {
     if (*commands < 1 || *commands > LargestCommandPosition)
         return commands;
 
-    const CallResult last = m_host.call(m_cursor.commands, QStringLiteral("Item"),
+    const CallResult last = m_host.call(m_cursor.commands, orvanto::member::Item,
                                         {byReference(int16(static_cast<qint16>(*commands)))});
     if (!last.ok() || !last.object()) {
         m_incomplete = true;
         return commands;
     }
     m_cursor.current = last.object();
-    call(m_cursor.commands, QStringLiteral("InsertionPointAfter"),
+    call(m_cursor.commands, orvanto::member::InsertionPointAfter,
          {byReference(object(m_cursor.current))});
     return commands;
 }
 
 void CommandWriter::add(qint32 typeCode) {
     const CallResult added =
-        m_host.call(m_cursor.commands, QStringLiteral("Add"), {int32(typeCode), boolean(true)});
+        m_host.call(m_cursor.commands, orvanto::member::Add, {int32(typeCode), boolean(true)});
     m_cursor.current = added.ok() ? added.object() : HostObject();
     if (!m_cursor.current)
         m_incomplete = true;
 }
 
 void CommandWriter::putText(const QString &text, qint32 field, qint16 index) {
-    callOnCurrent(QStringLiteral("PutText"), {host::text(text), int32(field), int16(index)});
+    callOnCurrent(orvanto::member::PutText, {host::text(text), int32(field), int16(index)});
 }
 
 void CommandWriter::setToggleString(double value, qint32 field, qint16 index) {
-    callOnCurrent(QStringLiteral("SetToggleString"), {real(value), int32(field), int16(index)});
+    callOnCurrent(orvanto::member::SetToggleString, {real(value), int32(field), int16(index)});
 }
 
 void CommandWriter::redraw() {
-    callOnCurrent(QStringLiteral("ReDraw"));
+    callOnCurrent(orvanto::member::ReDraw);
 }
 
 void CommandWriter::putFeatureValues(const QString &member, qint32 slot, const QString &first,
@@ -66,7 +68,7 @@ void CommandWriter::putFeatureValues(const QString &member, qint32 slot, const Q
         return;
     }
     // The feature object serves this one call; it is asked anew each time.
-    const CallResult feature = m_host.call(m_cursor.current, QStringLiteral("FeatureCommand"));
+    const CallResult feature = m_host.call(m_cursor.current, orvanto::member::FeatureCommand);
     if (!feature.ok() || !feature.object()) {
         m_incomplete = true;
         return;

@@ -48,7 +48,7 @@ private Q_SLOTS:
                      QStringLiteral("/ORVAPP/PartProgram/1/Commands Add(int32 602, bool true)"),
                      QStringLiteral("/ORVAPP/Command/2 PutText(text \"#VP1\", int32 2, int16 0)"),
                  }));
-        QCOMPARE(host.model().partProgram()->commands().at(1).text(2, 0), QStringLiteral("#VP1"));
+        QCOMPARE(host.model().partProgram()->commands().at(1).text(2, 0), std::string("#VP1"));
     }
 
     void arrangedFaults_failTheRightCalls_data() {

@@ -18,49 +18,54 @@ private Q_SLOTS:
         QTest::addColumn<bool>("usable");
         QTest::addColumn<QString>("partProgram"); // "-" for none
         QTest::addColumn<bool>("empty");
-        QTest::addColumn<QList<qint32>>("refused");
+        QTest::addColumn<std::vector<qint32>>("refused");
         QTest::addColumn<int>("quitAfter");
         const auto args = [](const char *line) {
             return QString::fromLatin1(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         };
-        QTest::newRow("none") << args("") << true << "Teil1" << false << QList<qint32>{} << 0;
+        QTest::newRow("none") << args("") << true << "Teil1" << false << std::vector<qint32>{} << 0;
         QTest::newRow("named") << args("--part-program Block") << true << "Block" << false
-                               << QList<qint32>{} << 0;
+                               << std::vector<qint32>{} << 0;
         QTest::newRow("no part program")
-            << args("--no-part-program") << true << "-" << false << QList<qint32>{} << 0;
-        QTest::newRow("empty") << args("--empty") << true << "Teil1" << true << QList<qint32>{}
-                               << 0;
-        QTest::newRow("refusals") << args("--refuse-add 1008 --refuse-add -4") << true << "Teil1"
-                                  << false << QList<qint32>{1008, -4} << 0;
+            << args("--no-part-program") << true << "-" << false << std::vector<qint32>{} << 0;
+        QTest::newRow("empty") << args("--empty") << true << "Teil1" << true
+                               << std::vector<qint32>{} << 0;
+        QTest::newRow("refusals") << args("--refuse-add=1008 --refuse-add -4") << true << "Teil1"
+                                  << false << std::vector<qint32>{1008, -4} << 0;
         QTest::newRow("quit") << args("--quit-after-calls 12") << true << "Teil1" << false
-                              << QList<qint32>{} << 12;
-        QTest::newRow("both part program options") << args("--part-program A --no-part-program")
-                                                   << false << "" << false << QList<qint32>{} << 0;
+                              << std::vector<qint32>{} << 12;
+        QTest::newRow("both part program options")
+            << args("--part-program A --no-part-program") << false << "" << false
+            << std::vector<qint32>{} << 0;
         QTest::newRow("refusal not a number")
-            << args("--refuse-add 10x") << false << "" << false << QList<qint32>{} << 0;
+            << args("--refuse-add 10x") << false << "" << false << std::vector<qint32>{} << 0;
         QTest::newRow("quit after no calls")
-            << args("--quit-after-calls 0") << false << "" << false << QList<qint32>{} << 0;
+            << args("--quit-after-calls 0") << false << "" << false << std::vector<qint32>{} << 0;
         QTest::newRow("unknown option")
-            << args("--verbose") << false << "" << false << QList<qint32>{} << 0;
+            << args("--verbose") << false << "" << false << std::vector<qint32>{} << 0;
+        QTest::newRow("value missing")
+            << args("--listing") << false << "" << false << std::vector<qint32>{} << 0;
         QTest::newRow("stray argument")
-            << args("file.txt") << false << "" << false << QList<qint32>{} << 0;
+            << args("file.txt") << false << "" << false << std::vector<qint32>{} << 0;
     }
     void options_areReadOrRefused() {
         QFETCH(QStringList, arguments);
         QFETCH(bool, usable);
         QFETCH(QString, partProgram);
         QFETCH(bool, empty);
-        QFETCH(QList<qint32>, refused);
+        QFETCH(std::vector<qint32>, refused);
         QFETCH(int, quitAfter);
-        QString error;
-        const auto options =
-            parseOptions(QStringList{QStringLiteral("orvanto-standin")} + arguments, error);
+        std::vector<std::string> line{"orvanto-standin"};
+        for (const QString &argument : arguments)
+            line.push_back(argument.toStdString());
+        std::string error;
+        const auto options = parseOptions(line, error);
         QCOMPARE(options.has_value(), usable);
         if (!usable) {
-            QVERIFY(!error.isEmpty());
+            QVERIFY(!error.empty());
             return;
         }
-        QCOMPARE(options->partProgram.value_or(QStringLiteral("-")), partProgram);
+        QCOMPARE(QString::fromStdString(options->partProgram.value_or("-")), partProgram);
         QCOMPARE(options->empty, empty);
         QCOMPARE(options->refusedTypes, refused);
         QCOMPARE(options->quitAfterCalls, quitAfter);
@@ -68,7 +73,7 @@ private Q_SLOTS:
 
     void window_listsCommandsAsTheyArrive() {
         HostModel host;
-        host.openPartProgram(QStringLiteral("Teil1"), true);
+        host.openPartProgram("Teil1", true);
         StandinWindow window(host);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -94,6 +99,7 @@ private Q_SLOTS:
             call(command, "ReDraw", QString(), {});
         }
         call(commands, "Add", QStringLiteral("ib"), {1000, true});
+        window.showCalls(12);
 
         // The window follows the calls a few times a second.
         const QAbstractItemModel *model = window.commandView()->model();
@@ -111,7 +117,8 @@ private Q_SLOTS:
         QVERIFY(window.grab().save(picture));
 
         host.closePartProgram();
-        QCOMPARE(model->rowCount(), 0);
+        window.showCalls(12);
+        QTRY_COMPARE(model->rowCount(), 0);
     }
 };
 

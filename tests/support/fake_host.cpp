@@ -16,7 +16,7 @@ FakeHost::FakeHost()
     m_transport = transport.get();
     m_automation = std::make_unique<DBusHostAutomation>(std::move(transport), orvantoBusMap(),
                                                         DBusHostAutomation::DefaultTimeoutMs);
-    m_model.openPartProgram(QStringLiteral("Teil1"), true);
+    m_model.openPartProgram("Teil1", true);
 }
 
 FakeHost::~FakeHost() = default;
