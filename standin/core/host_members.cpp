@@ -28,11 +28,6 @@ template <typename T> const T &argument(const std::vector<Value> &arguments, std
 
 } // namespace
 
-char kindLetter(const Value &value) {
-    static constexpr char letters[] = "-snibdvo";
-    return letters[value.index()];
-}
-
 HostMembers::HostMembers(HostModel &model)
     : m_model(model) {}
 

@@ -35,11 +35,6 @@ using ObjectReference = std::optional<ObjectAddress>;
 using Value = std::variant<std::monostate, std::string, std::int16_t, std::int32_t, bool, double,
                            VariantText, ObjectReference>;
 
-// The letters that name the kinds of arguments and results, as the session bus
-// spells them: s text, n 16-bit, i 32-bit, b Boolean, d double, v variant holding a
-// text, o object.
-char kindLetter(const Value &value);
-
 enum class Failure { None, UnknownObject, UnknownMember, WrongArguments, OutOfRange, Refused };
 
 // What a call gets back: a result (empty for members without one), or a failure
@@ -61,7 +56,9 @@ public:
         std::string_view name;
         // How COM callers reach the member.
         std::int32_t dispatchId;
-        // The argument kinds, one letter each, and the result's kind, if any.
+        // The argument kinds, one letter each as the session bus spells them (s text,
+        // n 16-bit, i 32-bit, b Boolean, d double, v variant holding a text, o object),
+        // and the result's kind, if any.
         std::string_view arguments;
         std::string_view result;
         // Per argument: 'r' where the host interface takes it by reference, else '-'.
@@ -81,8 +78,6 @@ public:
     // Calls a member on an existing object with arguments of the member's kinds.
     Outcome call(const ObjectAddress &target, const Member &member,
                  const std::vector<Value> &arguments);
-
-    HostModel &model() { return m_model; }
 
 private:
     Outcome activePartProgram(int, const std::vector<Value> &);

@@ -42,10 +42,13 @@ ListingFile::ListingFile(const HostModel &model, const std::string &path)
 bool ListingFile::update() {
     if (m_written && m_writtenRevision == m_model.revision())
         return true;
-    const std::string text = listingText(m_model.partProgram());
     {
+        // Line by line: the listing of a long part program never stands in memory
+        // as one text.
         std::ofstream out(m_fresh, std::ios::binary | std::ios::trunc);
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        if (const PartProgram *program = m_model.partProgram())
+            for (const CommandRecord &command : program->commands())
+                out << command.line() << '\n';
         out.close();
         if (!out) {
             m_error = "can't write the new listing beside it";

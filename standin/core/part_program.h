@@ -29,10 +29,11 @@ public:
     int add(int commandId, std::int32_t typeCode);
     // Places the insertion point behind the command with this id; false if it isn't here.
     bool placeInsertionPointAfter(int commandId);
+
+private:
     // The row the next added command will take.
     int insertionRow() const;
 
-private:
     std::string m_name;
     int m_serial;
     std::vector<CommandRecord> m_commands;

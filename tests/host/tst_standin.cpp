@@ -1,9 +1,15 @@
+#include "bus_host.h"
 #include "host_calls.h"
 #include "host_model.h"
+#include "listing.h"
+#include "listing_file.h"
+#include "object_paths.h"
+#include "orvanto_bus.h"
 #include "standin_options.h"
 #include "standin_window.h"
 
 #include <QDBusObjectPath>
+#include <QDBusPendingCall>
 #include <QDBusVariant>
 #include <QtTest>
 
@@ -69,6 +75,43 @@ private Q_SLOTS:
         QCOMPARE(options->empty, empty);
         QCOMPARE(options->refusedTypes, refused);
         QCOMPARE(options->quitAfterCalls, quitAfter);
+    }
+
+    void numbers_readAsTheListingAlwaysWroteThem() {
+        for (const double value : {0.0, -0.0, 4.5, -3.25, 100.0, 1e5, 0.0001, 1.5e-5, 1e21,
+                                   123456.789, 0.1 + 0.2, 5e-324})
+            QCOMPARE(QString::fromStdString(numberText(value)),
+                     QString::number(value, 'g', QLocale::FloatingPointShortest));
+    }
+
+    void burstOfCalls_writesTheListingOnceBeforeTheReplies() {
+        HostModel host;
+        host.openPartProgram("Teil1", true);
+        BusHost busHost(host, 0);
+        QTemporaryDir folder;
+        ListingFile listing(host, folder.filePath(QStringLiteral("listing.txt")).toStdString());
+        connect(&busHost, &BusHost::burstApplied, [&] { QVERIFY(listing.update()); });
+        QDBusConnection server = QDBusConnection::sessionBus();
+        QVERIFY(server.registerVirtualObject(objectRoot(), &busHost, QDBusConnection::SubPath));
+        QDBusConnection client =
+            QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("client"));
+
+        constexpr int Calls = 40;
+        QDBusPendingCall last = QDBusPendingCall::fromError({});
+        for (short i = 0; i < Calls; ++i) {
+            QDBusMessage call = QDBusMessage::createMethodCall(
+                server.baseService(), QStringLiteral("/ORVAPP/Command/1"),
+                vandelor::host::bus::CommandInterface, QStringLiteral("PutText"));
+            call.setArguments({QStringLiteral("#VP%1").arg(i), 2, QVariant::fromValue(i)});
+            last = client.asyncCall(call);
+        }
+        QTRY_VERIFY(last.isFinished());
+        QVERIFY(!last.isError());
+        QFile file(folder.filePath(QStringLiteral("listing.txt")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains(QByteArrayLiteral("text 2/39 \"#VP39\"")));
+        QVERIFY2(listing.writes() * 4 < Calls, qPrintable(QString::number(listing.writes())));
+        server.unregisterObject(objectRoot(), QDBusConnection::UnregisterTree);
     }
 
     void window_listsCommandsAsTheyArrive() {
