@@ -39,6 +39,7 @@ const std::string &CommandRecord::line() const {
 
 CommandEntry &CommandRecord::entry(CommandEntry::Kind kind, std::int32_t code, std::int16_t index) {
     m_lineCurrent = false;
+    ++m_version;
     const auto found = std::find_if(m_entries.begin(), m_entries.end(), [&](const auto &e) {
         return e.kind == kind && e.code == code && e.index == index;
     });

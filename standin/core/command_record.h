@@ -47,6 +47,8 @@ public:
 
     // The command's line of the listing, made once after each change.
     const std::string &line() const;
+    // Counts the changes of the command's entries.
+    std::uint64_t version() const { return m_version; }
 
 private:
     CommandEntry &entry(CommandEntry::Kind kind, std::int32_t code, std::int16_t index);
@@ -54,6 +56,7 @@ private:
     int m_id;
     std::int32_t m_typeCode;
     std::vector<CommandEntry> m_entries;
+    std::uint64_t m_version = 0;
     mutable std::string m_line;
     mutable bool m_lineCurrent = false;
 };

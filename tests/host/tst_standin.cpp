@@ -84,6 +84,32 @@ private Q_SLOTS:
                      QString::number(value, 'g', QLocale::FloatingPointShortest));
     }
 
+    void listingFile_followsEveryChange() {
+        HostModel host;
+        host.openPartProgram("Teil1", true);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("listing.txt"));
+        ListingFile listing(host, path.toStdString());
+        const auto putId = [&](int command, const char *id) {
+            host.changeCommand(command, [&](CommandRecord &c) { c.putText(2, 0, id); });
+        };
+        const QList<std::function<void()>> changes = {
+            [&] { host.add(602), host.add(1000); },
+            [&] { putId(2, "#VP10"); },
+            [&] { host.placeInsertionPointAfter(1), host.add(1001); },
+            [&] { putId(2, "#V"); },
+            [&] { host.openPartProgram("Teil2", false), host.add(7); },
+            [&] { host.closePartProgram(); },
+        };
+        for (const auto &change : changes) {
+            change();
+            QVERIFY(listing.update());
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll().toStdString(), listingText(host.partProgram()));
+        }
+    }
+
     void burstOfCalls_writesTheListingOnceBeforeTheReplies() {
         HostModel host;
         host.openPartProgram("Teil1", true);
