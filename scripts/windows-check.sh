@@ -9,7 +9,8 @@
 #   - replays every recorded run through the COM backend from that separate process
 #     and compares the Windows stand-in's listing with the Linux one;
 #   - kills the stand-in in the middle of a run: later calls fail within seconds,
-#     and none reaches a stand-in started afterwards;
+#     and none reaches a stand-in started afterwards; a stand-in told to quit
+#     after some calls does so;
 # and prints "N passed, M failed" last. Every Wine process it started is stopped
 # by its process id.
 #
@@ -176,6 +177,16 @@ slowest=$(tr -d '\r' <"$out/killed.txt" | sed -n 's/.*slowest \([0-9]*\) ms$/\1/
 check "the slowest failing call took under 5 s" test "${slowest:-99999}" -lt 5000
 check "no write reached the later host" test "$(cat "$out/later.windows")" = 1
 wait_standin_gone || kill -KILL "$standin_pid"
+
+echo "== a stand-in that quits after 40 calls"
+mkdir -p "$out/quit" && touch "$out/quit/go"
+start_standin "$out/quit.windows" --quit-after-calls 40
+# The recording's first two lines, the presence test and the activation, are no
+# calls of the host's members.
+check "it answers 40 calls, then every call fails" \
+    run_wine "$out/replay_calls.exe" "$(windows_path "$out/recorded/vector.calls")" \
+    --pause-after 42 "$(windows_path "$out/quit")" --host-killed
+check "it has gone by itself" wait_standin_gone
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
