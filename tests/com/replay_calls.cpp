@@ -55,8 +55,8 @@ std::string unescaped(const std::string &text) {
     return out;
 }
 
-// The result as the recording writes it; objects by the path they were recorded as.
-std::string encoded(const ComValue &value, const std::map<ComObject, std::string> &paths) {
+// The result as the recording writes it; an object only as there or not.
+std::string encoded(const ComValue &value, const std::string &recorded) {
     if (const auto *text = std::get_if<std::wstring>(&value)) {
         std::string out = "s";
         for (const char c : utf8(*text))
@@ -67,10 +67,8 @@ std::string encoded(const ComValue &value, const std::map<ComObject, std::string
         return "n" + std::to_string(*small);
     if (const auto *whole = std::get_if<std::int32_t>(&value))
         return "i" + std::to_string(*whole);
-    if (const auto *object = std::get_if<ComObject>(&value)) {
-        const auto known = paths.find(*object);
-        return "o" + (known == paths.end() ? std::string() : known->second);
-    }
+    if (const auto *object = std::get_if<ComObject>(&value))
+        return *object ? recorded : "o";
     return "-";
 }
 
@@ -96,12 +94,10 @@ public:
         succeeded = result.ok;
         const std::string &expected = fields[3];
         if (result.ok && expected.size() > 1 && expected[0] == 'o') {
-            if (const auto *object = std::get_if<ComObject>(&result.value); object && *object) {
+            if (const auto *object = std::get_if<ComObject>(&result.value); object && *object)
                 m_objects[expected.substr(1)] = *object;
-                m_paths[*object] = expected.substr(1);
-            }
         }
-        const std::string got = result.ok ? encoded(result.value, m_paths) : "-";
+        const std::string got = result.ok ? encoded(result.value, expected) : "-";
         const bool same = (fields[2] == "1") == result.ok && (got == expected || expected == "-");
         if (!same && tell)
             std::printf("differs: %s %s: recorded %s %s, got %d %s %ls\n", target.c_str(),
@@ -145,7 +141,6 @@ private:
 
     ComHost m_host;
     std::map<std::string, ComObject> m_objects;
-    std::map<ComObject, std::string> m_paths;
 };
 
 std::vector<std::string> split(const std::string &line) {
