@@ -41,6 +41,8 @@ IDispatch *DispatchCalls::newApplication() {
 std::optional<Value> DispatchCalls::decode(char kind, bool byReference,
                                            const VARIANTARG &argument) const {
     const VARTYPE reference = byReference ? VT_BYREF : 0;
+    if (byReference && argument.byref == nullptr)
+        return std::nullopt;
     switch (kind) {
     case 's':
         if (argument.vt == (reference | VT_BSTR)) {
