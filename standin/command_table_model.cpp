@@ -2,66 +2,52 @@
 
 #include "listing.h"
 
-#include <algorithm>
-
 namespace standin {
 
 namespace {
 
 constexpr qint32 IdField = 2;
-constexpr int AnnounceIntervalMs = 100;
 
 } // namespace
 
 CommandTableModel::CommandTableModel(const HostModel &host, QObject *parent)
     : QAbstractTableModel(parent)
     , m_host(host)
-    , m_shownRows(commandCount()) {
-    m_announceTimer.setSingleShot(true);
-    m_announceTimer.setInterval(AnnounceIntervalMs);
-    connect(&m_announceTimer, &QTimer::timeout, this, &CommandTableModel::announceChanges);
-    connect(&host, &HostModel::partProgramAboutToBeReplaced, this,
-            &CommandTableModel::beginResetModel);
-    connect(&host, &HostModel::partProgramReplaced, this, [this] {
-        m_announceTimer.stop();
-        m_firstChangedRow = -1;
-        m_shownRows = commandCount();
-        endResetModel();
-    });
-    // Every row behind a new command moves one position on.
-    connect(&host, &HostModel::commandAdded, this, &CommandTableModel::markChanged);
-    connect(&host, &HostModel::commandChanged, this, &CommandTableModel::markChanged);
-}
+    , m_shownSerial(programSerial())
+    , m_shownRows(commandCount())
+    , m_shownRevision(host.revision()) {}
 
 int CommandTableModel::commandCount() const {
     const PartProgram *program = m_host.partProgram();
     return program ? static_cast<int>(program->commands().size()) : 0;
 }
 
-void CommandTableModel::markChanged(int row) {
-    // A run of calls adds and changes one command after the other; the view
-    // hears of them a few times a second instead of after every call.
-    const bool pending = m_firstChangedRow >= 0;
-    m_firstChangedRow = pending ? std::min(m_firstChangedRow, row) : row;
-    if (!pending)
-        m_announceTimer.start();
+int CommandTableModel::programSerial() const {
+    const PartProgram *program = m_host.partProgram();
+    return program ? program->serial() : 0;
 }
 
-void CommandTableModel::announceChanges() {
-    // Commands are only ever added while a part program is open, so the
-    // rows shown so far all still exist; the new ones are shown at the end
-    // and every row from the first changed one on is read anew.
+void CommandTableModel::refresh() {
+    if (m_host.revision() == m_shownRevision)
+        return;
+    m_shownRevision = m_host.revision();
+    if (programSerial() != m_shownSerial) {
+        beginResetModel();
+        m_shownSerial = programSerial();
+        m_shownRows = commandCount();
+        endResetModel();
+        return;
+    }
+    // Commands are only ever added, somewhere in the list: the new rows are shown
+    // at the end and every row is read anew.
     const int commands = commandCount();
     if (commands > m_shownRows) {
         beginInsertRows({}, m_shownRows, commands - 1);
         m_shownRows = commands;
         endInsertRows();
     }
-    const int first = m_firstChangedRow;
-    m_firstChangedRow = -1;
-    if (first >= 0 && first < m_shownRows)
-        Q_EMIT dataChanged(index(first, 0), index(m_shownRows - 1, ColumnCount - 1),
-                           {Qt::DisplayRole});
+    if (m_shownRows > 0)
+        Q_EMIT dataChanged(index(0, 0), index(m_shownRows - 1, ColumnCount - 1), {Qt::DisplayRole});
 }
 
 int CommandTableModel::rowCount(const QModelIndex &parent) const {
@@ -73,7 +59,10 @@ int CommandTableModel::columnCount(const QModelIndex &parent) const {
 }
 
 QVariant CommandTableModel::data(const QModelIndex &index, int role) const {
-    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    // The part program shown may have been closed since the last refresh; its
+    // rows then stay empty until the next one.
+    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid) ||
+        programSerial() != m_shownSerial)
         return {};
     const CommandRecord &command =
         m_host.partProgram()->commands()[static_cast<std::size_t>(index.row())];
@@ -83,9 +72,9 @@ QVariant CommandTableModel::data(const QModelIndex &index, int role) const {
     case TypeColumn:
         return command.typeCode();
     case IdColumn:
-        return command.text(IdField, 0);
+        return QString::fromStdString(command.text(IdField, 0));
     case FieldsColumn:
-        return entriesText(command);
+        return QString::fromStdString(entriesText(command));
     }
     return {};
 }

@@ -3,13 +3,12 @@
 #include "host_model.h"
 
 #include <QAbstractTableModel>
-#include <QTimer>
 
 namespace standin {
 
 // The commands of the open part program, one row each: position, type code, ID (the
-// text of field 2, index 0) and every field as written. Changes reach the view a
-// few times a second.
+// text of field 2, index 0) and every field as written. The view hears of changes
+// when refresh() is called.
 class CommandTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -17,6 +16,9 @@ public:
     enum Column { PositionColumn, TypeColumn, IdColumn, FieldsColumn, ColumnCount };
 
     explicit CommandTableModel(const HostModel &host, QObject *parent = nullptr);
+
+    // Tells the view what changed since the last refresh.
+    void refresh();
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -26,15 +28,13 @@ public:
 
 private:
     int commandCount() const;
-    void markChanged(int row);
-    void announceChanges();
+    // The part program the view shows: its serial, 0 for none.
+    int programSerial() const;
 
     const HostModel &m_host;
-    // The commands the view knows of; new ones are announced with the changes.
+    int m_shownSerial = 0;
     int m_shownRows = 0;
-    // The first row changed since the view last heard of changes; -1 for none.
-    int m_firstChangedRow = -1;
-    QTimer m_announceTimer;
+    quint64 m_shownRevision = 0;
 };
 
 } // namespace standin

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host_model.h"
+#include "host_members.h"
 #include "object_paths.h"
 
 #include <QList>
@@ -9,7 +9,7 @@
 
 namespace standin {
 
-// What a call gets back: the reply's values, or an error name with its text.
+// What a call gets back on the bus: the reply's values, or an error name with its text.
 struct CallOutcome {
     QList<QVariant> reply;
     QString errorName;
@@ -18,9 +18,10 @@ struct CallOutcome {
     bool failed() const { return !errorName.isEmpty(); }
 };
 
-// The host's members: checks that a call names an object, an interface and a member
-// of the host with the member's signature, and carries it out on the model.
-// A call that doesn't fit gets an error, never undefined behaviour.
+// The host's members on the session bus: checks that a call names an object, an
+// interface and a member of the host with the member's signature, decodes its
+// arguments and carries it out through HostMembers. A call that doesn't fit gets
+// an error, never undefined behaviour.
 class HostCalls {
 public:
     explicit HostCalls(HostModel &model);
@@ -33,35 +34,7 @@ public:
     QString introspect(const QString &path) const;
 
 private:
-    using Handler = CallOutcome (HostCalls::*)(int number, const QList<QVariant> &arguments);
-    struct Member {
-        ObjectKind kind;
-        const char *name;
-        const char *in;
-        const char *out;
-        Handler handler;
-    };
-    static const QList<Member> &members();
-
-    // Whether the object exists now: its part program is open, its command in it.
-    bool exists(const ObjectAddress &address) const;
-
-    CallOutcome activePartProgram(int, const QList<QVariant> &);
-    CallOutcome name(int, const QList<QVariant> &);
-    CallOutcome commands(int serial, const QList<QVariant> &);
-    CallOutcome count(int, const QList<QVariant> &);
-    CallOutcome item(int, const QList<QVariant> &arguments);
-    CallOutcome insertionPointAfter(int, const QList<QVariant> &arguments);
-    CallOutcome add(int, const QList<QVariant> &arguments);
-    CallOutcome featureCommand(int id, const QList<QVariant> &);
-    CallOutcome putText(int id, const QList<QVariant> &arguments);
-    CallOutcome setToggleString(int id, const QList<QVariant> &arguments);
-    CallOutcome reDraw(int id, const QList<QVariant> &);
-    CallOutcome putPoint(int id, const QList<QVariant> &arguments);
-    CallOutcome putVector(int id, const QList<QVariant> &arguments);
-    CallOutcome putFeature(int id, CommandEntry::Kind kind, const QList<QVariant> &arguments);
-
-    HostModel &m_model;
+    HostMembers m_members;
 };
 
 } // namespace standin

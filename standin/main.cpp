@@ -17,14 +17,17 @@ using namespace standin;
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    QString error;
-    const std::optional<StandinOptions> options = parseOptions(QApplication::arguments(), error);
+    std::vector<std::string> arguments;
+    for (const QString &argument : QApplication::arguments())
+        arguments.push_back(argument.toStdString());
+    std::string error;
+    const std::optional<StandinOptions> options = parseOptions(arguments, error);
     if (!options) {
-        std::fprintf(stderr, "orvanto-standin: %s\n", qPrintable(error));
+        std::fprintf(stderr, "orvanto-standin: %s\n", error.c_str());
         return 2;
     }
-    if (!options->helpText.isEmpty()) {
-        std::fputs(qPrintable(options->helpText), stdout);
+    if (!options->helpText.empty()) {
+        std::fputs(options->helpText.c_str(), stdout);
         return 0;
     }
 
@@ -34,15 +37,25 @@ int main(int argc, char *argv[]) {
     if (options->partProgram)
         host.openPartProgram(*options->partProgram, !options->empty);
     std::unique_ptr<ListingFile> listing;
-    if (!options->listingPath.isEmpty()) {
+    const auto updateListing = [&listing] {
+        // Said once; the stand-in goes on without its listing.
+        static bool warned = false;
+        if (listing && !listing->update() && !warned) {
+            std::fprintf(stderr, "orvanto-standin: can't write the listing: %s\n",
+                         listing->error().c_str());
+            warned = true;
+        }
+    };
+    if (!options->listingPath.empty()) {
         listing = std::make_unique<ListingFile>(host, options->listingPath);
-        listing->write();
+        updateListing();
     }
 
     BusHost busHost(host, options->quitAfterCalls);
     QDBusConnection bus = QDBusConnection::sessionBus();
     // The objects stand before the name is taken, so whoever sees the name finds them.
     if (!bus.registerVirtualObject(objectRoot(), &busHost, QDBusConnection::SubPath) ||
+        !bus.registerVirtualObject(BusHost::CostPath, &busHost) ||
         !bus.registerService(vandelor::host::bus::ServiceName)) {
         std::fprintf(stderr, "orvanto-standin: can't take %s on the session bus: %s\n",
                      qPrintable(QString(vandelor::host::bus::ServiceName)),
@@ -51,7 +64,11 @@ int main(int argc, char *argv[]) {
     }
 
     StandinWindow window(host);
-    QObject::connect(&busHost, &BusHost::callHandled, &window, &StandinWindow::showCallCount);
+    QObject::connect(&busHost, &BusHost::burstApplied, &window, [&](int calls) {
+        updateListing();
+        window.showCalls(calls);
+    });
+    QObject::connect(&window, &StandinWindow::partProgramReplaced, &window, updateListing);
     window.show();
     return QApplication::exec();
 }

@@ -8,6 +8,10 @@
 
 namespace standin {
 
+namespace {
+constexpr int ChangesIntervalMs = 100;
+} // namespace
+
 StandinWindow::StandinWindow(HostModel &host, QWidget *parent)
     : QMainWindow(parent)
     , m_host(host)
@@ -28,8 +32,10 @@ StandinWindow::StandinWindow(HostModel &host, QWidget *parent)
     QMenu *menu = menuBar()->addMenu(QStringLiteral("&Part program"));
     QAction *newAction = menu->addAction(QStringLiteral("&New part program..."), this,
                                          &StandinWindow::newPartProgram);
-    m_closeAction = menu->addAction(QStringLiteral("&Close part program"), &m_host,
-                                    &HostModel::closePartProgram);
+    m_closeAction = menu->addAction(QStringLiteral("&Close part program"), this, [this] {
+        m_host.closePartProgram();
+        showPartProgram();
+    });
     menu->addSeparator();
     menu->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
     QToolBar *tools = addToolBar(QStringLiteral("Part program"));
@@ -38,21 +44,24 @@ StandinWindow::StandinWindow(HostModel &host, QWidget *parent)
 
     statusBar()->addWidget(m_programLabel, 1);
     statusBar()->addPermanentWidget(m_callLabel);
-    m_callCountTimer.setSingleShot(true);
-    m_callCountTimer.setInterval(100);
-    connect(&m_callCountTimer, &QTimer::timeout, this,
-            [this] { m_callLabel->setText(QStringLiteral("Calls: %1").arg(m_callCount)); });
+    m_changesTimer.setSingleShot(true);
+    m_changesTimer.setInterval(ChangesIntervalMs);
+    connect(&m_changesTimer, &QTimer::timeout, this, &StandinWindow::showChanges);
     m_callLabel->setText(QStringLiteral("Calls: 0"));
-    connect(&m_host, &HostModel::partProgramReplaced, this, &StandinWindow::showPartProgram);
     showPartProgram();
     resize(900, 420);
 }
 
-void StandinWindow::showCallCount(int count) {
-    // Shown a few times a second, not repainted after every call.
+void StandinWindow::showCalls(int count) {
+    // A run of calls is shown a few times a second, not repainted after each.
     m_callCount = count;
-    if (!m_callCountTimer.isActive())
-        m_callCountTimer.start();
+    if (!m_changesTimer.isActive())
+        m_changesTimer.start();
+}
+
+void StandinWindow::showChanges() {
+    m_callLabel->setText(QStringLiteral("Calls: %1").arg(m_callCount));
+    m_model.refresh();
 }
 
 void StandinWindow::newPartProgram() {
@@ -60,16 +69,21 @@ void StandinWindow::newPartProgram() {
     const QString name =
         QInputDialog::getText(this, QStringLiteral("New part program"), QStringLiteral("Name:"),
                               QLineEdit::Normal, QStringLiteral("Teil1"), &ok);
-    if (ok)
-        m_host.openPartProgram(name, true);
+    if (ok) {
+        m_host.openPartProgram(name.toStdString(), true);
+        showPartProgram();
+    }
 }
 
 void StandinWindow::showPartProgram() {
+    m_model.refresh();
     const PartProgram *program = m_host.partProgram();
-    m_programLabel->setText(program ? QStringLiteral("Part program: ") + program->name()
+    m_programLabel->setText(program ? QStringLiteral("Part program: ") +
+                                          QString::fromStdString(program->name())
                                     : QStringLiteral("No part program open"));
     m_closeAction->setEnabled(program != nullptr);
     m_view->resizeColumnsToContents();
+    Q_EMIT partProgramReplaced();
 }
 
 } // namespace standin

@@ -20,10 +20,15 @@ public:
 
     QTableView *commandView() const { return m_view; }
 
-public Q_SLOTS:
-    void showCallCount(int count);
+    // Shows the calls so far and what they changed, a few times a second.
+    void showCalls(int count);
+
+Q_SIGNALS:
+    // The menu opened or closed a part program.
+    void partProgramReplaced();
 
 private:
+    void showChanges();
     void newPartProgram();
     void showPartProgram();
 
@@ -33,7 +38,7 @@ private:
     QLabel *m_programLabel;
     QLabel *m_callLabel;
     int m_callCount = 0;
-    QTimer m_callCountTimer;
+    QTimer m_changesTimer;
     QAction *m_closeAction;
 };
 

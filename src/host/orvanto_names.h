@@ -1,21 +1,41 @@
 #pragma once
 
 #include "host_automation.h"
+#include "orvanto_facts.h"
 
 #include <QLatin1StringView>
 
-// How the tool finds the host measuring program ORVANTO and the members it reads by
-// dispatch id. Members called by name are named where they are called.
+#include <cstddef>
+
+// The host's facts as the Qt side passes them: how the tool finds the host measuring
+// program ORVANTO, the members it reads by dispatch id and those it calls by name.
 namespace vandelor::host::orvanto {
 
-inline constexpr QLatin1StringView WindowClass{"BrennicotORVANTOWndClass"};
-inline constexpr QLatin1StringView ApplicationProgId{"ORVAPP.Application"};
+// A fact's text as a view; its length taken from the array, so the view is a
+// constant even where the sanitizers move the array.
+template <std::size_t N> constexpr QLatin1StringView fact(const char (&text)[N]) {
+    return QLatin1StringView(text, qsizetype(N - 1));
+}
 
-// On the application: the part program open in the host.
-inline constexpr DispatchId ActivePartProgram{2};
-// On a part program: its default value, a text.
-inline constexpr DispatchId PartProgramName{0};
-// On a part program: its command list.
-inline constexpr DispatchId PartProgramCommands{11};
+inline constexpr QLatin1StringView WindowClass = fact(orvanto_facts::WindowClass);
+inline constexpr QLatin1StringView ApplicationProgId = fact(orvanto_facts::ApplicationProgId);
+
+inline constexpr DispatchId ActivePartProgram{orvanto_facts::dispid::ActivePartProgram};
+inline constexpr DispatchId PartProgramName{orvanto_facts::dispid::PartProgramName};
+inline constexpr DispatchId PartProgramCommands{orvanto_facts::dispid::PartProgramCommands};
+
+namespace member {
+namespace facts = orvanto_facts::member;
+inline constexpr QLatin1StringView Count = fact(facts::Count);
+inline constexpr QLatin1StringView Item = fact(facts::Item);
+inline constexpr QLatin1StringView InsertionPointAfter = fact(facts::InsertionPointAfter);
+inline constexpr QLatin1StringView Add = fact(facts::Add);
+inline constexpr QLatin1StringView FeatureCommand = fact(facts::FeatureCommand);
+inline constexpr QLatin1StringView PutText = fact(facts::PutText);
+inline constexpr QLatin1StringView SetToggleString = fact(facts::SetToggleString);
+inline constexpr QLatin1StringView ReDraw = fact(facts::ReDraw);
+inline constexpr QLatin1StringView PutPoint = fact(facts::PutPoint);
+inline constexpr QLatin1StringView PutVector = fact(facts::PutVector);
+} // namespace member
 
 } // namespace vandelor::host::orvanto

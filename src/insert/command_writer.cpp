@@ -1,5 +1,7 @@
 #include "command_writer.h"
 
+#include "orvanto_names.h"
+
 #include <utility>
 
 namespace vandelor::insert {
@@ -16,7 +18,7 @@ CommandWriter::CommandWriter(HostAutomation &host, CommandCursor &cursor)
     , m_cursor(cursor) {}
 
 std::optional<qint32> CommandWriter::placeInsertionPointAtEnd() {
-    const CallResult count = m_host.call(m_cursor.commands, QStringLiteral("Count"));
+    const CallResult count = m_host.call(m_cursor.commands, orvanto::member::Count);
     const std::optional<qint32> commands = count.ok() ? count.integer() : std::nullopt;
     if (!commands) {
         m_incomplete = true;
@@ -25,36 +27,36 @@ std::optional<qint32> CommandWriter::placeInsertionPointAtEnd() {
     if (*commands < 1 || *commands > LargestCommandPosition)
         return commands;
 
-    const CallResult last = m_host.call(m_cursor.commands, QStringLiteral("Item"),
+    const CallResult last = m_host.call(m_cursor.commands, orvanto::member::Item,
                                         {byReference(int16(static_cast<qint16>(*commands)))});
     if (!last.ok() || !last.object()) {
         m_incomplete = true;
         return commands;
     }
     m_cursor.current = last.object();
-    m_host.send(m_cursor.commands, QStringLiteral("InsertionPointAfter"),
+    m_host.send(m_cursor.commands, orvanto::member::InsertionPointAfter,
                 {byReference(object(m_cursor.current))});
     return commands;
 }
 
 void CommandWriter::add(qint32 typeCode) {
     const CallResult added =
-        m_host.call(m_cursor.commands, QStringLiteral("Add"), {int32(typeCode), boolean(true)});
+        m_host.call(m_cursor.commands, orvanto::member::Add, {int32(typeCode), boolean(true)});
     m_cursor.current = added.ok() ? added.object() : HostObject();
     if (!m_cursor.current)
         m_incomplete = true;
 }
 
 void CommandWriter::putText(const QString &text, qint32 field, qint16 index) {
-    sendToCurrent(QStringLiteral("PutText"), {host::text(text), int32(field), int16(index)});
+    sendToCurrent(orvanto::member::PutText, {host::text(text), int32(field), int16(index)});
 }
 
 void CommandWriter::setToggleString(double value, qint32 field, qint16 index) {
-    sendToCurrent(QStringLiteral("SetToggleString"), {real(value), int32(field), int16(index)});
+    sendToCurrent(orvanto::member::SetToggleString, {real(value), int32(field), int16(index)});
 }
 
 void CommandWriter::redraw() {
-    sendToCurrent(QStringLiteral("ReDraw"));
+    sendToCurrent(orvanto::member::ReDraw);
 }
 
 void CommandWriter::putFeatureValues(const QString &member, qint32 slot, const QString &first,
@@ -68,7 +70,7 @@ void CommandWriter::putFeatureValues(const QString &member, qint32 slot, const Q
         return;
     }
     // The feature object serves this one call; it is asked anew each time.
-    const CallResult feature = m_host.call(m_cursor.current, QStringLiteral("FeatureCommand"));
+    const CallResult feature = m_host.call(m_cursor.current, orvanto::member::FeatureCommand);
     if (!feature.ok() || !feature.object()) {
         m_incomplete = true;
         return;

@@ -1,6 +1,7 @@
 #include "point_command.h"
 
 #include "coordinate_number.h"
+#include "orvanto_names.h"
 
 namespace vandelor::insert {
 
@@ -25,12 +26,12 @@ void writePointFields(const RowContext &context, const QString &id) {
     const QString x = context.cell(1);
     const QString y = context.cell(2);
     const std::optional<double> z = toCoordinate(context.cell(3));
-    writer.putFeatureValues(QStringLiteral("PutPoint"), 0, x, y, z);
+    writer.putFeatureValues(host::orvanto::member::PutPoint, 0, x, y, z);
 
     const QString i = context.cell(4);
     const QString j = context.cell(5);
     const std::optional<double> k = toCoordinate(context.cell(6));
-    writer.putFeatureValues(QStringLiteral("PutVector"), 1, i, j, k);
+    writer.putFeatureValues(host::orvanto::member::PutVector, 1, i, j, k);
 
     writer.putText(u'#' + id, 2, 0);
     writer.putText(QStringLiteral("NEIN"), 236, 1);

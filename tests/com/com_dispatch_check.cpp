@@ -1,6 +1,7 @@
-// Checks the COM backend's calls against a recording automation object: argument
-// order and kinds, references, cached member names, results, failures and the
-// release of every object reference. Runs on Windows (or under Wine).
+// Checks the COM backend's calls against a recording automation object: references,
+// cached member names, failures and the release of every object reference. (The
+// kinds and order of arguments and results are checked across processes against
+// the Windows stand-in.) Runs on Windows (or under Wine).
 
 #include "com_host.h"
 #include "com_object.h"
@@ -40,37 +41,12 @@ bool sawArgument(const check::SeenCall &call, std::size_t index, VARTYPE type,
     return seen.type == type && seen.value == value && seen.referencedType == referenced;
 }
 
-void putText_passesArgumentsLastFirst(ComHost &host) {
-    RecordingDispatch *raw = nullptr;
-    const ComObject command = recordingObject(raw);
-    for (int i = 0; i < 2; ++i) {
-        const ComResult result = host.call(
-            command, L"PutText", {{std::wstring(L"#VP1")}, {std::int32_t{2}}, {std::int16_t{0}}});
-        expect(result.ok, "PutText succeeds");
-    }
-    const check::SeenCall &call = raw->calls().back();
-    expect(call.id == RecordingDispatch::PutText, "PutText goes to its dispatch id");
-    expect(call.flags == (DISPATCH_METHOD | DISPATCH_PROPERTYGET), "called as method or property");
-    expect(sawArgument(call, 2, VT_BSTR, L"#VP1"), "the text comes last in rgvarg");
-    expect(sawArgument(call, 1, VT_I4, L"2"), "the field code is a 32-bit integer");
-    expect(sawArgument(call, 0, VT_I2, L"0"), "the field index is a 16-bit integer");
-    expect(raw->nameLookups(L"PutText") == 1, "a member name is resolved once per object");
-}
-
-void add_passesTrueAsVariantTrue(ComHost &host) {
-    RecordingDispatch *raw = nullptr;
-    const ComObject commands = recordingObject(raw);
-    expect(host.call(commands, L"Add", {{std::int32_t{602}}, {true}}).ok, "Add succeeds");
-    const check::SeenCall &call = raw->calls().back();
-    expect(sawArgument(call, 1, VT_I4, L"602"), "the type code is a 32-bit integer");
-    expect(sawArgument(call, 0, VT_BOOL, L"-1"), "true is VARIANT_TRUE");
-}
-
 void references_pointAtTheValues(ComHost &host) {
     RecordingDispatch *raw = nullptr;
     const ComObject commands = recordingObject(raw);
     const int alive = check::liveObjects;
     {
+        host.call(commands, L"Item", {{std::int16_t{4}, true}});
         const ComResult item = host.call(commands, L"Item", {{std::int16_t{5}, true}});
         expect(item.ok, "Item succeeds");
         expect(sawArgument(raw->calls().back(), 0, VT_BYREF | VT_I2, L"5", VT_I2),
@@ -91,32 +67,7 @@ void references_pointAtTheValues(ComHost &host) {
     }
     expect(check::liveObjects == alive, "an object result is released with its last handle");
 
-    const ComResult point = host.call(commands, L"PutPoint",
-                                      {{std::int32_t{0}},
-                                       {std::int32_t{100}},
-                                       {ComVariantText{L"12,5"}, true},
-                                       {ComVariantText{L"3"}, true},
-                                       {4.5, true}});
-    expect(point.ok, "PutPoint succeeds");
-    const check::SeenCall &call = raw->calls().back();
-    expect(sawArgument(call, 4, VT_I4, L"0") && sawArgument(call, 3, VT_I4, L"100"),
-           "PutPoint's integers come first");
-    expect(sawArgument(call, 2, VT_BYREF | VT_VARIANT, L"12,5", VT_BSTR) &&
-               sawArgument(call, 1, VT_BYREF | VT_VARIANT, L"3", VT_BSTR),
-           "the texts go as references to variants holding texts");
-    expect(sawArgument(call, 0, VT_BYREF | VT_R8, L"4.500000", VT_R8),
-           "the double goes by reference");
-}
-
-void results_takeTheirKinds(ComHost &host) {
-    RecordingDispatch *raw = nullptr;
-    const ComObject program = recordingObject(raw);
-    const ComResult name = host.call(program, RecordingDispatch::Name, {});
-    const auto *text = std::get_if<std::wstring>(&name.value);
-    expect(name.ok && text != nullptr && *text == L"Teil1", "a text result is a text");
-    const ComResult none = host.call(program, RecordingDispatch::ActivePartProgram, {});
-    const auto *object = std::get_if<ComObject>(&none.value);
-    expect(none.ok && object != nullptr && !*object, "a null object is an empty handle");
+    expect(raw->nameLookups(L"Item") == 1, "a member name is resolved once per object");
 }
 
 void failures_areValues(ComHost &host) {
@@ -153,10 +104,7 @@ void goneServer_failsLaterCallsAtOnce(ComHost &host) {
 int main() {
     {
         ComHost host;
-        putText_passesArgumentsLastFirst(host);
-        add_passesTrueAsVariantTrue(host);
         references_pointAtTheValues(host);
-        results_takeTheirKinds(host);
         failures_areValues(host);
         goneServer_failsLaterCallsAtOnce(host);
     }

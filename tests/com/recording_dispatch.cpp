@@ -11,10 +11,8 @@ const std::map<std::wstring, DISPID> &memberIds() {
         {L"PutText", RecordingDispatch::PutText},
         {L"Item", RecordingDispatch::Item},
         {L"Fail", RecordingDispatch::Fail},
-        {L"Add", RecordingDispatch::Add},
         {L"Gone", RecordingDispatch::Gone},
         {L"InsertionPointAfter", RecordingDispatch::InsertionPointAfter},
-        {L"PutPoint", RecordingDispatch::PutPoint},
     };
     return ids;
 }
@@ -120,14 +118,6 @@ HRESULT STDMETHODCALLTYPE RecordingDispatch::Invoke(DISPID id, REFIID, LCID, WOR
     m_calls.push_back(call);
 
     switch (id) {
-    case Name:
-        result->vt = VT_BSTR;
-        result->bstrVal = SysAllocString(L"Teil1");
-        return S_OK;
-    case ActivePartProgram:
-        result->vt = VT_DISPATCH;
-        result->pdispVal = nullptr;
-        return S_OK;
     case Item:
         if (parameters->rgvarg[0].vt != (VT_BYREF | VT_I2)) {
             *wrongArgument = 0;
@@ -142,14 +132,6 @@ HRESULT STDMETHODCALLTYPE RecordingDispatch::Invoke(DISPID id, REFIID, LCID, WOR
         return DISP_E_EXCEPTION;
     case Gone:
         return RPC_E_DISCONNECTED;
-    case PutPoint: {
-        // A server may hand back another text through a reference.
-        VARIANT *first = parameters->rgvarg[2].pvarVal;
-        VariantClear(first);
-        first->vt = VT_BSTR;
-        first->bstrVal = SysAllocString(L"changed by the host");
-        return S_OK;
-    }
     default:
         return S_OK;
     }

@@ -31,15 +31,11 @@ struct SeenCall {
 class RecordingDispatch : public IDispatch {
 public:
     enum Member : DISPID {
-        Name = 0,
-        ActivePartProgram = 2,
         PutText = 10,
         Item = 11,
         Fail = 12,
-        Add = 13,
         Gone = 14,
         InsertionPointAfter = 15,
-        PutPoint = 16,
     };
 
     RecordingDispatch();

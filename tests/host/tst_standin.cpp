@@ -1,9 +1,15 @@
+#include "bus_host.h"
 #include "host_calls.h"
 #include "host_model.h"
+#include "listing.h"
+#include "listing_file.h"
+#include "object_paths.h"
+#include "orvanto_bus.h"
 #include "standin_options.h"
 #include "standin_window.h"
 
 #include <QDBusObjectPath>
+#include <QDBusPendingCall>
 #include <QDBusVariant>
 #include <QtTest>
 
@@ -18,57 +24,125 @@ private Q_SLOTS:
         QTest::addColumn<bool>("usable");
         QTest::addColumn<QString>("partProgram"); // "-" for none
         QTest::addColumn<bool>("empty");
-        QTest::addColumn<QList<qint32>>("refused");
+        QTest::addColumn<std::vector<qint32>>("refused");
         QTest::addColumn<int>("quitAfter");
         const auto args = [](const char *line) {
             return QString::fromLatin1(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         };
-        QTest::newRow("none") << args("") << true << "Teil1" << false << QList<qint32>{} << 0;
+        QTest::newRow("none") << args("") << true << "Teil1" << false << std::vector<qint32>{} << 0;
         QTest::newRow("named") << args("--part-program Block") << true << "Block" << false
-                               << QList<qint32>{} << 0;
+                               << std::vector<qint32>{} << 0;
         QTest::newRow("no part program")
-            << args("--no-part-program") << true << "-" << false << QList<qint32>{} << 0;
-        QTest::newRow("empty") << args("--empty") << true << "Teil1" << true << QList<qint32>{}
-                               << 0;
-        QTest::newRow("refusals") << args("--refuse-add 1008 --refuse-add -4") << true << "Teil1"
-                                  << false << QList<qint32>{1008, -4} << 0;
+            << args("--no-part-program") << true << "-" << false << std::vector<qint32>{} << 0;
+        QTest::newRow("empty") << args("--empty") << true << "Teil1" << true
+                               << std::vector<qint32>{} << 0;
+        QTest::newRow("refusals") << args("--refuse-add=1008 --refuse-add -4") << true << "Teil1"
+                                  << false << std::vector<qint32>{1008, -4} << 0;
         QTest::newRow("quit") << args("--quit-after-calls 12") << true << "Teil1" << false
-                              << QList<qint32>{} << 12;
-        QTest::newRow("both part program options") << args("--part-program A --no-part-program")
-                                                   << false << "" << false << QList<qint32>{} << 0;
+                              << std::vector<qint32>{} << 12;
+        QTest::newRow("both part program options")
+            << args("--part-program A --no-part-program") << false << "" << false
+            << std::vector<qint32>{} << 0;
         QTest::newRow("refusal not a number")
-            << args("--refuse-add 10x") << false << "" << false << QList<qint32>{} << 0;
+            << args("--refuse-add 10x") << false << "" << false << std::vector<qint32>{} << 0;
         QTest::newRow("quit after no calls")
-            << args("--quit-after-calls 0") << false << "" << false << QList<qint32>{} << 0;
+            << args("--quit-after-calls 0") << false << "" << false << std::vector<qint32>{} << 0;
         QTest::newRow("unknown option")
-            << args("--verbose") << false << "" << false << QList<qint32>{} << 0;
+            << args("--verbose") << false << "" << false << std::vector<qint32>{} << 0;
+        QTest::newRow("value missing")
+            << args("--listing") << false << "" << false << std::vector<qint32>{} << 0;
         QTest::newRow("stray argument")
-            << args("file.txt") << false << "" << false << QList<qint32>{} << 0;
+            << args("file.txt") << false << "" << false << std::vector<qint32>{} << 0;
     }
     void options_areReadOrRefused() {
         QFETCH(QStringList, arguments);
         QFETCH(bool, usable);
         QFETCH(QString, partProgram);
         QFETCH(bool, empty);
-        QFETCH(QList<qint32>, refused);
+        QFETCH(std::vector<qint32>, refused);
         QFETCH(int, quitAfter);
-        QString error;
-        const auto options =
-            parseOptions(QStringList{QStringLiteral("orvanto-standin")} + arguments, error);
+        std::vector<std::string> line{"orvanto-standin"};
+        for (const QString &argument : arguments)
+            line.push_back(argument.toStdString());
+        std::string error;
+        const auto options = parseOptions(line, error);
         QCOMPARE(options.has_value(), usable);
         if (!usable) {
-            QVERIFY(!error.isEmpty());
+            QVERIFY(!error.empty());
             return;
         }
-        QCOMPARE(options->partProgram.value_or(QStringLiteral("-")), partProgram);
+        QCOMPARE(QString::fromStdString(options->partProgram.value_or("-")), partProgram);
         QCOMPARE(options->empty, empty);
         QCOMPARE(options->refusedTypes, refused);
         QCOMPARE(options->quitAfterCalls, quitAfter);
     }
 
+    void numbers_readAsTheListingAlwaysWroteThem() {
+        for (const double value : {0.0, -0.0, 4.5, -3.25, 100.0, 1e5, 0.0001, 1.5e-5, 1e21,
+                                   123456.789, 0.1 + 0.2, 5e-324})
+            QCOMPARE(QString::fromStdString(numberText(value)),
+                     QString::number(value, 'g', QLocale::FloatingPointShortest));
+    }
+
+    void listingFile_followsEveryChange() {
+        HostModel host;
+        host.openPartProgram("Teil1", true);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("listing.txt"));
+        ListingFile listing(host, path.toStdString());
+        const auto putId = [&](int command, const char *id) {
+            host.changeCommand(command, [&](CommandRecord &c) { c.putText(2, 0, id); });
+        };
+        const QList<std::function<void()>> changes = {
+            [&] { host.add(602), host.add(1000); },
+            [&] { putId(2, "#VP10"); },
+            [&] { host.placeInsertionPointAfter(1), host.add(1001); },
+            [&] { putId(2, "#V"); },
+            [&] { host.openPartProgram("Teil2", false), host.add(7); },
+            [&] { host.closePartProgram(); },
+        };
+        for (const auto &change : changes) {
+            change();
+            QVERIFY(listing.update());
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll().toStdString(), listingText(host.partProgram()));
+        }
+    }
+
+    void burstOfCalls_writesTheListingOnceBeforeTheReplies() {
+        HostModel host;
+        host.openPartProgram("Teil1", true);
+        BusHost busHost(host, 0);
+        QTemporaryDir folder;
+        ListingFile listing(host, folder.filePath(QStringLiteral("listing.txt")).toStdString());
+        connect(&busHost, &BusHost::burstApplied, [&] { QVERIFY(listing.update()); });
+        QDBusConnection server = QDBusConnection::sessionBus();
+        QVERIFY(server.registerVirtualObject(objectRoot(), &busHost, QDBusConnection::SubPath));
+        QDBusConnection client =
+            QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("client"));
+
+        constexpr int Calls = 40;
+        QDBusPendingCall last = QDBusPendingCall::fromError({});
+        for (short i = 0; i < Calls; ++i) {
+            QDBusMessage call = QDBusMessage::createMethodCall(
+                server.baseService(), QStringLiteral("/ORVAPP/Command/1"),
+                vandelor::host::bus::CommandInterface, QStringLiteral("PutText"));
+            call.setArguments({QStringLiteral("#VP%1").arg(i), 2, QVariant::fromValue(i)});
+            last = client.asyncCall(call);
+        }
+        QTRY_VERIFY(last.isFinished());
+        QVERIFY(!last.isError());
+        QFile file(folder.filePath(QStringLiteral("listing.txt")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains(QByteArrayLiteral("text 2/39 \"#VP39\"")));
+        QVERIFY2(listing.writes() * 4 < Calls, qPrintable(QString::number(listing.writes())));
+        server.unregisterObject(objectRoot(), QDBusConnection::UnregisterTree);
+    }
+
     void window_listsCommandsAsTheyArrive() {
         HostModel host;
-        host.openPartProgram(QStringLiteral("Teil1"), true);
+        host.openPartProgram("Teil1", true);
         StandinWindow window(host);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -94,6 +168,7 @@ private Q_SLOTS:
             call(command, "ReDraw", QString(), {});
         }
         call(commands, "Add", QStringLiteral("ib"), {1000, true});
+        window.showCalls(12);
 
         // The window follows the calls a few times a second.
         const QAbstractItemModel *model = window.commandView()->model();
@@ -111,7 +186,8 @@ private Q_SLOTS:
         QVERIFY(window.grab().save(picture));
 
         host.closePartProgram();
-        QCOMPARE(model->rowCount(), 0);
+        window.showCalls(12);
+        QTRY_COMPARE(model->rowCount(), 0);
     }
 };
 

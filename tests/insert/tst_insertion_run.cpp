@@ -114,7 +114,7 @@ private Q_SLOTS:
         QCOMPARE(controls.progressSteps.last(), 0.0f);
         // The fields went to the new command, not to the part program's first one.
         QCOMPARE(partProgram(host).commands().at(0).entries().size(), std::size_t(0));
-        QCOMPARE(partProgram(host).commands().at(1).text(2, 0), QStringLiteral("#P1"));
+        QCOMPARE(partProgram(host).commands().at(1).text(2, 0), std::string("#P1"));
     }
 
     void edgePoint_addsEdgeSettingsAndSurfaceVectorBeforeRedraw_data() {
@@ -288,7 +288,7 @@ private Q_SLOTS:
         QStringList written;
         for (const standin::CommandRecord &command : partProgram(host).commands())
             if (command.typeCode() == 602)
-                written.append(command.text(2, 0));
+                written.append(QString::fromStdString(command.text(2, 0)));
         QCOMPARE(written, ids);
         QCOMPARE(controls.texts[Box::pstart], after);
     }
@@ -369,8 +369,8 @@ private Q_SLOTS:
 
         // No field of the refused opening command reached another command.
         for (const standin::CommandRecord &command : partProgram(host).commands()) {
-            QCOMPARE(command.text(162, 0), QString());
-            QCOMPARE(command.text(3, 0), QString());
+            QCOMPARE(command.text(162, 0), std::string());
+            QCOMPARE(command.text(3, 0), std::string());
         }
         QList<qint32> written;
         for (const standin::CommandRecord &command : partProgram(host).commands())
@@ -420,7 +420,7 @@ private Q_SLOTS:
 
     void emptyPartProgram_firstRowStandsInCallOrder() {
         FakeHost host;
-        host.model().openPartProgram(QStringLiteral("Leer"), false);
+        host.model().openPartProgram("Leer", false);
         PointTable table;
         fill(table, {FirstPoint, FirstPoint});
         ScriptedControls controls;

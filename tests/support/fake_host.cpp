@@ -16,7 +16,7 @@ FakeHost::FakeHost()
     m_transport = transport.get();
     m_automation = std::make_unique<DBusHostAutomation>(std::move(transport), orvantoBusMap(),
                                                         DBusHostAutomation::DefaultTimeoutMs);
-    m_model.openPartProgram(QStringLiteral("Teil1"), true);
+    m_model.openPartProgram("Teil1", true);
 }
 
 FakeHost::~FakeHost() = default;
@@ -44,13 +44,13 @@ void FakeHost::vanishAfterCalls(int n) {
 
 bool FakeHost::windowExists(const QString &windowClass) {
     const bool exists = m_automation->windowExists(windowClass);
-    m_calls.append({{}, QStringLiteral("windowExists"), {text(windowClass)}, exists});
+    m_calls.append({{}, QStringLiteral("windowExists"), {text(windowClass)}, exists, {}});
     return exists;
 }
 
 CallResult FakeHost::activate(const QString &progId) {
     const CallResult result = m_automation->activate(progId);
-    m_calls.append({{}, QStringLiteral("activate"), {text(progId)}, result.ok()});
+    m_calls.append({{}, QStringLiteral("activate"), {text(progId)}, result.ok(), result.value()});
     return result;
 }
 
@@ -68,8 +68,8 @@ CallResult FakeHost::call(const HostObject &target, DispatchId member,
 CallResult FakeHost::record(const HostObject &target, const QString &member,
                             const HostArguments &arguments, const CallResult &result) {
     const auto *object = dynamic_cast<const BusObject *>(target.get());
-    m_calls.append(
-        {object ? object->path : QStringLiteral("(no object)"), member, arguments, result.ok()});
+    m_calls.append({object ? object->path : QStringLiteral("(no object)"), member, arguments,
+                    result.ok(), result.value()});
     return result;
 }
 

@@ -30,6 +30,7 @@ public:
         QString member;
         HostArguments arguments;
         bool ok = false;
+        HostValue result;
 
         // `/ORVAPP/Command/2 PutText(text "#VP1", int32 2, int16 0)`
         QString toString() const;

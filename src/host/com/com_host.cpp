@@ -43,6 +43,18 @@ ComResult noObject() {
     return ComResult::failure(L"the call has no object of the host to go to");
 }
 
+// The object registered as running for the class, if any, as IDispatch.
+IDispatch *runningObject(const CLSID &classId) {
+    IUnknown *running = nullptr;
+    if (FAILED(GetActiveObject(classId, nullptr, &running)) || running == nullptr)
+        return nullptr;
+    IDispatch *dispatch = nullptr;
+    if (FAILED(running->QueryInterface(IID_IDispatch, reinterpret_cast<void **>(&dispatch))))
+        dispatch = nullptr;
+    running->Release();
+    return dispatch;
+}
+
 ComResult hostGone() {
     return ComResult::failure(L"the host is gone");
 }
@@ -73,8 +85,14 @@ ComResult ComHost::activate(const std::wstring &progId) {
     IDispatch *dispatch = nullptr;
     outcome = CoCreateInstance(classId, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch,
                                reinterpret_cast<void **>(&dispatch));
-    if (FAILED(outcome) || dispatch == nullptr)
-        return ComResult::failure(describeFailure(outcome));
+    if (FAILED(outcome) || dispatch == nullptr) {
+        // A host that crashed can leave its class registered as if it still ran
+        // (Wine does so): activation then fails although a new host runs, and the
+        // running object table is where that one is found.
+        dispatch = runningObject(classId);
+        if (dispatch == nullptr)
+            return ComResult::failure(describeFailure(outcome));
+    }
     return ComResult::success(
         std::make_shared<ComObjectData>(dispatch, std::make_shared<ComPeer>()));
 }

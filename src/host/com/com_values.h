@@ -19,6 +19,7 @@ using ComObject = std::shared_ptr<ComObjectData>;
 // A variant that holds a text.
 struct ComVariantText {
     std::wstring text;
+    friend bool operator==(const ComVariantText &, const ComVariantText &) = default;
 };
 
 using ComValue = std::variant<std::monostate, std::wstring, std::int16_t, std::int32_t, bool,

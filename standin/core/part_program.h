@@ -2,9 +2,8 @@
 
 #include "command_record.h"
 
-#include <QString>
-
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace standin {
@@ -15,9 +14,9 @@ namespace standin {
 // they go to the end.
 class PartProgram {
 public:
-    PartProgram(QString name, int serial);
+    PartProgram(std::string name, int serial);
 
-    const QString &name() const { return m_name; }
+    const std::string &name() const { return m_name; }
     // Tells this part program apart from earlier ones of the same run.
     int serial() const { return m_serial; }
     const std::vector<CommandRecord> &commands() const { return m_commands; }
@@ -27,14 +26,15 @@ public:
     CommandRecord &commandAt(int row) { return m_commands[static_cast<std::size_t>(row)]; }
 
     // Adds a command at the insertion point and gives its row.
-    int add(int commandId, qint32 typeCode);
+    int add(int commandId, std::int32_t typeCode);
     // Places the insertion point behind the command with this id; false if it isn't here.
     bool placeInsertionPointAfter(int commandId);
+
+private:
     // The row the next added command will take.
     int insertionRow() const;
 
-private:
-    QString m_name;
+    std::string m_name;
     int m_serial;
     std::vector<CommandRecord> m_commands;
     std::optional<int> m_insertAfter;

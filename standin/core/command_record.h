@@ -1,18 +1,18 @@
 #pragma once
 
-#include <QString>
-
+#include <cstdint>
+#include <string>
 #include <vector>
 
 namespace standin {
 
 // The values of one PutPoint or PutVector call: two whole numbers, then two texts
-// and one double.
+// and one double. Texts are UTF-8.
 struct FeatureValues {
-    qint32 first = 0;
-    qint32 second = 0;
-    QString a;
-    QString b;
+    std::int32_t first = 0;
+    std::int32_t second = 0;
+    std::string a;
+    std::string b;
     double c = 0;
 };
 
@@ -21,9 +21,9 @@ struct FeatureValues {
 struct CommandEntry {
     enum class Kind { Text, Toggle, Point, Vector };
     Kind kind = Kind::Text;
-    qint32 code = 0;
-    qint16 index = 0;
-    QString text;
+    std::int32_t code = 0;
+    std::int16_t index = 0;
+    std::string text;
     double toggle = 0;
     FeatureValues feature;
 };
@@ -32,25 +32,33 @@ struct CommandEntry {
 // later write to the same field (or point, or vector) replaces the value in place.
 class CommandRecord {
 public:
-    CommandRecord(int id, qint32 typeCode);
+    CommandRecord(int id, std::int32_t typeCode);
 
     int id() const { return m_id; }
-    qint32 typeCode() const { return m_typeCode; }
+    std::int32_t typeCode() const { return m_typeCode; }
     const std::vector<CommandEntry> &entries() const { return m_entries; }
 
-    void putText(qint32 code, qint16 index, const QString &text);
-    void setToggle(qint32 code, qint16 index, double value);
+    void putText(std::int32_t code, std::int16_t index, const std::string &text);
+    void setToggle(std::int32_t code, std::int16_t index, double value);
     void putFeature(CommandEntry::Kind kind, const FeatureValues &values);
 
     // The text of a field; empty when it was never written.
-    QString text(qint32 code, qint16 index) const;
+    std::string text(std::int32_t code, std::int16_t index) const;
+
+    // The command's line of the listing, made once after each change.
+    const std::string &line() const;
+    // Counts the changes of the command's entries.
+    std::uint64_t version() const { return m_version; }
 
 private:
-    CommandEntry &entry(CommandEntry::Kind kind, qint32 code, qint16 index);
+    CommandEntry &entry(CommandEntry::Kind kind, std::int32_t code, std::int16_t index);
 
     int m_id;
-    qint32 m_typeCode;
+    std::int32_t m_typeCode;
     std::vector<CommandEntry> m_entries;
+    std::uint64_t m_version = 0;
+    mutable std::string m_line;
+    mutable bool m_lineCurrent = false;
 };
 
 } // namespace standin

@@ -4,7 +4,7 @@
 
 namespace standin {
 
-PartProgram::PartProgram(QString name, int serial)
+PartProgram::PartProgram(std::string name, int serial)
     : m_name(std::move(name))
     , m_serial(serial) {}
 
@@ -22,7 +22,7 @@ int PartProgram::insertionRow() const {
     return after ? *after + 1 : static_cast<int>(m_commands.size());
 }
 
-int PartProgram::add(int commandId, qint32 typeCode) {
+int PartProgram::add(int commandId, std::int32_t typeCode) {
     const int row = insertionRow();
     m_commands.insert(m_commands.begin() + row, CommandRecord(commandId, typeCode));
     m_insertAfter = commandId;

@@ -2,41 +2,32 @@
 
 namespace standin {
 
-HostModel::HostModel(QObject *parent)
-    : QObject(parent) {}
-
-void HostModel::openPartProgram(const QString &name, bool withInitialCommand) {
-    Q_EMIT partProgramAboutToBeReplaced();
+void HostModel::openPartProgram(const std::string &name, bool withInitialCommand) {
     m_partProgram.emplace(name, m_nextSerial++);
     if (withInitialCommand)
         m_partProgram->add(m_nextCommandId++, InitialCommandType);
-    Q_EMIT partProgramReplaced();
-    Q_EMIT changed();
+    ++m_revision;
 }
 
 void HostModel::closePartProgram() {
-    Q_EMIT partProgramAboutToBeReplaced();
     m_partProgram.reset();
-    Q_EMIT partProgramReplaced();
-    Q_EMIT changed();
+    ++m_revision;
 }
 
 const PartProgram *HostModel::partProgram() const {
     return m_partProgram ? &*m_partProgram : nullptr;
 }
 
-void HostModel::refuseAdd(qint32 typeCode) {
+void HostModel::refuseAdd(std::int32_t typeCode) {
     m_refusedTypes.insert(typeCode);
 }
 
-std::optional<int> HostModel::add(qint32 typeCode) {
-    if (!m_partProgram || refusesAdd(typeCode))
+std::optional<int> HostModel::add(std::int32_t typeCode) {
+    if (!m_partProgram || m_refusedTypes.count(typeCode) != 0)
         return std::nullopt;
     const int id = m_nextCommandId++;
-    Q_EMIT commandAboutToBeAdded(m_partProgram->insertionRow());
-    const int row = m_partProgram->add(id, typeCode);
-    Q_EMIT commandAdded(row);
-    Q_EMIT changed();
+    m_partProgram->add(id, typeCode);
+    ++m_revision;
     return id;
 }
 
@@ -49,8 +40,7 @@ bool HostModel::changeCommand(int commandId, const std::function<void(CommandRec
     if (!row)
         return false;
     change(m_partProgram->commandAt(*row));
-    Q_EMIT commandChanged(*row);
-    Q_EMIT changed();
+    ++m_revision;
     return true;
 }
 

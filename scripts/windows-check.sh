@@ -1,0 +1,192 @@
+#!/usr/bin/env bash
+# The Windows path, checked under Wine: cross-compiles the COM backend, its checks,
+# the replay program and the Windows stand-in with Debian's MinGW-w64 (warnings as
+# errors), records the host calls of insertion runs against the in-process host of
+# the Linux tests, and then, in a fresh Wine prefix without a display:
+#   - checks the COM backend against a recording automation object;
+#   - starts the Windows stand-in, finds its window by class and activates it by
+#     ProgID from a separate process;
+#   - replays every recorded run through the COM backend from that separate process
+#     and compares the Windows stand-in's listing with the Linux one;
+#   - kills the stand-in in the middle of a run: later calls fail within seconds,
+#     and none reaches a stand-in started afterwards; a stand-in told to quit
+#     after some calls does so;
+# and prints "N passed, M failed" last. Every Wine process it started is stopped
+# by its process id.
+#
+#   bash scripts/windows-check.sh [LINUX_BUILD_DIR]     (default: build)
+set -uo pipefail
+cd "$(dirname "$0")/.."
+linux_build=${1:-build}
+
+wine=/usr/lib/wine/wine64
+if ! command -v x86_64-w64-mingw32-g++ >/dev/null || [ ! -x "$wine" ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends g++-mingw-w64-x86-64 wine64 >/dev/null
+fi
+
+out=$(mktemp -d /tmp/vandelor-windows.XXXXXX)
+passed=0
+failed=0
+check() { # check NAME COMMAND...: runs the command, counts and reports it
+    local name=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+        echo "ok    $name"
+    else
+        failed=$((failed + 1))
+        echo "FAIL  $name"
+    fi
+}
+
+# ---- Cross-compile
+echo "== cross-compiling with MinGW-w64"
+flags="-std=c++20 -O2 -Wall -Wextra -Wpedantic -Werror -Isrc/host -Isrc/host/com"
+flags+=" -Istandin/core -Istandin_win"
+mkdir -p "$out/objects"
+object_of() { echo "$out/objects/$(echo "$1" | tr / _).o"; }
+backend=(src/host/com/com_arguments.cpp src/host/com/com_errors.cpp src/host/com/com_host.cpp)
+model=(standin/core/*.cpp)
+standin=(standin_win/*.cpp)
+sources=("${backend[@]}" src/host/com/com_smoke.cpp tests/com/recording_dispatch.cpp
+    tests/com/com_dispatch_check.cpp tests/com/replay_calls.cpp "${model[@]}" "${standin[@]}")
+link() { # link PROGRAM SOURCES...
+    local program=$1 objects=() source
+    shift
+    for source in "$@"; do objects+=("$(object_of "$source")"); done
+    x86_64-w64-mingw32-g++ -static -o "$out/$program" "${objects[@]}" \
+        -lole32 -loleaut32 -luser32 -lgdi32 -luuid
+}
+built=true
+printf '%s\n' "${sources[@]}" | xargs -P "$(nproc)" -n 1 sh -c \
+    "x86_64-w64-mingw32-g++ $flags -c \"\$0\" -o \"$out/objects/\$(echo \"\$0\" | tr / _).o\"" ||
+    built=false
+if $built; then
+    link com_smoke.exe "${backend[@]}" src/host/com/com_smoke.cpp &&
+        link com_dispatch_check.exe "${backend[@]}" tests/com/recording_dispatch.cpp \
+            tests/com/com_dispatch_check.cpp &&
+        link replay_calls.exe "${backend[@]}" tests/com/replay_calls.cpp &&
+        link orvanto-standin.exe "${model[@]}" "${standin[@]}" || built=false
+fi
+check "everything compiles and links with warnings as errors" $built
+
+# ---- Record the host calls of the insertion runs
+echo "== recording the insertion runs' host calls"
+recorded=true
+{ [ -f "$linux_build/CMakeCache.txt" ] || cmake -S . -B "$linux_build" >/dev/null; } &&
+    cmake --build "$linux_build" --target record_insertion_calls -j"$(nproc)" >/dev/null &&
+    mkdir -p "$out/recorded" &&
+    "$linux_build/tests/com/record_insertion_calls" "$out/recorded" || recorded=false
+check "host calls recorded from the insertion runs" $recorded
+if ! $built || ! $recorded; then
+    echo "$passed passed, $failed failed"
+    exit 1
+fi
+
+# ---- Wine
+export WINEPREFIX=$out/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Every process of this prefix, found by its environment.
+prefix_processes() {
+    local environ
+    for environ in /proc/[0-9]*/environ; do
+        if tr '\0' '\n' 2>/dev/null <"$environ" | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+            environ=${environ#/proc/}
+            echo "${environ%/environ}"
+        fi
+    done
+}
+stop_wine() {
+    local pid
+    for pid in $(prefix_processes); do kill -TERM "$pid" 2>/dev/null; done
+    sleep 1
+    for pid in $(prefix_processes); do kill -KILL "$pid" 2>/dev/null; done
+    rm -rf "$out"
+}
+trap stop_wine EXIT
+windows_path() { echo "Z:${1//\//\\}"; }
+run_wine() { timeout 60 "$wine" "$@"; }
+
+echo "== a fresh Wine prefix without a display"
+run_wine wineboot -i >/dev/null 2>&1
+# Windows without a display need the null graphics driver, read by the desktop
+# process, which starts anew with the next program.
+run_wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+timeout 30 /usr/lib/wine/wineserver -w
+
+check "COM backend against a recording automation object" \
+    run_wine "$out/com_dispatch_check.exe"
+check "the stand-in registers the host's ProgID" run_wine "$out/orvanto-standin.exe" /register
+
+standin_pid=
+start_standin() { # start_standin LISTING OPTIONS...: waits until its listing is there
+    local listing=$1
+    shift
+    rm -f "$listing"
+    "$wine" "$out/orvanto-standin.exe" --listing "$(windows_path "$listing")" "$@" &
+    standin_pid=$!
+    disown
+    for _ in $(seq 100); do [ -f "$listing" ] && return 0; sleep 0.1; done
+    return 1
+}
+wait_standin_gone() {
+    for _ in $(seq 100); do kill -0 "$standin_pid" 2>/dev/null || return 0; sleep 0.1; done
+    return 1
+}
+smoke_finds() { # smoke_finds TEXT: the smoke program's output holds TEXT
+    run_wine "$out/com_smoke.exe" | tee "$out/smoke.txt" | grep -qF "$1" || {
+        cat "$out/smoke.txt"
+        return 1
+    }
+}
+
+echo "== presence and activation from a separate process; recorded runs replayed"
+while IFS=$'\t' read -r run options; do
+    # shellcheck disable=SC2086
+    start_standin "$out/$run.windows" $options
+    if [ "$run" = vector ]; then
+        check "window found by class, application activated by ProgID" \
+            smoke_finds 'Part program "Teil1" holds 1 commands.'
+    fi
+    check "$run: every call as recorded" \
+        run_wine "$out/replay_calls.exe" "$(windows_path "$out/recorded/$run.calls")" --close-host
+    check "$run: listing identical to the Linux stand-in's" \
+        cmp "$out/recorded/$run.listing" "$out/$run.windows"
+    wait_standin_gone || kill -KILL "$standin_pid"
+done <"$out/recorded/runs"
+
+echo "== the stand-in killed in the middle of a run"
+mkdir -p "$out/pause"
+start_standin "$out/killed.windows"
+run_wine "$out/replay_calls.exe" "$(windows_path "$out/recorded/vector.calls")" \
+    --pause-after 40 "$(windows_path "$out/pause")" --host-killed --close-host \
+    >"$out/killed.txt" &
+replay_pid=$!
+for _ in $(seq 200); do [ -f "$out/pause/paused" ] && break; sleep 0.1; done
+kill -KILL "$standin_pid"
+wait_standin_gone
+# A host started after the crash: activation still finds it.
+start_standin "$out/later.windows"
+check "a host started after the crash is activated" \
+    smoke_finds 'Part program "Teil1" holds 1 commands.'
+touch "$out/pause/go"
+check "every later call fails, none hangs" wait "$replay_pid"
+cat "$out/killed.txt"
+slowest=$(tr -d '\r' <"$out/killed.txt" | sed -n 's/.*slowest \([0-9]*\) ms$/\1/p')
+check "the slowest failing call took under 5 s" test "${slowest:-99999}" -lt 5000
+check "no write reached the later host" test "$(cat "$out/later.windows")" = 1
+wait_standin_gone || kill -KILL "$standin_pid"
+
+echo "== a stand-in that quits after 40 calls"
+mkdir -p "$out/quit" && touch "$out/quit/go"
+start_standin "$out/quit.windows" --quit-after-calls 40
+# The recording's first two lines, the presence test and the activation, are no
+# calls of the host's members.
+check "it answers 40 calls, then every call fails" \
+    run_wine "$out/replay_calls.exe" "$(windows_path "$out/recorded/vector.calls")" \
+    --pause-after 42 "$(windows_path "$out/quit")" --host-killed
+check "it has gone by itself" wait_standin_gone
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

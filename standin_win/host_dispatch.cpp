@@ -1,0 +1,77 @@
+#include "host_dispatch.h"
+
+#include "dispatch_calls.h"
+#include "wide_text.h"
+
+namespace standin {
+
+HostDispatch::HostDispatch(DispatchCalls &calls, const ObjectAddress &address)
+    : m_calls(calls)
+    , m_address(address) {
+    m_calls.remember(this);
+}
+
+HostDispatch::~HostDispatch() {
+    m_calls.forget(this);
+}
+
+HRESULT STDMETHODCALLTYPE HostDispatch::QueryInterface(REFIID iid, void **object) {
+    if (object == nullptr)
+        return E_POINTER;
+    if (iid != IID_IUnknown && iid != IID_IDispatch) {
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    *object = static_cast<IDispatch *>(this);
+    AddRef();
+    return S_OK;
+}
+
+ULONG STDMETHODCALLTYPE HostDispatch::AddRef() {
+    return static_cast<ULONG>(InterlockedIncrement(&m_references));
+}
+
+ULONG STDMETHODCALLTYPE HostDispatch::Release() {
+    const LONG left = InterlockedDecrement(&m_references);
+    if (left == 0)
+        delete this;
+    return static_cast<ULONG>(left);
+}
+
+HRESULT STDMETHODCALLTYPE HostDispatch::GetTypeInfoCount(UINT *count) {
+    if (count == nullptr)
+        return E_POINTER;
+    *count = 0;
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE HostDispatch::GetTypeInfo(UINT, LCID, ITypeInfo **info) {
+    if (info != nullptr)
+        *info = nullptr;
+    return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE HostDispatch::GetIDsOfNames(REFIID, LPOLESTR *names, UINT count, LCID,
+                                                      DISPID *ids) {
+    if (names == nullptr || ids == nullptr || count == 0)
+        return E_INVALIDARG;
+    HRESULT outcome = S_OK;
+    for (UINT i = 0; i < count; ++i) {
+        // Only the member name itself; members take no named arguments.
+        const HostMembers::Member *member =
+            i == 0 ? HostMembers::find(m_address.kind, utf8Text(names[0], wcslen(names[0])))
+                   : nullptr;
+        ids[i] = member ? member->dispatchId : DISPID_UNKNOWN;
+        if (member == nullptr)
+            outcome = DISP_E_UNKNOWNNAME;
+    }
+    return outcome;
+}
+
+HRESULT STDMETHODCALLTYPE HostDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags,
+                                               DISPPARAMS *parameters, VARIANT *result,
+                                               EXCEPINFO *exception, UINT *wrongArgument) {
+    return m_calls.invoke(m_address, id, flags, parameters, result, exception, wrongArgument);
+}
+
+} // namespace standin
