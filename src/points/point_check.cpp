@@ -34,8 +34,8 @@ void PointCheck::setSettings(CheckSettings settings) {
 
 void PointCheck::forget() {
     m_rows.clear();
-    m_idRows.clear();
-    m_idRowsBuilt = false;
+    m_secondRows.clear();
+    m_idsIndexed = false;
 }
 
 QStringList PointCheck::problems(int row, int column) const {
@@ -109,23 +109,49 @@ void PointCheck::checkVector(int row, int firstColumn, RowProblems &problems) co
             problems[column].append(problem);
 }
 
-int PointCheck::otherRowWithId(int row, QStringView id) const {
-    if (!m_idRowsBuilt) {
-        m_idRowsBuilt = true;
-        m_idRows.reserve(m_table.rowCount());
-        for (int each = 1; each < m_table.rowCount(); ++each) {
-            const QStringView eachId = m_table.cellView(each, IdColumn);
-            if (eachId.isEmpty())
-                continue;
-            std::pair<int, int> &rows = m_idRows[eachId];
-            if (rows.first == 0)
-                rows.first = each;
-            else if (rows.second == 0)
-                rows.second = each;
-        }
+namespace {
+quint32 tagOf(size_t hash) {
+    return quint32(hash >> 16) & 0xFFFF0000u;
+}
+constexpr quint32 RowBits = 0xFFFFu;
+} // namespace
+
+size_t PointCheck::slotOf(QStringView id, size_t hash) const {
+    const size_t mask = m_idSlots.size() - 1;
+    const quint32 tag = tagOf(hash);
+    size_t slot = hash & mask;
+    for (quint32 entry = m_idSlots[slot]; entry != 0; entry = m_idSlots[slot]) {
+        if ((entry & ~RowBits) == tag && m_table.cellView(int(entry & RowBits), IdColumn) == id)
+            return slot;
+        slot = (slot + 1) & mask;
     }
-    const auto rows = m_idRows.value(id);
-    return rows.first == row ? rows.second : rows.first;
+    return slot;
+}
+
+void PointCheck::indexIds() const {
+    m_idsIndexed = true;
+    size_t size = 1;
+    while (size < 2 * size_t(m_table.rowCount()))
+        size *= 2;
+    m_idSlots.assign(size, 0);
+    for (int row = 1; row < m_table.rowCount(); ++row) {
+        const QStringView id = m_table.cellView(row, IdColumn);
+        if (id.isEmpty())
+            continue;
+        const size_t hash = qHash(id);
+        quint32 &entry = m_idSlots[slotOf(id, hash)];
+        if (entry == 0)
+            entry = tagOf(hash) | quint32(row);
+        else if (!m_secondRows.contains(int(entry & RowBits)))
+            m_secondRows.insert(int(entry & RowBits), row);
+    }
+}
+
+int PointCheck::otherRowWithId(int row, QStringView id) const {
+    if (!m_idsIndexed)
+        indexIds();
+    const int first = int(m_idSlots[slotOf(id, qHash(id))] & RowBits);
+    return first == row ? m_secondRows.value(first) : first;
 }
 
 } // namespace vandelor

@@ -7,6 +7,8 @@
 #include <QStringView>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace vandelor {
 
@@ -53,9 +55,17 @@ private:
     NumberSeparators m_separators;
     CheckSettings m_settings;
     mutable QHash<int, RowProblems> m_rows;
-    // Each ID's first two rows, once an ID is asked for.
-    mutable QHash<QStringView, std::pair<int, int>> m_idRows;
-    mutable bool m_idRowsBuilt = false;
+    // Each ID's first row, once an ID is asked for: an open-addressed table
+    // of slots, each a row number (rows fit 16 bits) with 16 bits of the ID's
+    // hash beside it, so that a probe seldom has to read the table. Its
+    // memory stays for the next index, so an import costs no fresh pages.
+    void indexIds() const;
+    // The slot of the ID: where it stands, or the empty one where it would.
+    size_t slotOf(QStringView id, size_t hash) const;
+    mutable std::vector<quint32> m_idSlots;
+    // The second row of each ID held more than once, by its first row.
+    mutable QHash<int, int> m_secondRows;
+    mutable bool m_idsIndexed = false;
 };
 
 } // namespace vandelor
