@@ -45,10 +45,15 @@ bool BusHost::handleMessage(const QDBusMessage &message, const QDBusConnection &
     const CallOutcome outcome =
         m_calls.handle(message.path(), message.interface(), message.member(), message.signature(),
                        message.arguments());
-    if (message.isReplyRequired())
-        m_heldReplies.append(outcome.failed()
-                                 ? message.createErrorReply(outcome.errorName, outcome.errorText)
-                                 : message.createReply(outcome.reply));
+    if (message.isReplyRequired()) {
+        const QDBusMessage reply =
+            outcome.failed() ? message.createErrorReply(outcome.errorName, outcome.errorText)
+                             : message.createReply(outcome.reply);
+        if (m_holdReplies)
+            m_heldReplies.append(reply);
+        else
+            connection.send(reply);
+    }
     m_connection = connection;
     ++m_cost.calls;
     m_cost.callNs += quint64(m_clock.nsecsElapsed() - start);

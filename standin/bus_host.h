@@ -42,6 +42,10 @@ public:
 
     BusHost(HostModel &model, int quitAfterCalls, QObject *parent = nullptr);
 
+    // Whether replies wait for the end of their burst, for a listing that must
+    // be on disk before the caller hears back; without one they go out at once.
+    void setHoldReplies(bool hold) { m_holdReplies = hold; }
+
     bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override;
     QString introspect(const QString &path) const override;
 
@@ -56,6 +60,7 @@ private:
     HostCalls m_calls;
     int m_quitAfterCalls;
     int m_callCount = 0;
+    bool m_holdReplies = true;
     QDBusConnection m_connection{QString()};
     QList<QDBusMessage> m_heldReplies;
     QTimer m_burstEnd;

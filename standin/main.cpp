@@ -52,6 +52,7 @@ int main(int argc, char *argv[]) {
     }
 
     BusHost busHost(host, options->quitAfterCalls);
+    busHost.setHoldReplies(listing != nullptr);
     QDBusConnection bus = QDBusConnection::sessionBus();
     // The objects stand before the name is taken, so whoever sees the name finds them.
     if (!bus.registerVirtualObject(objectRoot(), &busHost, QDBusConnection::SubPath) ||
