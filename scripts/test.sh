@@ -18,6 +18,7 @@ echo "== build"
 bash scripts/build.sh build
 echo "== tests"
 dbus-run-session -- ctest --test-dir build --output-on-failure
+bash scripts/test-ratio.sh
 
 echo "== build with sanitizers"
 bash scripts/build.sh build-asan -DVANDELOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
