@@ -1,4 +1,5 @@
 #include "fake_workbook_reader.h"
+#include "point_files.h"
 #include "point_table.h"
 #include "workbook_import.h"
 
@@ -35,18 +36,8 @@ QStringList earlierRow(int row) {
     return texts;
 }
 
-QStringList words(std::initializer_list<const char *> texts) {
-    QStringList list;
-    for (const char *text : texts)
-        list << QString::fromUtf8(text);
-    return list;
-}
-
 QStringList tableRow(const PointTable &table, int row) {
-    QStringList texts;
-    for (int column = 0; column < table.columnCount(); ++column)
-        texts << table.cellText(row, column);
-    return texts;
+    return tableRows(table).value(row - 1).split(u'|');
 }
 
 // The window's side of an import, recorded; the table holds five points
@@ -187,12 +178,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("progress");
         const QString open = QStringLiteral("open ") + File;
         QTest::newRow("hidden") << false << File
-                                << (words({"start", "hide"}) << open << words({"close", "quit"}))
+                                << words("start hide") + QStringList{open} + words("close quit")
                                 << 0;
         QTest::newRow("shown") << true << File
-                               << (words({"start", "show"}) << open << words({"close", "quit"}))
+                               << words("start show") + QStringList{open} + words("close quit")
                                << 0;
-        QTest::newRow("cancelled") << false << QString() << words({"start", "hide", "quit"}) << 50;
+        QTest::newRow("cancelled") << false << QString() << words("start hide quit") << 50;
     }
 
     void import_drivesTheReaderInOrder() {
@@ -210,7 +201,7 @@ private Q_SLOTS:
         window.import(reader);
 
         QCOMPARE(reader.calls, calls);
-        QCOMPARE(window.events, words({"dialog", "front"}));
+        QCOMPARE(window.events, words("dialog front"));
         QCOMPARE(window.progress, progress);
         if (fileName.isEmpty())
             QCOMPARE(tableRow(window.table, 1), earlierRow(1));

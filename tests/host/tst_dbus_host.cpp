@@ -8,12 +8,9 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <csignal>
 
 using namespace vandelor::host;
 
@@ -164,47 +161,6 @@ private Q_SLOTS:
                            "text 41/1 \"IST-STÄRKE\"; toggle 56/0 2\n"));
     }
 
-    void insertionPoint_laterCommandsFollowTheGivenOne() {
-        QTemporaryDir dir;
-        const QString listing = dir.filePath(QStringLiteral("listing.txt"));
-        StandinProcess standin({QStringLiteral("--listing"), listing});
-        QVERIFY(standin.start());
-        DBusHostAutomation host(QDBusConnection::sessionBus());
-        const Reached r = reach(host);
-        const auto add = [&](qint32 code) {
-            return host.call(r.commands, QStringLiteral("Add"), {int32(code), boolean(true)}).ok();
-        };
-        QVERIFY(add(10));
-        QVERIFY(add(11));
-        const HostObject first =
-            host.call(r.commands, QStringLiteral("Item"), {byReference(int16(1))}).object();
-        QVERIFY(host.call(r.commands, QStringLiteral("InsertionPointAfter"),
-                          {byReference(object(first))})
-                    .ok());
-        QVERIFY(add(20));
-        QVERIFY(add(21));
-        // The run places the insertion point behind the last command before each row.
-        const HostObject last = lastCommand(host, r.commands);
-        QVERIFY(host.call(r.commands, QStringLiteral("InsertionPointAfter"),
-                          {byReference(object(last))})
-                    .ok());
-        QVERIFY(add(30));
-        QCOMPARE(readFile(listing), QStringLiteral("1\n20\n21\n10\n11\n30\n"));
-    }
-
-    void emptyPartProgram_takesAddsAtItsEnd() {
-        QTemporaryDir dir;
-        const QString listing = dir.filePath(QStringLiteral("listing.txt"));
-        StandinProcess standin({QStringLiteral("--empty"), QStringLiteral("--listing"), listing});
-        QVERIFY(standin.start());
-        DBusHostAutomation host(QDBusConnection::sessionBus());
-        const Reached r = reach(host);
-        QVERIFY(!host.call(r.commands, QStringLiteral("Item"), {byReference(int16(0))}).ok());
-        QVERIFY(host.call(r.commands, QStringLiteral("Add"), {int32(602), boolean(true)}).ok());
-        QVERIFY(host.call(r.commands, QStringLiteral("Add"), {int32(1000), boolean(true)}).ok());
-        QCOMPARE(readFile(listing), QStringLiteral("602\n1000\n"));
-    }
-
     void wrongCalls_getErrorRepliesAndHostGoesOn_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("member");
@@ -316,54 +272,6 @@ private Q_SLOTS:
         QCOMPARE(reply.type(), QDBusMessage::ErrorMessage);
         QCOMPARE(reply.errorName(), error);
         QVERIFY(standinOnBus());
-    }
-
-    void vanishedHost_laterCallsFailAtOnce() {
-        // activation asks the bus, not the host: the three calls are
-        // ActivePartProgram, Commands and Count
-        StandinProcess standin({QStringLiteral("--quit-after-calls"), QStringLiteral("3")});
-        QVERIFY(standin.start());
-        // Looking at the objects is no host call.
-        const QDBusMessage introspection = QDBusConnection::sessionBus().call(
-            QDBusMessage::createMethodCall(bus::ServiceName, bus::ApplicationPath,
-                                           QStringLiteral("org.freedesktop.DBus.Introspectable"),
-                                           QStringLiteral("Introspect")));
-        QVERIFY(introspection.arguments().value(0).toString().contains(
-            QStringLiteral("ActivePartProgram")));
-        DBusHostAutomation host(QDBusConnection::sessionBus());
-        const Reached r = reach(host);
-        QVERIFY(r.commands);
-        QVERIFY(host.call(r.commands, QStringLiteral("Count")).ok());
-        QVERIFY(standin.waitForExit(5000));
-        const CallResult gone = host.call(r.commands, QStringLiteral("Count"));
-        QVERIFY(!gone.ok());
-        QElapsedTimer timer;
-        timer.start();
-        for (int i = 0; i < 5; ++i)
-            QVERIFY(
-                !host.call(r.commands, QStringLiteral("Add"), {int32(602), boolean(true)}).ok());
-        QVERIFY(timer.elapsed() < 100);
-        QVERIFY(!host.windowExists(orvanto::WindowClass));
-    }
-
-    void silentHost_timesOutOnceThenFailsAtOnce() {
-        StandinProcess standin;
-        QVERIFY(standin.start());
-        DBusHostAutomation host(QDBusConnection::sessionBus(), orvantoBusMap(), 300);
-        const Reached r = reach(host);
-        QVERIFY(r.commands);
-        ::kill(static_cast<pid_t>(standin.processId()), SIGSTOP);
-        QElapsedTimer timer;
-        timer.start();
-        QVERIFY(!host.call(r.commands, QStringLiteral("Count")).ok());
-        QVERIFY(timer.elapsed() >= 250);
-        timer.restart();
-        QVERIFY(!host.call(r.commands, QStringLiteral("Count")).ok());
-        QVERIFY(timer.elapsed() < 100);
-        ::kill(static_cast<pid_t>(standin.processId()), SIGCONT);
-        // A new activation reaches the host anew.
-        const Reached again = reach(host);
-        QCOMPARE(host.call(again.commands, QStringLiteral("Count")).integer(), 1);
     }
 
     void objectsOfAnEarlierHost_fail() {

@@ -15,11 +15,8 @@ QByteArray repeated(const char *text, int times) {
 // Reads every item of the bytes, as written into a file. Items read as too
 // long are marked with a trailing "[too long]".
 QStringList readItems(const QByteArray &bytes, bool *isText = nullptr) {
-    QTemporaryDir dir;
-    QFile file(writeFile(dir, bytes));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot open the test file");
-    ItemReader reader(file);
+    PointFile points(bytes);
+    ItemReader reader(points.file);
     if (isText)
         *isText = reader.isText();
     QStringList items;
