@@ -50,10 +50,10 @@ QString stoppedAtRow(const QString &what, int row) {
 } // namespace
 
 QString workbookImportMessage(const WorkbookImportOutcome &outcome) {
-    const QString noEndMark = QStringLiteral("Die Excel Datei hat in den Zeilen 1 bis %1 keine "
-                                             "Endmarke „Ende“ in Spalte A. Es wurden %1 Zeilen "
-                                             "gelesen.")
-                                  .arg(WorkbookRowsRead);
+    QString noEndMark = QStringLiteral("Die Excel Datei hat in den Zeilen 1 bis %1 keine "
+                                       "Endmarke „Ende“ in Spalte A. Es wurden %1 Zeilen "
+                                       "gelesen.")
+                            .arg(WorkbookRowsRead);
     switch (outcome.result) {
     case WorkbookImportResult::Imported:
     case WorkbookImportResult::Cancelled:
