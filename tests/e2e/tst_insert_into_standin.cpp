@@ -180,22 +180,6 @@ private Q_SLOTS:
         QVERIFY(dialogs.messages.isEmpty());
     }
 
-    void refusedCommands_leaveTheOthersUntouchedAndAreReported() {
-        StandinProcess standin({QStringLiteral("--listing"), listingPath(),
-                                QStringLiteral("--refuse-add"), QStringLiteral("602")});
-        QVERIFY(standin.start());
-        frm_Steuerung window(dialogs, {u',', u'.'});
-        dialogs.fileNames.enqueue(example("vektorpunkte_mit_id.txt"));
-        window.cmd_open_Click();
-
-        window.cmd_einfügen_Click();
-
-        QCOMPARE(listing(), QStringList{QStringLiteral("1")});
-        QCOMPARE(dialogs.messages,
-                 QStringList{QStringLiteral(
-                     "4 von 4 Punkten wurden nicht vollständig in ORVANTO übertragen.")});
-    }
-
     // The calls whose results are not used go out without waiting; a host
     // that goes away at any call, or stops answering, still ends the run
     // within seconds with the count of the points that did not arrive.
@@ -235,14 +219,6 @@ private Q_SLOTS:
             ::kill(pid_t(standin.processId()), SIGCONT);
         else
             QVERIFY(standin.waitForExit(5000));
-    }
-
-    void noHost_saysToStartIt() {
-        frm_Steuerung window(dialogs, {u',', u'.'});
-        window.cmd_einfügen_Click();
-        window.cmd_findvector_Click();
-        QCOMPARE(dialogs.messages, (QStringList{QStringLiteral("ORVANTO muss gestartet werden"),
-                                                QStringLiteral("ORVANTO muß gestartet werden")}));
     }
 };
 

@@ -334,18 +334,35 @@ private Q_SLOTS:
         QCOMPARE(run.controls.texts[Box::pstart], QStringLiteral("6"));
     }
 
-    void fullPartProgram_stopsBeforeCountsWrapAndSaysSo() {
-        Run run(QList<QStringList>(3, FirstPoint));
+    // Rows and commands are counted in 16 bits: a table of 32,767 points
+    // starts, and stops once the part program is full; one point more is refused.
+    void sixteenBitCounts_stopTheRunAndSaySo_data() {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("commandsAfter");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("full part program")
+            << 32767 << 32768
+            << QStringList{QStringLiteral("Das Teileprogramm hat mehr als 32767 Befehle. Es werden "
+                                          "keine weiteren Punkte eingefügt."),
+                           QStringLiteral("32766 von 32767 Punkten wurden nicht vollständig in "
+                                          "ORVANTO übertragen.")};
+        QTest::newRow("table too large")
+            << 32768 << 32767
+            << QStringList{QStringLiteral("Die Tabelle hat mehr als 32767 Punkte. Bitte die Punkte "
+                                          "in kleineren Teilen einfügen.")};
+    }
+    void sixteenBitCounts_stopTheRunAndSaySo() {
+        QFETCH(int, points);
+        QFETCH(int, commandsAfter);
+        QFETCH(QStringList, messages);
+        Run run(QList<QStringList>(points, FirstPoint));
         while (run.partProgram().commands().size() < 32767)
             run.host.model().add(1);
         run.run();
         // The first row stands behind command 32,767; the next would count past 16 bits.
-        QCOMPARE(run.partProgram().commands().size(), std::size_t(32768));
-        QCOMPARE(run.partProgram().commands().back().typeCode(), 602);
-        QCOMPARE(run.controls.messages,
-                 (QStringList{QStringLiteral("Das Teileprogramm hat mehr als 32767 Befehle. Es "
-                                             "werden keine weiteren Punkte eingefügt."),
-                              run.incomplete(2, 3)}));
+        QCOMPARE(run.partProgram().commands().size(), std::size_t(commandsAfter));
+        QCOMPARE(run.partProgram().commands().back().typeCode(), points == 32767 ? 602 : 1);
+        QCOMPARE(run.controls.messages, messages);
         QCOMPARE(run.controls.progressValue, 0.0f);
     }
 
