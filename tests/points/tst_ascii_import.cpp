@@ -89,6 +89,14 @@ private Q_SLOTS:
         QCOMPARE(tableRows(table), texts({"old|1|2|3", "|4|5|6", "|7|8|9"}));
     }
 
+    // However narrow the new file, no cell of the one before stays behind.
+    void narrowerFile_leavesNoCellOfTheWiderOne() {
+        PointTable table;
+        importBytes("P1;5\n", table, true);
+        importBytes("Q1\n", table, true);
+        QCOMPARE(tableRows(table), texts({"Q1"}));
+    }
+
     void emptyFile_leavesTheTableAsItWas() {
         PointTable table;
         fillWithOldPoints(table, 3);
