@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up and runs every check: format, a normal build with its tests,
+# Sets up and runs every check: format, a normal build with clang-tidy and its tests,
 # and a build with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,8 +13,11 @@ export LC_ALL=C.UTF-8
 
 echo "== build"
 bash scripts/build.sh build
+echo "== clang-tidy"
+bash scripts/tidy.sh build
 echo "== tests"
 dbus-run-session -- ctest --test-dir build --output-on-failure
+bash scripts/test-ratio.sh
 
 echo "== the Windows path: COM backend and Windows stand-in under Wine"
 bash scripts/windows-check.sh build

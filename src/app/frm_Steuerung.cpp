@@ -18,7 +18,6 @@
 namespace vandelor {
 
 namespace {
-constexpr int ColumnWidthTwips = 1134;
 const QStringList &headTexts() {
     static const QStringList heads{QStringLiteral("ID"),    QStringLiteral("X"),
                                    QStringLiteral("Y"),     QStringLiteral("Z"),
@@ -81,7 +80,7 @@ void frm_Steuerung::Form_Load() {
 
     const int columns = m_points->columnCount();
     for (int column = 0; column < columns; ++column)
-        Flex_Punkte->setColumnWidthTwips(column, ColumnWidthTwips);
+        Flex_Punkte->setColumnWidthTwips(column, PointGrid::ColumnWidthTwips);
     const QStringList &heads = headTexts();
     for (int column = 0; column < heads.size(); ++column)
         m_points->setCellText(0, column, heads[column]);

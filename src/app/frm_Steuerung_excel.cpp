@@ -27,7 +27,7 @@ QString workbookFilter() {
 
 void frm_Steuerung::cmd_Excel_Click() {
     importWorkbookFile([this] {
-        const QString fileName = m_dialogs.askOpenFileName(this, workbookFilter(), m_lastWorkbook);
+        QString fileName = m_dialogs.askOpenFileName(this, workbookFilter(), m_lastWorkbook);
         if (!fileName.isEmpty())
             m_lastWorkbook = fileName;
         return fileName;

@@ -27,7 +27,7 @@ void frm_Steuerung::cmd_DMIS_Click() {
 }
 
 QString frm_Steuerung::askPointFileName() {
-    const QString name = m_dialogs.askOpenFileName(this, PointFileFilter, m_lastPointFile);
+    QString name = m_dialogs.askOpenFileName(this, PointFileFilter, m_lastPointFile);
     if (!name.isEmpty())
         m_lastPointFile = name;
     return name;

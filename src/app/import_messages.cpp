@@ -50,9 +50,10 @@ QString stoppedAtRow(const QString &what, int row) {
 } // namespace
 
 QString workbookImportMessage(const WorkbookImportOutcome &outcome) {
-    const QString noEndMark = QStringLiteral("Die Excel Datei hat in den Zeilen 1 bis 999 keine "
-                                             "Endmarke „Ende“ in Spalte A. Es wurden 999 Zeilen "
-                                             "gelesen.");
+    QString noEndMark = QStringLiteral("Die Excel Datei hat in den Zeilen 1 bis %1 keine "
+                                       "Endmarke „Ende“ in Spalte A. Es wurden %1 Zeilen "
+                                       "gelesen.")
+                            .arg(WorkbookRowsRead);
     switch (outcome.result) {
     case WorkbookImportResult::Imported:
     case WorkbookImportResult::Cancelled:
@@ -60,8 +61,9 @@ QString workbookImportMessage(const WorkbookImportOutcome &outcome) {
     case WorkbookImportResult::NoEndMark:
         return noEndMark;
     case WorkbookImportResult::RowsLeftUnread:
-        return noEndMark + QStringLiteral(" Die Zeilen nach Zeile 999 enthalten weitere Daten; sie "
-                                          "wurden nicht gelesen.");
+        return noEndMark + QStringLiteral(" Die Zeilen nach Zeile %1 enthalten weitere Daten; sie "
+                                          "wurden nicht gelesen.")
+                               .arg(WorkbookRowsRead);
     case WorkbookImportResult::NotInstalled:
         return QStringLiteral("LibreOffice ist nicht installiert. Excel Dateien werden mit "
                               "LibreOffice gelesen.");

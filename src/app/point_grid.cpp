@@ -14,7 +14,6 @@ namespace vandelor {
 
 namespace {
 constexpr int RowHeightTwips = 270;
-constexpr int ColumnWidthTwips = 1134;
 } // namespace
 
 PointGrid::PointGrid(PointTable *table, NumberSeparators separators, QWidget *parent)

@@ -17,6 +17,9 @@ class PointGrid : public QTableView {
 public:
     PointGrid(PointTable *table, NumberSeparators separators, QWidget *parent = nullptr);
 
+    // The width of every column at start, the head column included.
+    static constexpr int ColumnWidthTwips = 1134;
+
     void setColumnWidthTwips(int column, int twips);
     int columnWidthPixels(int column) const;
 

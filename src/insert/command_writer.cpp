@@ -1,6 +1,7 @@
 #include "command_writer.h"
 
 #include "orvanto_names.h"
+#include "sixteen_bit_counts.h"
 
 #include <utility>
 
@@ -10,7 +11,6 @@ using namespace host;
 
 namespace {
 constexpr qint32 FeatureScale = 100;
-constexpr qint32 LargestCommandPosition = 32767;
 } // namespace
 
 CommandWriter::CommandWriter(HostAutomation &host, CommandCursor &cursor)
@@ -24,7 +24,7 @@ std::optional<qint32> CommandWriter::placeInsertionPointAtEnd() {
         m_incomplete = true;
         return std::nullopt;
     }
-    if (*commands < 1 || *commands > LargestCommandPosition)
+    if (*commands < 1 || *commands > LargestCount)
         return commands;
 
     const CallResult last = m_host.call(m_cursor.commands, orvanto::member::Item,

@@ -4,15 +4,13 @@
 #include "host_check.h"
 #include "orvanto_names.h"
 #include "point_command.h"
+#include "sixteen_bit_counts.h"
 
 namespace vandelor::insert {
 
 using namespace host;
 
 namespace {
-
-// Rows and command positions are counted in 16 bits by the host.
-constexpr int LargestCount = 32767;
 
 void normaliseTolerances(InsertionControls &controls) {
     QString upper = controls.text(Box::OTOL);
@@ -57,9 +55,10 @@ void insertRows(HostAutomation &host, const PointTable &table, InsertionControls
         advanceProgress(controls, table);
         const std::optional<qint32> commands = writer.placeInsertionPointAtEnd();
         if (commands && *commands > LargestCount) {
-            controls.showMessage(QStringLiteral(
-                "Das Teileprogramm hat mehr als 32767 Befehle. Es werden keine weiteren "
-                "Punkte eingefügt."));
+            controls.showMessage(
+                QStringLiteral("Das Teileprogramm hat mehr als %1 Befehle. Es werden keine "
+                               "weiteren Punkte eingefügt.")
+                    .arg(LargestCount));
             incomplete += lastRow - row + 1;
             break;
         }
@@ -101,9 +100,10 @@ void runInsertion(HostAutomation &host, const PointTable &table, InsertionContro
         return;
     }
     if (table.rowCount() - 1 > LargestCount) {
-        controls.showMessage(QStringLiteral(
-            "Die Tabelle hat mehr als 32767 Punkte. Bitte die Punkte in kleineren Teilen "
-            "einfügen."));
+        controls.showMessage(
+            QStringLiteral("Die Tabelle hat mehr als %1 Punkte. Bitte die Punkte in "
+                           "kleineren Teilen einfügen.")
+                .arg(LargestCount));
         controls.setProgress(0.0f);
         return;
     }

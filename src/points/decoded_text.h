@@ -23,7 +23,7 @@ namespace vandelor {
 //   control characters in its first piece) gives no characters.
 class DecodedText {
 public:
-    static constexpr qsizetype PieceBytes = 64 * 1024;
+    static constexpr qsizetype PieceBytes = qsizetype{64} * 1024;
 
     // Reads the open device once from its current position to tell text from
     // other data, then returns there to decode.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sixteen_bit_counts.h"
+
 namespace vandelor {
 
 // How an import of points ended. Every outcome but Complete has told the
@@ -25,8 +27,8 @@ struct ImportResult {
     int pointsRead = 0;
 };
 
-// Row numbers are 16-bit signed and row 0 is the head row.
-constexpr int MaxImportPoints = 32766;
+// Row 0 is the head row, so one row fewer than the host counts holds points.
+constexpr int MaxImportPoints = LargestCount - 1;
 // An ASCII line can widen the table up to this many columns. Every row holds
 // every column, so this bounds what a single wide line costs the table.
 constexpr int MaxImportColumnCount = 64;

@@ -11,9 +11,8 @@ namespace vandelor {
 
 namespace {
 
-constexpr int LastSheetRow = 999;
-constexpr int ColumnsWithIds = 10;
-constexpr int ColumnsWithoutIds = 9;
+constexpr int ColumnsWithIds = WorkbookColumnsRead;
+constexpr int ColumnsWithoutIds = WorkbookColumnsRead - 1;
 
 QString endMark() {
     return QStringLiteral("Ende");
@@ -37,16 +36,18 @@ WorkbookImportResult resultOf(WorkbookFailure failure) {
     return WorkbookImportResult::ReadFailed;
 }
 
+void closeAndQuit(WorkbookReader &reader) noexcept {
+    reader.closeWithoutSaving();
+    reader.quit();
+}
+
 // Ends the reader on every way out, exceptions included; ending it twice is
 // harmless.
 class QuitOnExit {
 public:
     explicit QuitOnExit(WorkbookReader &reader)
         : m_reader(reader) {}
-    ~QuitOnExit() {
-        m_reader.closeWithoutSaving();
-        m_reader.quit();
-    }
+    ~QuitOnExit() { closeAndQuit(m_reader); }
     QuitOnExit(const QuitOnExit &) = delete;
     QuitOnExit &operator=(const QuitOnExit &) = delete;
 
@@ -70,7 +71,7 @@ struct SheetRows {
 SheetRows readRows(WorkbookReader &reader, const WorkbookImportHooks &hooks) {
     SheetRows sheet;
     try {
-        for (int row = 1; row <= LastSheetRow; ++row) {
+        for (int row = 1; row <= WorkbookRowsRead; ++row) {
             hooks.progressStep();
             if (reader.cellText(row, 1) == endMark()) {
                 sheet.endMark = true;
@@ -100,8 +101,8 @@ WorkbookImportOutcome outcomeOf(const SheetRows &sheet, WorkbookReader &reader) 
     }
     if (sheet.endMark)
         return {};
-    return {reader.lastRowWithData() > LastSheetRow ? WorkbookImportResult::RowsLeftUnread
-                                                    : WorkbookImportResult::NoEndMark};
+    return {reader.lastRowWithData() > WorkbookRowsRead ? WorkbookImportResult::RowsLeftUnread
+                                                        : WorkbookImportResult::NoEndMark};
 }
 
 // Whole rows, as if written one by one from row 1: the rows below row 1
@@ -131,8 +132,7 @@ WorkbookImportOutcome openAndRead(WorkbookReader &reader, PointTable &table,
     const WorkbookImportOutcome outcome = outcomeOf(sheet, reader);
     if (outcome.result != WorkbookImportResult::NotAnswering)
         writeRows(sheet.rows, table);
-    reader.closeWithoutSaving();
-    reader.quit();
+    closeAndQuit(reader);
     hooks.resetProgress();
     return outcome;
 }

@@ -27,6 +27,10 @@ private:
     WorkbookFailure m_failure;
 };
 
+// The import reads no more of the first worksheet than this.
+inline constexpr int WorkbookRowsRead = 999;
+inline constexpr int WorkbookColumnsRead = 10;
+
 // A spreadsheet program run for one import: exactly what the workbook import
 // asks of it. Every operation that can fail throws WorkbookError; closing and
 // quitting never throw.

@@ -1,8 +1,7 @@
-#include "answering_dialogs.h"
-#include "frm_Steuerung.h"
 #include "import_messages.h"
 #include "point_files.h"
 #include "point_table.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -59,19 +58,11 @@ private:
 } // namespace
 
 // The "ASCII Datei öffnen" and "DMIS Import" buttons, clicked in the window.
-class PointFileButtonsTest : public QObject {
+class PointFileButtonsTest : public QObject, WindowFixture {
     Q_OBJECT
 
-    AnsweringDialogs dialogs;
-    frm_Steuerung *window = nullptr;
     QTemporaryDir dir;
 
-    template <typename T> T *control(const char *name) {
-        T *found = window->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
     QRadioButton *option(const char *name) { return control<QRadioButton>(name); }
     QProgressBar *progressBar() { return control<QProgressBar>("ProgressBar1"); }
     PointTable &table() { return window->pointTable(); }
@@ -79,7 +70,7 @@ class PointFileButtonsTest : public QObject {
     // Clicks the button with the dialog answering the file name.
     void importWith(const QString &button, const QString &fileName) {
         dialogs.fileNames.enqueue(fileName);
-        control<QPushButton>(qPrintable(button))->click();
+        control<QPushButton>(button)->click();
     }
 
     // A state that Form_Load would undo and an import would overwrite.
@@ -93,35 +84,12 @@ class PointFileButtonsTest : public QObject {
         return option("Option10")->isChecked() && option("Option12")->isChecked() &&
                progressBar()->value() == 42 && tableRows(table()) == rows;
     }
-    static void buttons() {
-        QTest::addColumn<QString>("button");
-        QTest::newRow("ASCII") << QStringLiteral("cmd_open");
-        QTest::newRow("DMIS") << QStringLiteral("cmd_DMIS");
-    }
 
 private Q_SLOTS:
-    void init() {
-        dialogs = AnsweringDialogs();
-        window = new frm_Steuerung(dialogs, {u',', u'.'});
-    }
-    void cleanup() { delete window; }
+    void init() { openWindow(); }
 
-    void cancel_importsNothingEvenAfterAnEarlierFile_data() { buttons(); }
-    void cancel_importsNothingEvenAfterAnEarlierFile() {
-        QFETCH(QString, button);
-        const QString file = writeFile(dir, "P1;1;2;3\nCART,1,2,3,0,0,1,M,P1\n");
-        importWith(button, file);
-        prepareWindow();
-        const QStringList rows = tableRows(table());
-        importWith(button, QString());
-        QVERIFY(windowUntouched(rows));
-        QVERIFY(dialogs.messages.isEmpty());
-        QCOMPARE(dialogs.preselections, QStringList({QString(), file}));
-        QCOMPARE(dialogs.filters.last(),
-                 QStringLiteral(
-                     "ASCII/DMIS Dateien (*.txt *.xyz *.dms *.vda) |*.txt;*.dms;*.xyz;*.vda"));
-    }
-
+    // A cancelled dialog, a file that cannot be opened or is no text: the
+    // window stays as it was, and the dialog offered the file read before.
     void refusedFile_isReportedAndChangesNothing_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("file");
@@ -131,6 +99,7 @@ private Q_SLOTS:
         for (const char *button : {"cmd_open", "cmd_DMIS"}) {
             const QString name = QString::fromLatin1(button);
             const QString cannotOpen = cannotOpenFileMessage();
+            QTest::addRow("%s cancelled", button) << name << QString() << QString();
             QTest::addRow("%s missing", button)
                 << name << dir.filePath(QStringLiteral("nix.txt")) << cannotOpen;
             QTest::addRow("%s folder", button) << name << dir.path() << cannotOpen;
@@ -144,11 +113,17 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(QString, file);
         QFETCH(QString, message);
+        const QString earlier = writeFile(dir, "P1;1;2;3\nCART,1,2,3,0,0,1,M,P1\n");
+        importWith(button, earlier);
         prepareWindow();
         const QStringList rows = tableRows(table());
         importWith(button, file);
-        QCOMPARE(dialogs.messages, QStringList{message});
+        QCOMPARE(dialogs.messages, message.isEmpty() ? QStringList() : QStringList{message});
         QVERIFY(windowUntouched(rows));
+        QCOMPARE(dialogs.preselections, QStringList({QString(), earlier}));
+        QCOMPARE(dialogs.filters.last(),
+                 QStringLiteral(
+                     "ASCII/DMIS Dateien (*.txt *.xyz *.dms *.vda) |*.txt;*.dms;*.xyz;*.vda"));
     }
 
     void asciiImport_fillsTheTableAndSetsTheWindowUp() {
@@ -259,7 +234,7 @@ private Q_SLOTS:
         }
         prepareWindow();
         const QStringList rows = tableRows(table());
-        dropFiles(window, urls);
+        dropFiles(window.get(), urls);
         if (firstRow.isEmpty()) {
             QCOMPARE(dialogs.messages.size(), 1);
             QVERIFY(windowUntouched(rows));
@@ -274,10 +249,9 @@ private Q_SLOTS:
 
     // While the insertion runs, a drop is refused like any other input.
     void drop_duringARunIsRefused() {
-        delete window;
         DroppingHost host(dir);
-        window = new frm_Steuerung(dialogs, {u',', u'.'}, &host);
-        host.window = window;
+        openWindow(&host);
+        host.window = window.get();
         const QStringList rows = tableRows(table());
         window->cmd_einfügen_Click();
         QVERIFY(host.dropped);
@@ -312,8 +286,8 @@ private Q_SLOTS:
         QTest::addColumn<ImportOutcome>("outcome");
         QTest::addColumn<int>("rowCount");
         QTest::newRow("ASCII beyond the row limit")
-            << QStringLiteral("cmd_open") << QByteArray("1;2;3\n").repeated(MaxImportPoints + 1)
-            << ImportOutcome::TooManyPoints << MaxImportPoints + 1;
+            << QStringLiteral("cmd_open") << QByteArray("1;2;3\n").repeated(32766 + 1)
+            << ImportOutcome::TooManyPoints << 32766 + 1;
         QTest::newRow("DMIS ending inside a point")
             << QStringLiteral("cmd_DMIS") << QByteArray("CART,1,2,3,0,0,1,M,P1\nCART,4,5")
             << ImportOutcome::TruncatedPoint << 2;

@@ -5,7 +5,9 @@
 #include "answering_dialogs.h"
 #include "frm_Steuerung.h"
 #include "host_backend.h"
+#include "point_files.h"
 #include "standin_process.h"
+#include "window_control.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -60,33 +62,36 @@ QString example(const char *name) {
     return QStringLiteral(EXAMPLES_DIR "/") + QString::fromLatin1(name);
 }
 
-QString pointFields(const QString &id, const QStringList &cells) {
-    return QStringLiteral("point 0 100 \"%1\" \"%2\" %3; vector 1 100 \"%4\" \"%5\" %6; "
-                          "text 2/0 \"#%7\"; text 236/1 \"NEIN\"; text 136/1 \"JA\"; "
-                          "text 41/0 \"THEO_STÄRKE\"; text 77/1 \"0\"; text 39/0 \"KART\"; "
-                          "text 43/0 \"NEIN\"; text 54/0 \"KEINE\"; text 45/0 \"NEIN\"; "
-                          "text 79/1 \"10\"")
-        .arg(cells[0], cells[1], cells[2], cells[3], cells[4], cells[5], id);
+// The listing line of a point: type code, the cells "X Y Z I J K" and the ID;
+// an edge point adds its surface vector "I J K".
+QString point(const char *id, const char *cells, const char *surface = nullptr) {
+    const QStringList c = words(cells);
+    QString line =
+        QStringLiteral("%1; point 0 100 \"%2\" \"%3\" %4; vector 1 100 \"%5\" \"%6\" %7; "
+                       "text 2/0 \"#%8\"; text 236/1 \"NEIN\"; text 136/1 \"JA\"; "
+                       "text 41/0 \"THEO_STÄRKE\"; text 77/1 \"0\"; text 39/0 \"KART\"; "
+                       "text 43/0 \"NEIN\"; text 54/0 \"KEINE\"; text 45/0 \"NEIN\"; "
+                       "text 79/1 \"10\"")
+            .arg(surface ? 604 : 602)
+            .arg(c[0], c[1], c[2], c[3], c[4], c[5], QString::fromUtf8(id));
+    if (surface) {
+        const QStringList s = words(surface);
+        line += QStringLiteral("; text 78/1 \"2\"; text 75/1 \"2\"; text 80/1 \"2\"; text 55/0 "
+                               "\"1\"; text 56/0 \"1\"; toggle 56/0 2; text 112/0 \"%1\"; "
+                               "text 113/0 \"%2\"; text 114/0 \"%3\"")
+                    .arg(s[0], s[1], s[2]);
+    }
+    return line;
 }
 
-QString vectorPoint(const QString &id, const QStringList &cells) {
-    return QStringLiteral("602; ") + pointFields(id, cells);
-}
-
-QString edgePoint(const QString &id, const QStringList &cells, const QStringList &surface) {
-    return QStringLiteral("604; ") + pointFields(id, cells) +
-           QStringLiteral("; text 78/1 \"2\"; text 75/1 \"2\"; text 80/1 \"2\"; text 55/0 \"1\"; "
-                          "text 56/0 \"1\"; toggle 56/0 2; text 112/0 \"%1\"; "
-                          "text 113/0 \"%2\"; text 114/0 \"%3\"")
-               .arg(surface[0], surface[1], surface[2]);
-}
-
-QStringList deviationGroup(const QString &id) {
+// A point and its dimension group with the deviation T only.
+QStringList withDeviation(const char *id, const char *cells) {
     const QString zero = QStringLiteral("\"   0.000\"");
-    return {QStringLiteral("1000; text 2/0 \"%1\"; text 3/0 \"#%1\"; text 162/0 \"AUS\"; "
+    return {point(id, cells),
+            QStringLiteral("1000; text 2/0 \"%1\"; text 3/0 \"#%1\"; text 162/0 \"AUS\"; "
                            "text 163/0 \"AUS\"; text 164/0 \"1.00\"; text 165/0 \"BEIDE\"; "
                            "text 172/0 \"MM\"; text 181/0 \"0.000\"")
-                .arg(id),
+                .arg(QString::fromUtf8(id)),
             QStringLiteral("1008; text 166/0 %1; text 328/0 %1; text 167/0 \"0.1\"; "
                            "text 168/0 \"0.1\"; text 332/0 %1; text 336/0 %1; text 340/0 %1; "
                            "text 344/0 %1")
@@ -111,10 +116,6 @@ class InsertIntoStandinTest : public QObject {
         return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
     }
 
-    static void click(frm_Steuerung &window, const char *name) {
-        window.findChild<QAbstractButton *>(QString::fromLatin1(name))->click();
-    }
-
 private Q_SLOTS:
     void init() { dialogs = AnsweringDialogs(); }
 
@@ -125,65 +126,31 @@ private Q_SLOTS:
         QTest::addColumn<bool>("dimensions");
         QTest::addColumn<QStringList>("expected");
 
-        const QStringList p1{QStringLiteral("10.5"), QStringLiteral("20"), QStringLiteral("30"),
-                             QStringLiteral("0"),    QStringLiteral("0"),  QStringLiteral("1")};
-        const QStringList p2{QStringLiteral("15.25"), QStringLiteral("20"), QStringLiteral("30.5"),
-                             QStringLiteral("0"),     QStringLiteral("0"),  QStringLiteral("1")};
-        const QStringList p3{QStringLiteral("20"),     QStringLiteral("25.75"),
-                             QStringLiteral("31"),     QStringLiteral("0"),
-                             QStringLiteral("0.7071"), QStringLiteral("0.7071")};
+        const char *p1 = "10.5 20 30 0 0 1";
+        const char *p2 = "15.25 20 30.5 0 0 1";
+        const char *p3 = "20 25.75 31 0 0.7071 0.7071";
+        const QStringList start{QStringLiteral("1")};
         QTest::newRow("vector points")
-            << example("vektorpunkte_mit_id.txt") << QStringLiteral("ascii") << false << false
-            << QStringList{QStringLiteral("1"), vectorPoint(QStringLiteral("P1"), p1),
-                           vectorPoint(QStringLiteral("P2"), p2),
-                           vectorPoint(QStringLiteral("P3"), p3),
-                           vectorPoint(QStringLiteral("P4"),
-                                       {QStringLiteral("25"), QStringLiteral("30"),
-                                        QStringLiteral("29.875"), QStringLiteral("0"),
-                                        QStringLiteral("-0.7071"), QStringLiteral("0.7071")})};
+            << example("vektorpunkte_mit_id.txt") << "ascii" << false << false
+            << start + QStringList{point("P1", p1), point("P2", p2), point("P3", p3),
+                                   point("P4", "25 30 29.875 0 -0.7071 0.7071")};
         QTest::newRow("dmis with dimensions")
-            << example("punkte.dms") << QStringLiteral("dmis") << false << true
-            << QStringList{QStringLiteral("1")} +
-                   QStringList{vectorPoint(QStringLiteral("F(P1)"), p1)} +
-                   deviationGroup(QStringLiteral("F(P1)")) +
-                   QStringList{vectorPoint(QStringLiteral("F(P2)"), p2)} +
-                   deviationGroup(QStringLiteral("F(P2)")) +
-                   QStringList{vectorPoint(QStringLiteral("F(P3)"), p3)} +
-                   deviationGroup(QStringLiteral("F(P3)"));
+            << example("punkte.dms") << "dmis" << false << true
+            << start + withDeviation("F(P1)", p1) + withDeviation("F(P2)", p2) +
+                   withDeviation("F(P3)", p3);
 #ifdef VANDELOR_WITH_OFFICE
         // Workbook numbers arrive in the user's notation, here with a decimal comma.
-        QTest::newRow("workbook")
-            << example("punkte.xls") << QStringLiteral("excel") << false << false
-            << QStringList{
-                   QStringLiteral("1"),
-                   vectorPoint(QStringLiteral("P1"),
-                               {QStringLiteral("10,5"), QStringLiteral("20"), QStringLiteral("30"),
-                                QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1")}),
-                   vectorPoint(QStringLiteral("P2"), {QStringLiteral("15,25"), QStringLiteral("20"),
-                                                      QStringLiteral("30.5"), QStringLiteral("0"),
-                                                      QStringLiteral("0"), QStringLiteral("1")}),
-                   vectorPoint(QStringLiteral("P3"),
-                               {QStringLiteral("20"), QStringLiteral("25,75"), QStringLiteral("31"),
-                                QStringLiteral("0"), QStringLiteral("0,7071"),
-                                QStringLiteral("0.7071")})};
+        QTest::newRow("workbook") << example("punkte.xls") << "excel" << false << false
+                                  << start +
+                                         QStringList{point("P1", "10,5 20 30 0 0 1"),
+                                                     point("P2", "15,25 20 30.5 0 0 1"),
+                                                     point("P3", "20 25,75 31 0 0,7071 0.7071")};
 #endif
-        const QStringList surface{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1")};
         QTest::newRow("edge points")
-            << example("kantenpunkte_mit_id.txt") << QStringLiteral("ascii") << true << false
-            << QStringList{
-                   QStringLiteral("1"),
-                   edgePoint(QStringLiteral("K1"),
-                             {QStringLiteral("100"), QStringLiteral("50"), QStringLiteral("10"),
-                              QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0")},
-                             surface),
-                   edgePoint(QStringLiteral("K2"),
-                             {QStringLiteral("100"), QStringLiteral("60"), QStringLiteral("10"),
-                              QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0")},
-                             surface),
-                   edgePoint(QStringLiteral("K3"),
-                             {QStringLiteral("100"), QStringLiteral("70"), QStringLiteral("10.5"),
-                              QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0")},
-                             surface)};
+            << example("kantenpunkte_mit_id.txt") << "ascii" << true << false
+            << start + QStringList{point("K1", "100 50 10 1 0 0", "0 0 1"),
+                                   point("K2", "100 60 10 1 0 0", "0 0 1"),
+                                   point("K3", "100 70 10.5 1 0 0", "0 0 1")};
     }
 
     void importedPoints_arriveAsCommandsBehindTheLastOne() {
@@ -203,30 +170,14 @@ private Q_SLOTS:
         else
             window.cmd_open_Click();
         if (edge)
-            click(window, "Option12");
+            windowControl<QAbstractButton>(&window, "Option12")->click();
         if (dimensions)
-            click(window, "CB2");
+            windowControl<QAbstractButton>(&window, "CB2")->click();
 
         window.cmd_einfügen_Click();
 
         QCOMPARE(listing(), expected);
         QVERIFY(dialogs.messages.isEmpty());
-    }
-
-    void refusedCommands_leaveTheOthersUntouchedAndAreReported() {
-        StandinProcess standin({QStringLiteral("--listing"), listingPath(),
-                                QStringLiteral("--refuse-add"), QStringLiteral("602")});
-        QVERIFY(standin.start());
-        frm_Steuerung window(dialogs, {u',', u'.'});
-        dialogs.fileNames.enqueue(example("vektorpunkte_mit_id.txt"));
-        window.cmd_open_Click();
-
-        window.cmd_einfügen_Click();
-
-        QCOMPARE(listing(), QStringList{QStringLiteral("1")});
-        QCOMPARE(dialogs.messages,
-                 QStringList{QStringLiteral(
-                     "4 von 4 Punkten wurden nicht vollständig in ORVANTO übertragen.")});
     }
 
     // The calls whose results are not used go out without waiting; a host
@@ -268,14 +219,6 @@ private Q_SLOTS:
             ::kill(pid_t(standin.processId()), SIGCONT);
         else
             QVERIFY(standin.waitForExit(5000));
-    }
-
-    void noHost_saysToStartIt() {
-        frm_Steuerung window(dialogs, {u',', u'.'});
-        window.cmd_einfügen_Click();
-        window.cmd_findvector_Click();
-        QCOMPARE(dialogs.messages, (QStringList{QStringLiteral("ORVANTO muss gestartet werden"),
-                                                QStringLiteral("ORVANTO muß gestartet werden")}));
     }
 };
 

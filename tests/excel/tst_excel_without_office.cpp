@@ -4,6 +4,7 @@
 #include "answering_dialogs.h"
 #include "frm_Steuerung.h"
 #include "point_table.h"
+#include "window_control.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -17,7 +18,7 @@ private Q_SLOTS:
         dialogs.fileNames.enqueue(QStringLiteral("punkte.xls"));
         vandelor::frm_Steuerung window(dialogs);
 
-        window.findChild<QPushButton *>(QStringLiteral("cmd_Excel"))->click();
+        windowControl<QPushButton>(&window, "cmd_Excel")->click();
 
         QCOMPARE(dialogs.messages,
                  QStringList{QStringLiteral("LibreOffice ist nicht installiert. Excel Dateien "

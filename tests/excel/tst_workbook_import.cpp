@@ -1,4 +1,5 @@
 #include "fake_workbook_reader.h"
+#include "point_files.h"
 #include "point_table.h"
 #include "workbook_import.h"
 
@@ -35,18 +36,8 @@ QStringList earlierRow(int row) {
     return texts;
 }
 
-QStringList words(std::initializer_list<const char *> texts) {
-    QStringList list;
-    for (const char *text : texts)
-        list << QString::fromUtf8(text);
-    return list;
-}
-
 QStringList tableRow(const PointTable &table, int row) {
-    QStringList texts;
-    for (int column = 0; column < table.columnCount(); ++column)
-        texts << table.cellText(row, column);
-    return texts;
+    return tableRows(table).value(row - 1).split(u'|');
 }
 
 // The window's side of an import, recorded; the table holds five points
@@ -187,12 +178,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("progress");
         const QString open = QStringLiteral("open ") + File;
         QTest::newRow("hidden") << false << File
-                                << (words({"start", "hide"}) << open << words({"close", "quit"}))
+                                << words("start hide") + QStringList{open} + words("close quit")
                                 << 0;
         QTest::newRow("shown") << true << File
-                               << (words({"start", "show"}) << open << words({"close", "quit"}))
+                               << words("start show") + QStringList{open} + words("close quit")
                                << 0;
-        QTest::newRow("cancelled") << false << QString() << words({"start", "hide", "quit"}) << 50;
+        QTest::newRow("cancelled") << false << QString() << words("start hide quit") << 50;
     }
 
     void import_drivesTheReaderInOrder() {
@@ -210,7 +201,7 @@ private Q_SLOTS:
         window.import(reader);
 
         QCOMPARE(reader.calls, calls);
-        QCOMPARE(window.events, words({"dialog", "front"}));
+        QCOMPARE(window.events, words("dialog front"));
         QCOMPARE(window.progress, progress);
         if (fileName.isEmpty())
             QCOMPARE(tableRow(window.table, 1), earlierRow(1));
@@ -221,24 +212,21 @@ private Q_SLOTS:
         QTest::addColumn<WorkbookFailure>("failure");
         QTest::addColumn<WorkbookImportResult>("result");
         QTest::addColumn<int>("stopRow"); // 0: the table stays as it was
-        QTest::newRow("office missing")
-            << "start" << WorkbookFailure::NotInstalled << WorkbookImportResult::NotInstalled << 0;
-        QTest::newRow("office does not start")
-            << "start" << WorkbookFailure::StartFailed << WorkbookImportResult::StartFailed << 0;
-        QTest::newRow("not a workbook")
-            << "open" << WorkbookFailure::CannotOpen << WorkbookImportResult::CannotOpen << 0;
-        QTest::newRow("office stuck while loading")
-            << "open" << WorkbookFailure::NotAnswering << WorkbookImportResult::NotAnswering << 0;
-        QTest::newRow("error value in D3")
-            << "D3" << WorkbookFailure::ErrorValue << WorkbookImportResult::ErrorValue << 3;
-        QTest::newRow("error value in A3, the end mark column")
-            << "A3" << WorkbookFailure::ErrorValue << WorkbookImportResult::ErrorValue << 3;
-        QTest::newRow("error value in A1")
-            << "A1" << WorkbookFailure::ErrorValue << WorkbookImportResult::ErrorValue << 1;
-        QTest::newRow("office breaks down at D3")
-            << "D3" << WorkbookFailure::ReadFailed << WorkbookImportResult::ReadFailed << 3;
-        QTest::newRow("office stuck at D3")
-            << "D3" << WorkbookFailure::NotAnswering << WorkbookImportResult::NotAnswering << 0;
+        const auto row = [](const char *name, const char *where, WorkbookFailure failure,
+                            WorkbookImportResult result, int stopRow) {
+            QTest::newRow(name) << QString::fromLatin1(where) << failure << result << stopRow;
+        };
+        using F = WorkbookFailure;
+        using R = WorkbookImportResult;
+        row("office missing", "start", F::NotInstalled, R::NotInstalled, 0);
+        row("office does not start", "start", F::StartFailed, R::StartFailed, 0);
+        row("not a workbook", "open", F::CannotOpen, R::CannotOpen, 0);
+        row("office stuck while loading", "open", F::NotAnswering, R::NotAnswering, 0);
+        row("error value in D3", "D3", F::ErrorValue, R::ErrorValue, 3);
+        row("error value in A3, the end mark column", "A3", F::ErrorValue, R::ErrorValue, 3);
+        row("error value in A1", "A1", F::ErrorValue, R::ErrorValue, 1);
+        row("office breaks down at D3", "D3", F::ReadFailed, R::ReadFailed, 3);
+        row("office stuck at D3", "D3", F::NotAnswering, R::NotAnswering, 0);
     }
 
     void import_failure_isReportedAndEndsTheReader() {

@@ -11,15 +11,6 @@ using vandelor::host::FakeHost;
 
 namespace {
 
-using Row = QStringList;
-
-void fill(PointTable &table, const QList<Row> &rows) {
-    table.setRowCount(int(rows.size()) + 1);
-    for (int row = 0; row < rows.size(); ++row)
-        for (int column = 0; column < rows[row].size(); ++column)
-            table.setCellText(row + 1, column, rows[row][column]);
-}
-
 // The calls after the host checks, each as `Member(arguments)`.
 QStringList callsAfterChecks(const FakeHost &host) {
     QStringList calls;
@@ -30,38 +21,63 @@ QStringList callsAfterChecks(const FakeHost &host) {
     return calls;
 }
 
-QStringList vectorPointCalls(const QString &id, const QStringList &settings) {
-    QStringList calls{
-        QStringLiteral("Count()"),
-        QStringLiteral("Item(&int16 1)"),
-        QStringLiteral("InsertionPointAfter(&object)"),
-        QStringLiteral("Add(int32 602, bool true)"),
-        QStringLiteral("FeatureCommand()"),
-        QStringLiteral("PutPoint(int32 0, int32 100, &variant \"10.5\", &variant \"20\", "
-                       "&double 30)"),
-        QStringLiteral("FeatureCommand()"),
-        QStringLiteral("PutVector(int32 1, int32 100, &variant \"0\", &variant \"0\", &double 1)"),
-        QStringLiteral("PutText(text \"#%1\", int32 2, int16 0)").arg(id),
-        QStringLiteral("PutText(text \"NEIN\", int32 236, int16 1)"),
-    };
-    calls += settings;
+// Calls given as "text field index" for PutText, or a call as written,
+// separated by "|".
+QStringList calls(const char *utf8) {
+    QStringList calls;
+    for (const QString &entry : QString::fromUtf8(utf8).split(u'|')) {
+        const qsizetype index = entry.lastIndexOf(u' ');
+        const qsizetype field = entry.lastIndexOf(u' ', index - 1);
+        calls << (entry.endsWith(u')')
+                      ? entry
+                      : QStringLiteral("PutText(text \"%1\", int32 %2, int16 %3)")
+                            .arg(entry.left(field), entry.mid(field + 1, index - field - 1),
+                                 entry.mid(index + 1)));
+    }
     return calls;
 }
 
-QString putText(const QString &text, int field, int index) {
-    return QStringLiteral("PutText(text \"%1\", int32 %2, int16 %3)")
-        .arg(text)
-        .arg(field)
-        .arg(index);
-}
+const char *const PointCalls =
+    "Count()|Item(&int16 1)|InsertionPointAfter(&object)|Add(int32 602, bool true)|"
+    "FeatureCommand()|PutPoint(int32 0, int32 100, &variant \"10.5\", &variant \"20\", &double "
+    "30)|FeatureCommand()|PutVector(int32 1, int32 100, &variant \"0\", &variant \"0\", &double "
+    "1)|#P1 2 0|NEIN 236 1";
 
-const Row FirstPoint{QStringLiteral("P1"), QStringLiteral("10.5"), QStringLiteral("20"),
-                     QStringLiteral("30"), QStringLiteral("0"),    QStringLiteral("0"),
-                     QStringLiteral("1")};
+const QStringList FirstPoint{QStringLiteral("P1"), QStringLiteral("10.5"), QStringLiteral("20"),
+                             QStringLiteral("30"), QStringLiteral("0"),    QStringLiteral("0"),
+                             QStringLiteral("1")};
 
-const standin::PartProgram &partProgram(FakeHost &host) {
-    return *host.model().partProgram();
-}
+class Run {
+public:
+    explicit Run(const QList<QStringList> &rows) {
+        table.setRowCount(int(rows.size()) + 1);
+        for (int row = 0; row < rows.size(); ++row)
+            for (int column = 0; column < rows[row].size(); ++column)
+                table.setCellText(row + 1, column, rows[row][column]);
+    }
+    void tick(const QList<Choice> &choices, bool on = true) {
+        for (Choice choice : choices)
+            controls.set(choice, on);
+    }
+    void run() { runInsertion(host, table, controls, cursor); }
+    const standin::PartProgram &partProgram() { return *host.model().partProgram(); }
+    QList<qint32> typeCodes() {
+        QList<qint32> codes;
+        for (const standin::CommandRecord &command : partProgram().commands())
+            codes.append(command.typeCode());
+        return codes;
+    }
+    QString incomplete(int count, int of) const {
+        return QStringLiteral("%1 von %2 Punkten wurden nicht vollständig in ORVANTO übertragen.")
+            .arg(count)
+            .arg(of);
+    }
+
+    FakeHost host;
+    PointTable table;
+    ScriptedControls controls;
+    CommandCursor cursor;
+};
 
 } // namespace
 
@@ -72,91 +88,61 @@ private Q_SLOTS:
     void vectorPoint_writesPointVectorIdAndSettingsInOrder_data() {
         QTest::addColumn<bool>("alternatives");
         QTest::addColumn<QStringList>("settings");
-        QTest::newRow("start options") << false
-                                       << QStringList{putText(QStringLiteral("JA"), 136, 1),
-                                                      putText(QStringLiteral("THEO_STÄRKE"), 41, 0),
-                                                      putText(QStringLiteral("0,2"), 77, 1),
-                                                      putText(QStringLiteral("KART"), 39, 0),
-                                                      putText(QStringLiteral("NEIN"), 43, 0),
-                                                      putText(QStringLiteral("KEINE"), 54, 0),
-                                                      putText(QStringLiteral("NEIN"), 45, 0),
-                                                      putText(QStringLiteral("10"), 79, 1),
-                                                      QStringLiteral("ReDraw()")};
-        QTest::newRow("other options") << true
-                                       << QStringList{putText(QStringLiteral("NEIN"), 136, 0),
-                                                      putText(QStringLiteral("IST-STÄRKE"), 41, 1),
-                                                      putText(QStringLiteral("0,2"), 77, 1),
-                                                      putText(QStringLiteral("KART"), 39, 0),
-                                                      putText(QStringLiteral("JA"), 43, 1),
-                                                      putText(QStringLiteral("KEINE"), 54, 0),
-                                                      putText(QStringLiteral("JA"), 45, 1),
-                                                      putText(QStringLiteral("10"), 79, 1),
-                                                      QStringLiteral("ReDraw()")};
+        QTest::newRow("start options")
+            << false
+            << calls("JA 136 1|THEO_STÄRKE 41 0|0,2 77 1|KART 39 0|NEIN 43 0|KEINE 54 0|NEIN 45 "
+                     "0|10 79 1|ReDraw()");
+        QTest::newRow("other options")
+            << true
+            << calls("NEIN 136 0|IST-STÄRKE 41 1|0,2 77 1|KART 39 0|JA 43 1|KEINE 54 0|JA 45 1|10 "
+                     "79 1|ReDraw()");
     }
-
     void vectorPoint_writesPointVectorIdAndSettingsInOrder() {
         QFETCH(bool, alternatives);
         QFETCH(QStringList, settings);
-        FakeHost host;
-        PointTable table;
-        fill(table, {FirstPoint + Row{QStringLiteral("7"), QStringLiteral("8")}});
-        ScriptedControls controls;
-        controls.texts[Box::txt_Staerke] = QStringLiteral("0,2");
-        controls.set(Choice::Option3, !alternatives);
-        for (Choice choice : {Choice::Option7, Choice::Option1, Choice::Option5})
-            controls.set(choice, alternatives);
-        CommandCursor cursor;
-
-        runInsertion(host, table, controls, cursor);
-
-        QCOMPARE(callsAfterChecks(host), vectorPointCalls(QStringLiteral("P1"), settings));
-        QVERIFY(controls.messages.isEmpty());
-        QCOMPARE(controls.progressSteps.last(), 0.0f);
+        Run run({FirstPoint + QStringList{QStringLiteral("7"), QStringLiteral("8")}});
+        run.controls.texts[Box::txt_Staerke] = QStringLiteral("0,2");
+        run.controls.set(Choice::Option3, !alternatives);
+        run.tick({Choice::Option7, Choice::Option1, Choice::Option5}, alternatives);
+        run.run();
+        QCOMPARE(callsAfterChecks(run.host), calls(PointCalls) + settings);
+        QVERIFY(run.controls.messages.isEmpty());
+        QCOMPARE(run.controls.progressSteps.last(), 0.0f);
         // The fields went to the new command, not to the part program's first one.
-        QCOMPARE(partProgram(host).commands().at(0).entries().size(), std::size_t(0));
-        QCOMPARE(partProgram(host).commands().at(1).text(2, 0), std::string("#P1"));
+        QCOMPARE(run.partProgram().commands().at(0).entries().size(), std::size_t(0));
+        QCOMPARE(run.partProgram().commands().at(1).text(2, 0), std::string("#P1"));
     }
 
     void edgePoint_addsEdgeSettingsAndSurfaceVectorBeforeRedraw_data() {
         QTest::addColumn<QString>("perm");
         QTest::addColumn<QStringList>("toggle");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("incomplete");
         QTest::newRow("perm 3") << QStringLiteral("3")
-                                << QStringList{QStringLiteral(
-                                       "SetToggleString(double 4, int32 56, int16 0)")}
-                                << QString();
-        QTest::newRow("perm no number")
-            << QStringLiteral("x") << QStringList()
-            << QStringLiteral("1 von 1 Punkten wurden nicht vollständig in ORVANTO übertragen.");
+                                << calls("SetToggleString(double 4, int32 56, int16 0)") << 0;
+        QTest::newRow("perm no number") << QStringLiteral("x") << QStringList() << 1;
     }
-
     void edgePoint_addsEdgeSettingsAndSurfaceVectorBeforeRedraw() {
         QFETCH(QString, perm);
         QFETCH(QStringList, toggle);
-        QFETCH(QString, message);
-        FakeHost host;
-        PointTable table;
-        fill(table, {FirstPoint + Row{QStringLiteral("0,1"), QString(), QStringLiteral("0,9")}});
-        ScriptedControls controls;
-        controls.set(Choice::Option11, false);
-        controls.texts[Box::txt_Tiefe] = QStringLiteral("1,5");
-        controls.texts[Box::txt_Perm] = perm;
-        CommandCursor cursor;
-
-        runInsertion(host, table, controls, cursor);
-
-        QStringList calls = callsAfterChecks(host);
-        QCOMPARE(calls.at(3), QStringLiteral("Add(int32 604, bool true)"));
+        QFETCH(int, incomplete);
+        Run run(
+            {FirstPoint + QStringList{QStringLiteral("0,1"), QString(), QStringLiteral("0,9")}});
+        run.controls.set(Choice::Option11, false);
+        run.controls.texts[Box::txt_Tiefe] = QStringLiteral("1,5");
+        run.controls.texts[Box::txt_Perm] = perm;
+        run.run();
         const QStringList edgeBlock =
-            QStringList{putText(QStringLiteral("1,5"), 78, 1), putText(QStringLiteral("2"), 75, 1),
-                        putText(QStringLiteral("2"), 80, 1), putText(QStringLiteral("1"), 55, 0),
-                        putText(perm, 56, 0)} +
-            toggle +
-            QStringList{putText(QStringLiteral("0,1"), 112, 0), putText(QString(), 113, 0),
-                        putText(QStringLiteral("0,9"), 114, 0), QStringLiteral("ReDraw()")};
-        QCOMPARE(calls.mid(calls.size() - edgeBlock.size()), edgeBlock);
-        QCOMPARE(calls.mid(4, 6), vectorPointCalls(QStringLiteral("P1"), {}).mid(4));
-        QCOMPARE(controls.messages, message.isEmpty() ? QStringList() : QStringList{message});
+            calls("1,5 78 1|2 75 1|2 80 1|1 55 0") +
+            QStringList{QStringLiteral("PutText(text \"%1\", int32 56, int16 0)").arg(perm)} +
+            toggle + calls("0,1 112 0| 113 0|0,9 114 0|ReDraw()");
+        QStringList expected = calls(PointCalls);
+        expected[3] = QStringLiteral("Add(int32 604, bool true)");
+        const QStringList written = callsAfterChecks(run.host);
+        QCOMPARE(written.mid(0, expected.size()), expected);
+        QCOMPARE(written.mid(written.size() - edgeBlock.size()), edgeBlock);
+        QCOMPARE(run.controls.messages.size(), incomplete);
+        if (incomplete)
+            QCOMPARE(run.controls.messages.first(), run.incomplete(1, 1));
     }
 
     void dimensionGroup_followsThePointWithTheTickedCommands_data() {
@@ -169,128 +155,79 @@ private Q_SLOTS:
                                                     Choice::cbZ, Choice::cbV, Choice::cbT}
                                    << QList<qint32>{602, 1000, 1002, 1003, 1004, 1011, 1008, 1001};
     }
-
     void dimensionGroup_followsThePointWithTheTickedCommands() {
         QFETCH(QList<Choice>, ticked);
         QFETCH(QList<qint32>, types);
-        FakeHost host;
-        PointTable table;
-        fill(table, {FirstPoint});
-        ScriptedControls controls;
-        for (Choice choice : ticked)
-            controls.set(choice, true);
-        CommandCursor cursor;
-
-        runInsertion(host, table, controls, cursor);
-
-        QList<qint32> written;
-        for (const standin::CommandRecord &command : partProgram(host).commands())
-            written.append(command.typeCode());
-        QCOMPARE(written.mid(1), types);
+        Run run({FirstPoint});
+        run.tick(ticked);
+        run.run();
+        QCOMPARE(run.typeCodes().mid(1), types);
     }
 
+    // The tolerances reach the host as the window leaves them after Umwandeln.
+    void dimensionGroup_writesIdsNominalsAndTolerances_data() {
+        QTest::addColumn<QString>("otol");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("cut to three decimals")
+            << QStringLiteral("0,12345") << QStringLiteral("0.123");
+        QTest::newRow("leading comma, no number after Umwandeln")
+            << QStringLiteral(",5") << QStringLiteral("0");
+        QTest::newRow("no number") << QStringLiteral("x") << QStringLiteral("0");
+    }
     void dimensionGroup_writesIdsNominalsAndTolerances() {
-        FakeHost host;
-        PointTable table;
-        fill(table, {FirstPoint});
-        ScriptedControls controls;
-        for (Choice choice : {Choice::CB2, Choice::cbX, Choice::cbV, Choice::cbT})
-            controls.set(choice, true);
-        controls.texts[Box::OTOL] = QStringLiteral("0,12345");
-        CommandCursor cursor;
-
-        runInsertion(host, table, controls, cursor);
-
-        const QStringList calls = callsAfterChecks(host);
-        const qsizetype opening = calls.indexOf(QStringLiteral("Add(int32 1000, bool true)"));
-        const QString zero = QStringLiteral("   0.000");
-        const QStringList expected{
-            QStringLiteral("Add(int32 1000, bool true)"),
-            putText(QStringLiteral("P1"), 2, 0),
-            putText(QStringLiteral("#P1"), 3, 0),
-            putText(QStringLiteral("AUS"), 162, 0),
-            putText(QStringLiteral("AUS"), 163, 0),
-            putText(QStringLiteral("1.00"), 164, 0),
-            putText(QStringLiteral("BEIDE"), 165, 0),
-            putText(QStringLiteral("MM"), 172, 0),
-            putText(QStringLiteral("0.000"), 181, 0),
-            QStringLiteral("ReDraw()"),
-            QStringLiteral("Add(int32 1002, bool true)"),
-            putText(QStringLiteral("10.5"), 166, 0),
-            putText(QStringLiteral("10.5"), 328, 0),
-            putText(QStringLiteral("0.12345"), 167, 0),
-            putText(QStringLiteral("0.1"), 168, 0),
-            putText(QStringLiteral("10.5"), 332, 0),
-            putText(QStringLiteral("10.5"), 336, 0),
-            putText(zero, 340, 0),
-            putText(zero, 344, 0),
-            QStringLiteral("ReDraw()"),
-            QStringLiteral("Add(int32 1011, bool true)"),
-            putText(QStringLiteral("0"), 25, 0),
-            putText(QStringLiteral("0"), 26, 0),
-            putText(QStringLiteral("1"), 27, 0),
-            QStringLiteral("ReDraw()"),
-            QStringLiteral("Add(int32 1008, bool true)"),
-            putText(zero, 166, 0),
-            putText(zero, 328, 0),
-            putText(QStringLiteral("0.12345"), 167, 0),
-            putText(QStringLiteral("0.1"), 168, 0),
-            putText(zero, 332, 0),
-            putText(zero, 336, 0),
-            putText(zero, 340, 0),
-            putText(zero, 344, 0),
-            QStringLiteral("ReDraw()"),
-            QStringLiteral("Add(int32 1001, bool true)"),
-        };
-        QCOMPARE(calls.mid(opening), expected);
+        QFETCH(QString, otol);
+        QFETCH(QString, written);
+        Run run({FirstPoint});
+        run.tick({Choice::CB2, Choice::cbX, Choice::cbV, Choice::cbT});
+        run.controls.texts[Box::OTOL] = otol;
+        run.run();
+        const QStringList all = callsAfterChecks(run.host);
+        QStringList expected = calls(
+            "Add(int32 1000, bool true)|P1 2 0|#P1 3 0|AUS 162 0|AUS 163 0|1.00 164 0|BEIDE 165 "
+            "0|MM 172 0|0.000 181 0|ReDraw()|Add(int32 1002, bool true)|10.5 166 0|10.5 328 0|O "
+            "167 0|0.1 168 0|10.5 332 0|10.5 336 0|   0.000 340 0|   0.000 344 "
+            "0|ReDraw()|Add(int32 "
+            "1011, bool true)|0 25 0|0 26 0|1 27 0|ReDraw()|Add(int32 1008, bool true)|   0.000 "
+            "166 0|   0.000 328 0|O 167 0|0.1 168 0|   0.000 332 0|   0.000 336 0|   0.000 340 0|  "
+            " "
+            "0.000 344 0|ReDraw()|Add(int32 1001, bool true)");
+        expected.replaceInStrings(QStringLiteral("\"O\""), u'"' + written + u'"');
+        QCOMPARE(all.mid(all.indexOf(expected.first())), expected);
+        QCOMPARE(run.controls.messages.size(), written == u"0" ? 1 : 0);
     }
 
     void numbering_appendsCounterAndAdvancesItPerRow_data() {
         QTest::addColumn<bool>("idsFromFile");
         QTest::addColumn<QString>("start");
-        QTest::addColumn<QStringList>("ids");
+        QTest::addColumn<QString>("ids");
         QTest::addColumn<QString>("after");
-        QTest::newRow("program ids")
-            << false << QStringLiteral("1")
-            << QStringList{QStringLiteral("#VP1"), QStringLiteral("#VP2"), QStringLiteral("#VP3")}
-            << QStringLiteral("4");
-        QTest::newRow("leading zeros")
-            << false << QStringLiteral("007")
-            << QStringList{QStringLiteral("#VP007"), QStringLiteral("#VP8"), QStringLiteral("#VP9")}
-            << QStringLiteral("10");
-        QTest::newRow("file ids") << true << QStringLiteral("1")
-                                  << QStringList{QStringLiteral("#A"), QStringLiteral("#B"),
-                                                 QStringLiteral("#C")}
-                                  << QStringLiteral("4");
-        QTest::newRow("counter no number")
-            << false << QStringLiteral("x")
-            << QStringList{QStringLiteral("#VPx"), QStringLiteral("#VPx"), QStringLiteral("#VPx")}
-            << QStringLiteral("x");
+        const auto row = [](const char *name, bool ids, const char *start, const char *written,
+                            const char *after) {
+            QTest::newRow(name) << ids << QString::fromUtf8(start) << QString::fromUtf8(written)
+                                << QString::fromUtf8(after);
+        };
+        row("program ids", false, "1", "#VP1 #VP2 #VP3", "4");
+        row("leading zeros", false, "007", "#VP007 #VP8 #VP9", "10");
+        row("file ids", true, "1", "#A #B #C", "4");
+        row("counter no number", false, "x", "#VPx #VPx #VPx", "x");
     }
-
     void numbering_appendsCounterAndAdvancesItPerRow() {
         QFETCH(bool, idsFromFile);
         QFETCH(QString, start);
-        QFETCH(QStringList, ids);
+        QFETCH(QString, ids);
         QFETCH(QString, after);
-        FakeHost host;
-        PointTable table;
-        fill(table, {Row{QStringLiteral("A"), QStringLiteral("1")},
-                     Row{QStringLiteral("B"), QStringLiteral("2")},
-                     Row{QStringLiteral("C"), QStringLiteral("3")}});
-        ScriptedControls controls;
-        controls.set(Choice::Option9, idsFromFile);
-        controls.texts[Box::pstart] = start;
-        CommandCursor cursor;
-
-        runInsertion(host, table, controls, cursor);
-
+        Run run({{QStringLiteral("A"), QStringLiteral("1")},
+                 {QStringLiteral("B"), QStringLiteral("2")},
+                 {QStringLiteral("C"), QStringLiteral("3")}});
+        run.controls.set(Choice::Option9, idsFromFile);
+        run.controls.texts[Box::pstart] = start;
+        run.run();
         QStringList written;
-        for (const standin::CommandRecord &command : partProgram(host).commands())
+        for (const standin::CommandRecord &command : run.partProgram().commands())
             if (command.typeCode() == 602)
                 written.append(QString::fromStdString(command.text(2, 0)));
-        QCOMPARE(written, ids);
-        QCOMPARE(controls.texts[Box::pstart], after);
+        QCOMPARE(written.join(u' '), ids);
+        QCOMPARE(run.controls.texts[Box::pstart], after);
     }
 
     void hostChecks_stopWithTheirMessage_data() {
@@ -298,205 +235,148 @@ private Q_SLOTS:
         QTest::addColumn<bool>("surfaceButton");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("otol");
-        QTest::newRow("no host") << QStringLiteral("no host") << false
-                                 << QStringLiteral("ORVANTO muss gestartet werden")
-                                 << QStringLiteral("0,15");
-        QTest::newRow("no part program")
-            << QStringLiteral("no part program") << false
-            << QStringLiteral("Teileprogramm muss aktiv sein") << QStringLiteral("0,15");
-        QTest::newRow("empty table")
-            << QStringLiteral("empty table") << false
-            << QStringLiteral("Sie haben keine Werte zum Übertragen") << QStringLiteral("0.15");
-        QTest::newRow("surface no host")
-            << QStringLiteral("no host") << true << QStringLiteral("ORVANTO muß gestartet werden")
-            << QStringLiteral("0,15");
-        QTest::newRow("surface no part program")
-            << QStringLiteral("no part program") << true
-            << QStringLiteral("Teileprogramm muß aktiv sein") << QStringLiteral("0,15");
+        const auto row = [](const char *situation, bool surface, const char *message,
+                            const char *otol) {
+            QTest::newRow(QByteArray(situation).append(surface ? ", surface" : ""))
+                << QString::fromUtf8(situation) << surface << QString::fromUtf8(message)
+                << QString::fromUtf8(otol);
+        };
+        row("no host", false, "ORVANTO muss gestartet werden", "0,15");
+        row("no part program", false, "Teileprogramm muss aktiv sein", "0,15");
+        row("empty table", false, "Sie haben keine Werte zum Übertragen", "0.15");
+        row("no host", true, "ORVANTO muß gestartet werden", "0,15");
+        row("no part program", true, "Teileprogramm muß aktiv sein", "0,15");
+        row("host and part program", true, "", "0,15");
     }
-
     void hostChecks_stopWithTheirMessage() {
         QFETCH(QString, situation);
         QFETCH(bool, surfaceButton);
         QFETCH(QString, message);
         QFETCH(QString, otol);
-        FakeHost host;
-        PointTable table;
-        fill(table, {FirstPoint, FirstPoint});
+        Run run({FirstPoint, FirstPoint});
         if (situation == u"no host")
-            host.setRunning(false);
+            run.host.setRunning(false);
         if (situation == u"no part program")
-            host.model().closePartProgram();
+            run.host.model().closePartProgram();
         if (situation == u"empty table")
-            table.setCellText(1, 1, QString());
-        ScriptedControls controls;
-        controls.texts[Box::OTOL] = QStringLiteral("0,15");
-        controls.progressValue = 40;
-        CommandCursor cursor;
-
+            run.table.setCellText(1, 1, QString());
+        run.controls.texts[Box::OTOL] = QStringLiteral("0,15");
+        run.controls.progressValue = 40;
         if (surfaceButton)
-            checkSurfaceVectorHost(host, controls);
+            checkSurfaceVectorHost(run.host, run.controls);
         else
-            runInsertion(host, table, controls, cursor);
-
-        QCOMPARE(controls.messages, QStringList{message});
-        QCOMPARE(controls.texts[Box::OTOL], otol);
-        QCOMPARE(controls.texts[Box::pstart], QStringLiteral("1"));
-        QCOMPARE(controls.progressValue, surfaceButton ? 40.0f : 0.0f);
-        if (host.model().partProgram())
-            QCOMPARE(partProgram(host).commands().size(), std::size_t(1));
+            run.run();
+        QCOMPARE(run.controls.messages, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(run.controls.texts[Box::OTOL], otol);
+        QCOMPARE(run.controls.texts[Box::pstart], QStringLiteral("1"));
+        QCOMPARE(run.controls.progressValue, surfaceButton ? 40.0f : 0.0f);
+        if (run.host.model().partProgram())
+            QCOMPARE(run.partProgram().commands().size(), std::size_t(1));
     }
 
-    void surfaceButton_withHostAndPartProgram_changesNothing() {
-        FakeHost host;
-        ScriptedControls controls;
-        checkSurfaceVectorHost(host, controls);
-        QVERIFY(controls.messages.isEmpty());
-        QVERIFY(controls.progressSteps.isEmpty());
-        QCOMPARE(partProgram(host).commands().size(), std::size_t(1));
-    }
-
-    void refusedAdd_dropsTheRowsWritesAndTellsTheUser() {
-        FakeHost host;
-        host.model().refuseAdd(1000);
-        PointTable table;
-        fill(table, {FirstPoint, FirstPoint});
-        ScriptedControls controls;
-        controls.set(Choice::CB2, true);
-        CommandCursor cursor;
-
-        runInsertion(host, table, controls, cursor);
-
-        // No field of the refused opening command reached another command.
-        for (const standin::CommandRecord &command : partProgram(host).commands()) {
-            QCOMPARE(command.text(162, 0), std::string());
-            QCOMPARE(command.text(3, 0), std::string());
-        }
-        QList<qint32> written;
-        for (const standin::CommandRecord &command : partProgram(host).commands())
-            written.append(command.typeCode());
-        QCOMPARE(written, (QList<qint32>{1, 602, 1001, 602, 1001}));
-        QCOMPARE(controls.messages,
-                 QStringList{QStringLiteral(
-                     "2 von 2 Punkten wurden nicht vollständig in ORVANTO übertragen.")});
-    }
-
-    void coordinates_readWithPointOrCommaAndNeverFromAnotherRow_data() {
+    // Refused, failing or missing steps: the rows still written and the
+    // count of the points that did not arrive completely.
+    void incompleteRows_areCountedAndTheRunGoesOn_data() {
+        QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("z");
-        QTest::addColumn<QString>("putPoint");
-        QTest::newRow("point") << QStringLiteral("10.5") << QStringLiteral("&double 10.5");
-        QTest::newRow("comma") << QStringLiteral("10,5") << QStringLiteral("&double 10.5");
-        QTest::newRow("exponent") << QStringLiteral("-1.5e2") << QStringLiteral("&double -150");
-        QTest::newRow("grouped") << QStringLiteral("1.000,5") << QString();
-        QTest::newRow("word") << QStringLiteral("abc") << QString();
-        QTest::newRow("empty") << QString() << QString();
+        QTest::addColumn<QList<qint32>>("types");
+        QTest::addColumn<int>("incomplete");
+        const auto row = [](const char *name, const char *fault, const char *z,
+                            const QList<qint32> &types, int incomplete) {
+            QTest::newRow(name) << QString::fromUtf8(fault) << QString::fromUtf8(z) << types
+                                << incomplete;
+        };
+        const QList<qint32> both{1, 602, 1000, 1001, 602, 1000, 1001};
+        row("refused opening", "refuse 1000", "30", {1, 602, 1001, 602, 1001}, 2);
+        row("empty part program", "empty", "30", {602, 1000, 1001, 602, 1000, 1001}, 0);
+        row("Z with comma", "", "10,5", both, 0);
+        row("Z with exponent", "", "-1.5e2", both, 0);
+        row("Z grouped", "", "1.000,5", both, 1);
+        row("Z a word", "", "abc", both, 1);
+        row("Z empty", "", "", both, 1);
     }
-
-    void coordinates_readWithPointOrCommaAndNeverFromAnotherRow() {
+    void incompleteRows_areCountedAndTheRunGoesOn() {
+        QFETCH(QString, fault);
         QFETCH(QString, z);
-        QFETCH(QString, putPoint);
-        FakeHost host;
-        PointTable table;
-        Row second = FirstPoint;
+        QFETCH(QList<qint32>, types);
+        QFETCH(int, incomplete);
+        QStringList second = FirstPoint;
         second[3] = z;
-        fill(table, {FirstPoint, second});
-        ScriptedControls controls;
-        CommandCursor cursor;
-
-        runInsertion(host, table, controls, cursor);
-
-        const QStringList calls = callsAfterChecks(host);
+        Run run({FirstPoint, second});
+        if (fault == u"refuse 1000")
+            run.host.model().refuseAdd(1000);
+        if (fault == u"empty")
+            run.host.model().openPartProgram("Leer", false);
+        run.tick({Choice::CB2});
+        run.run();
+        QCOMPARE(run.typeCodes(), types);
+        // No field of a refused command reached another command.
+        for (const standin::CommandRecord &command : run.partProgram().commands())
+            QVERIFY(command.typeCode() == 1000 || command.text(162, 0).empty());
         QStringList points;
-        for (const QString &call : calls)
+        for (const QString &call : callsAfterChecks(run.host))
             if (call.startsWith(u"PutPoint"))
                 points.append(call.section(QStringLiteral(", "), 4));
         QStringList expected{QStringLiteral("&double 30)")};
-        if (!putPoint.isEmpty())
-            expected.append(putPoint + u')');
+        if (!incomplete || !fault.isEmpty())
+            expected << QStringLiteral("&double %1)").arg(z.replace(u',', u'.').toDouble());
         QCOMPARE(points, expected);
-        QCOMPARE(controls.messages.size(), putPoint.isEmpty() ? 1 : 0);
-        QCOMPARE(partProgram(host).commands().size(), std::size_t(3));
-    }
-
-    void emptyPartProgram_firstRowStandsInCallOrder() {
-        FakeHost host;
-        host.model().openPartProgram("Leer", false);
-        PointTable table;
-        fill(table, {FirstPoint, FirstPoint});
-        ScriptedControls controls;
-        controls.set(Choice::CB2, true);
-        CommandCursor cursor;
-
-        runInsertion(host, table, controls, cursor);
-
-        QList<qint32> written;
-        for (const standin::CommandRecord &command : partProgram(host).commands())
-            written.append(command.typeCode());
-        QCOMPARE(written, (QList<qint32>{602, 1000, 1001, 602, 1000, 1001}));
-        QVERIFY(controls.messages.isEmpty());
+        QCOMPARE(run.controls.messages,
+                 incomplete ? QStringList{run.incomplete(incomplete, 2)} : QStringList());
     }
 
     void vanishedHost_endsTheRunWithTheCountOfIncompletePoints() {
-        FakeHost host;
-        PointTable table;
-        fill(table, QList<Row>(5, FirstPoint));
-        ScriptedControls controls;
-        CommandCursor cursor;
-        host.vanishAfterCalls(30);
-
-        runInsertion(host, table, controls, cursor);
-
-        QCOMPARE(controls.messages,
-                 QStringList{QStringLiteral(
-                     "4 von 5 Punkten wurden nicht vollständig in ORVANTO übertragen.")});
-        QCOMPARE(controls.progressValue, 0.0f);
-        QCOMPARE(controls.texts[Box::pstart], QStringLiteral("6"));
+        Run run(QList<QStringList>(5, FirstPoint));
+        run.host.vanishAfterCalls(30);
+        run.run();
+        QCOMPARE(run.controls.messages, QStringList{run.incomplete(4, 5)});
+        QCOMPARE(run.controls.progressValue, 0.0f);
+        QCOMPARE(run.controls.texts[Box::pstart], QStringLiteral("6"));
     }
 
-    void fullPartProgram_stopsBeforeCountsWrapAndSaysSo() {
-        FakeHost host;
-        while (partProgram(host).commands().size() < 32767)
-            host.model().add(1);
-        PointTable table;
-        fill(table, QList<Row>(3, FirstPoint));
-        ScriptedControls controls;
-        CommandCursor cursor;
-
-        runInsertion(host, table, controls, cursor);
-
+    // Rows and commands are counted in 16 bits: a table of 32,767 points
+    // starts, and stops once the part program is full; one point more is refused.
+    void sixteenBitCounts_stopTheRunAndSaySo_data() {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("commandsAfter");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("full part program")
+            << 32767 << 32768
+            << QStringList{QStringLiteral("Das Teileprogramm hat mehr als 32767 Befehle. Es werden "
+                                          "keine weiteren Punkte eingefügt."),
+                           QStringLiteral("32766 von 32767 Punkten wurden nicht vollständig in "
+                                          "ORVANTO übertragen.")};
+        QTest::newRow("table too large")
+            << 32768 << 32767
+            << QStringList{QStringLiteral("Die Tabelle hat mehr als 32767 Punkte. Bitte die Punkte "
+                                          "in kleineren Teilen einfügen.")};
+    }
+    void sixteenBitCounts_stopTheRunAndSaySo() {
+        QFETCH(int, points);
+        QFETCH(int, commandsAfter);
+        QFETCH(QStringList, messages);
+        Run run(QList<QStringList>(points, FirstPoint));
+        while (run.partProgram().commands().size() < 32767)
+            run.host.model().add(1);
+        run.run();
         // The first row stands behind command 32,767; the next would count past 16 bits.
-        QCOMPARE(partProgram(host).commands().size(), std::size_t(32768));
-        QCOMPARE(partProgram(host).commands().back().typeCode(), 602);
-        QCOMPARE(controls.messages,
-                 (QStringList{QStringLiteral("Das Teileprogramm hat mehr als 32767 Befehle. Es "
-                                             "werden keine weiteren Punkte eingefügt."),
-                              QStringLiteral("2 von 3 Punkten wurden nicht vollständig in "
-                                             "ORVANTO übertragen.")}));
-        QCOMPARE(controls.progressValue, 0.0f);
+        QCOMPARE(run.partProgram().commands().size(), std::size_t(commandsAfter));
+        QCOMPARE(run.partProgram().commands().back().typeCode(), points == 32767 ? 602 : 1);
+        QCOMPARE(run.controls.messages, messages);
+        QCOMPARE(run.controls.progressValue, 0.0f);
     }
 
     void progress_risesByShareOfRowsThenFullThenZero() {
-        FakeHost host;
-        PointTable table;
-        fill(table, QList<Row>(200, FirstPoint));
-        ScriptedControls controls;
-        CommandCursor cursor;
-
-        runInsertion(host, table, controls, cursor);
-
-        QCOMPARE(controls.progressSteps.size(), 201);
-        QCOMPARE(controls.progressSteps.first(), 100.0f / 201.0f);
-        float previous = 0;
-        int full = 0;
-        for (int step = 0; step < 200; ++step) {
-            const float value = controls.progressSteps[step];
-            if (previous >= 99.0f)
-                QCOMPARE(value, 100.0f);
-            full += value == 100.0f;
-            previous = value;
-        }
-        QVERIFY(full >= 1);
-        QCOMPARE(controls.progressSteps.last(), 0.0f);
+        Run run(QList<QStringList>(200, FirstPoint));
+        run.run();
+        const QList<float> &steps = run.controls.progressSteps;
+        QCOMPARE(steps.size(), 201);
+        QCOMPARE(steps.first(), 100.0f / 201.0f);
+        for (int step = 1; step < 200; ++step)
+            QCOMPARE(steps[step],
+                     steps[step - 1] >= 99.0f ? 100.0f : steps[step - 1] + 100.0f / 201.0f);
+        QCOMPARE(steps[199], 100.0f);
+        QCOMPARE(steps.last(), 0.0f);
     }
 };
 

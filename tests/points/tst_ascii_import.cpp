@@ -10,15 +10,12 @@ namespace {
 
 ImportResult importBytes(const QByteArray &bytes, PointTable &table,
                          std::function<bool()> idsFromFile, int *steps = nullptr) {
-    QTemporaryDir dir;
-    QFile file(writeFile(dir, bytes));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot open the test file");
+    PointFile points(bytes);
     int ignored = 0;
     int &count = steps ? *steps : ignored;
-    return importAsciiPoints(file, table, {std::move(idsFromFile), [&count] {
-                                               ++count;
-                                           }});
+    return importAsciiPoints(points.file, table, {std::move(idsFromFile), [&count] {
+                                                      ++count;
+                                                  }});
 }
 
 ImportResult importBytes(const QByteArray &bytes, PointTable &table, bool idsFromFile) {
@@ -92,6 +89,14 @@ private Q_SLOTS:
         QCOMPARE(tableRows(table), texts({"old|1|2|3", "|4|5|6", "|7|8|9"}));
     }
 
+    // However narrow the new file, no cell of the one before stays behind.
+    void narrowerFile_leavesNoCellOfTheWiderOne() {
+        PointTable table;
+        importBytes("P1;5\n", table, true);
+        importBytes("Q1\n", table, true);
+        QCOMPARE(tableRows(table), texts({"Q1"}));
+    }
+
     void emptyFile_leavesTheTableAsItWas() {
         PointTable table;
         fillWithOldPoints(table, 3);
@@ -118,14 +123,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("pointsRead");
         const QByteArray longItem(ItemReader::MaxItemLength + 1, 'x');
         QTest::newRow("32766 lines are read whole")
-            << QByteArray("1;2\n").repeated(MaxImportPoints) << true << ImportOutcome::Complete
-            << MaxImportPoints;
+            << QByteArray("1;2\n").repeated(32766) << true << ImportOutcome::Complete << 32766;
         QTest::newRow("one line more stops at the limit")
-            << QByteArray("1;2\n").repeated(MaxImportPoints + 1) << true
-            << ImportOutcome::TooManyPoints << MaxImportPoints;
+            << QByteArray("1;2\n").repeated(32766 + 1) << true << ImportOutcome::TooManyPoints
+            << 32766;
         QTest::newRow("a trailing blank line is one item more")
-            << QByteArray("1\n").repeated(MaxImportPoints) + "\n"
-            << true << ImportOutcome::TooManyPoints << MaxImportPoints;
+            << QByteArray("1\n").repeated(32766) + "\n"
+            << true << ImportOutcome::TooManyPoints << 32766;
         QTest::newRow("too long item")
             << "a;1\nb;2\n" + longItem + "\nc;3" << true << ImportOutcome::ItemTooLong << 2;
         QTest::newRow("too many fields with IDs") << "a;1\n" + fields(MaxImportColumnCount + 1)

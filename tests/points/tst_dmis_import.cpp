@@ -9,11 +9,8 @@ using namespace vandelor;
 namespace {
 
 ImportResult importBytes(const QByteArray &bytes, PointTable &table, bool idsFromFile) {
-    QTemporaryDir dir;
-    QFile file(writeFile(dir, bytes, QStringLiteral("part.dms")));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot open the test file");
-    return importDmisPoints(file, table, [idsFromFile] { return idsFromFile; });
+    PointFile points(bytes, QStringLiteral("part.dms"));
+    return importDmisPoints(points.file, table, [idsFromFile] { return idsFromFile; });
 }
 
 const QByteArray P1 = "F(P1)=FEAT/POINT,CART,10,20,30,0,0,1\n";
@@ -128,8 +125,8 @@ private Q_SLOTS:
     void morePointsThanRows_stopAtTheLimit_data() {
         QTest::addColumn<int>("points");
         QTest::addColumn<ImportOutcome>("outcome");
-        QTest::newRow("at the limit") << MaxImportPoints << ImportOutcome::Complete;
-        QTest::newRow("one more") << MaxImportPoints + 1 << ImportOutcome::TooManyPoints;
+        QTest::newRow("at the limit") << 32766 << ImportOutcome::Complete;
+        QTest::newRow("one more") << 32766 + 1 << ImportOutcome::TooManyPoints;
     }
     void morePointsThanRows_stopAtTheLimit() {
         QFETCH(int, points);
@@ -138,9 +135,9 @@ private Q_SLOTS:
         const ImportResult result =
             importBytes(QByteArray("CART,1,2,3,0,0,1\n").repeated(points), table, false);
         QCOMPARE(result.outcome, outcome);
-        QCOMPARE(result.pointsRead, MaxImportPoints);
-        QCOMPARE(table.rowCount(), MaxImportPoints + 1);
-        QCOMPARE(table.cellText(MaxImportPoints, 6), QStringLiteral("1"));
+        QCOMPARE(result.pointsRead, 32766);
+        QCOMPARE(table.rowCount(), 32766 + 1);
+        QCOMPARE(table.cellText(32766, 6), QStringLiteral("1"));
     }
 };
 

@@ -28,6 +28,21 @@ QStringList allProblems(const PointCheck &check, const PointTable &table) {
     return found;
 }
 
+// Problems given as "row/column text" separated by "|", where "row/4-6 text"
+// stands for the same text in columns 4 to 6.
+QStringList problemList(const char *utf8) {
+    QStringList list;
+    for (const QString &entry : QString::fromUtf8(utf8).split(u'|', Qt::SkipEmptyParts)) {
+        const QString place = entry.section(u' ', 0, 0);
+        const QString text = entry.section(u' ', 1);
+        const QString row = place.section(u'/', 0, 0);
+        const QStringList columns = place.section(u'/', 1).split(u'-');
+        for (int column = columns.first().toInt(); column <= columns.last().toInt(); ++column)
+            list << QStringLiteral("%1/%2 %3").arg(row).arg(column).arg(text);
+    }
+    return list;
+}
+
 } // namespace
 
 class PointCheckTest : public QObject {
@@ -39,52 +54,35 @@ private Q_SLOTS:
         QTest::addColumn<bool>("idsFromFile");
         QTest::addColumn<bool>("edge");
         QTest::addColumn<QStringList>("problems");
-        const auto row = [](const char *name, const QStringList &rows, bool ids, bool edge,
-                            const QStringList &problems) {
-            QTest::newRow(name) << rows << ids << edge << problems;
+        // Table rows separated by "/".
+        const auto row = [](const char *name, const char *rows, bool ids, bool edge,
+                            const char *problems) {
+            QTest::newRow(name) << QString::fromUtf8(rows).split(u'/') << ids << edge
+                                << problemList(problems);
         };
-        row("clean, point and comma", {QStringLiteral("P1;1.5;2,5; 3 ;0;0,6;0.8")}, true, false,
-            {});
-        row("exponent with comma", {QStringLiteral("P1;1;2;3;0;0;1,0E0")}, true, false, {});
-        row("coordinates that are no numbers", {QStringLiteral("P1;x;1.000,5;;0;0;1")}, true, false,
-            {QStringLiteral("1/1 Kein gültiger Zahlenwert"),
-             QStringLiteral("1/2 Kein gültiger Zahlenwert"),
-             QStringLiteral("1/3 Kein gültiger Zahlenwert")});
-        row("vector of length zero", {QStringLiteral("P1;1;2;3;0;0;0")}, true, false,
-            {QStringLiteral("1/4 Vektor ist null"), QStringLiteral("1/5 Vektor ist null"),
-             QStringLiteral("1/6 Vektor ist null")});
-        row("length 1.0009 passes", {QStringLiteral("P1;1;2;3;1.0009;0;0")}, true, false, {});
-        const QString longer = QStringLiteral("Vektor ist nicht normiert (Länge 1,047)");
-        row("length 1.047 is flagged", {QStringLiteral("P1;1;2;3;1,047;0;0")}, true, false,
-            {QStringLiteral("1/4 ") + longer, QStringLiteral("1/5 ") + longer,
-             QStringLiteral("1/6 ") + longer});
-        row("length 1.0011 is flagged", {QStringLiteral("P1;1;2;3;0;1.0011;0")}, true, false,
-            {QStringLiteral("1/4 Vektor ist nicht normiert (Länge 1,001)"),
-             QStringLiteral("1/5 Vektor ist nicht normiert (Länge 1,001)"),
-             QStringLiteral("1/6 Vektor ist nicht normiert (Länge 1,001)")});
-        row("vector part no number", {QStringLiteral("P1;1;2;3;0;a;1")}, true, false,
-            {QStringLiteral("1/5 Kein gültiger Zahlenwert")});
-        row("surface vector only for edges", {QStringLiteral("P1;1;2;3;0;0;1")}, true, false, {});
-        row("surface vector missing", {QStringLiteral("P1;1;2;3;0;0;1;;;")}, true, true,
-            {QStringLiteral("1/7 Flächenvektor fehlt"), QStringLiteral("1/8 Flächenvektor fehlt"),
-             QStringLiteral("1/9 Flächenvektor fehlt")});
-        row("surface vector wrong",
-            {QStringLiteral("P1;1;2;3;0;0;1;0;0;0"), QStringLiteral("P2;1;2;3;0;0;1;1;x;0")}, true,
-            true,
-            {QStringLiteral("1/7 Vektor ist null"), QStringLiteral("1/8 Vektor ist null"),
-             QStringLiteral("1/9 Vektor ist null"),
-             QStringLiteral("2/8 Kein gültiger Zahlenwert")});
-        const QString p = QStringLiteral("P;1;2;3;0;0;1");
-        row("IDs missing and three times the same", {p, QStringLiteral(";1;2;3;0;0;1"), p, p}, true,
-            false,
-            {QStringLiteral("1/0 Punkt-ID doppelt (auch Zeile 3)"),
-             QStringLiteral("2/0 Punkt-ID fehlt"),
-             QStringLiteral("3/0 Punkt-ID doppelt (auch Zeile 1)"),
-             QStringLiteral("4/0 Punkt-ID doppelt (auch Zeile 1)")});
-        row("IDs from the program are not checked", {p, QStringLiteral(";1;2;3;0;0;1"), p}, false,
-            false, {});
-        row("nothing is checked when nothing will be sent",
-            {QStringLiteral("P1;;2;3;0;0;0"), QStringLiteral("P1;x;2;3;0;0;0")}, true, true, {});
+        row("clean, point and comma", "P1;1.5;2,5; 3 ;0;0,6;0.8", true, false, "");
+        row("exponent with comma", "P1;1;2;3;0;0;1,0E0", true, false, "");
+        row("coordinates that are no numbers", "P1;x;1.000,5;;0;0;1", true, false,
+            "1/1-3 Kein gültiger Zahlenwert");
+        row("vector of length zero", "P1;1;2;3;0;0;0", true, false, "1/4-6 Vektor ist null");
+        row("length 1.0009 passes", "P1;1;2;3;1.0009;0;0", true, false, "");
+        row("length 1.047 is flagged", "P1;1;2;3;1,047;0;0", true, false,
+            "1/4-6 Vektor ist nicht normiert (Länge 1,047)");
+        row("length 1.0011 is flagged", "P1;1;2;3;0;1.0011;0", true, false,
+            "1/4-6 Vektor ist nicht normiert (Länge 1,001)");
+        row("vector part no number", "P1;1;2;3;0;a;1", true, false, "1/5 Kein gültiger Zahlenwert");
+        row("surface vector only for edges", "P1;1;2;3;0;0;1", true, false, "");
+        row("surface vector missing", "P1;1;2;3;0;0;1;;;", true, true, "1/7-9 Flächenvektor fehlt");
+        row("surface vector wrong", "P1;1;2;3;0;0;1;0;0;0/P2;1;2;3;0;0;1;1;x;0", true, true,
+            "1/7-9 Vektor ist null|2/8 Kein gültiger Zahlenwert");
+        row("IDs missing and three times the same",
+            "P;1;2;3;0;0;1/;1;2;3;0;0;1/P;1;2;3;0;0;1/P;1;2;3;0;0;1", true, false,
+            "1/0 Punkt-ID doppelt (auch Zeile 3)|2/0 Punkt-ID fehlt|3/0 Punkt-ID doppelt (auch "
+            "Zeile 1)|4/0 Punkt-ID doppelt (auch Zeile 1)");
+        row("IDs from the program are not checked", "P;1;2;3;0;0;1/;1;2;3;0;0;1/P;1;2;3;0;0;1",
+            false, false, "");
+        row("nothing is checked when nothing will be sent", "P1;;2;3;0;0;0/P1;x;2;3;0;0;0", true,
+            true, "");
     }
     void check_marksWhatTheHostWouldNotGet() {
         QFETCH(QStringList, rows);

@@ -15,6 +15,11 @@ inline QStringList texts(std::initializer_list<const char *> utf8) {
     return list;
 }
 
+// The words of a UTF-8 text, split at blanks: a list of names or texts on one line.
+inline QStringList words(const char *utf8) {
+    return QString::fromUtf8(utf8).split(u' ', Qt::SkipEmptyParts);
+}
+
 // Writes the bytes into a new file of the folder and returns its path.
 inline QString writeFile(const QTemporaryDir &dir, const QByteArray &bytes,
                          const QString &name = QStringLiteral("points.txt")) {
@@ -24,6 +29,18 @@ inline QString writeFile(const QTemporaryDir &dir, const QByteArray &bytes,
         qFatal("cannot write %s", qPrintable(path));
     return path;
 }
+
+// The bytes as a point file in a folder of its own, open for reading.
+class PointFile {
+public:
+    explicit PointFile(const QByteArray &bytes, const QString &name = QStringLiteral("points.txt"))
+        : file(writeFile(dir, bytes, name)) {
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("cannot open %s", qPrintable(file.fileName()));
+    }
+    QTemporaryDir dir;
+    QFile file;
+};
 
 // The data rows of the table, each as its cells joined by "|", with the
 // empty cells at the end of a row left out.

@@ -11,3 +11,7 @@ template <typename T = QWidget> T *windowControl(QWidget *window, const QString 
         qFatal("no control %s", qPrintable(name));
     return found;
 }
+
+template <typename T = QWidget> T *windowControl(QWidget *window, const char *utf8Name) {
+    return windowControl<T>(window, QString::fromUtf8(utf8Name));
+}

@@ -23,10 +23,6 @@ using css::uno::Reference;
 
 namespace {
 
-// The import reads no further than this: 999 rows, ten columns.
-constexpr int RowsRead = 999;
-constexpr int ColumnsRead = 10;
-
 css::beans::PropertyValue property(const char *name, const css::uno::Any &value) {
     css::beans::PropertyValue property;
     property.Name = rtl::OUString::createFromAscii(name);
@@ -85,7 +81,7 @@ LoadedFile loadFile(const Reference<css::frame::XDesktop2> &desktop, const QStri
                                                                css::uno::UNO_QUERY);
     loaded.isWorkbook = workbook.is() && isWorkbookFormat(filterOf(loaded.document));
     if (loaded.isWorkbook)
-        loaded.values = readFirstSheet(workbook, RowsRead, ColumnsRead);
+        loaded.values = readFirstSheet(workbook, WorkbookRowsRead, WorkbookColumnsRead);
     return loaded;
 }
 

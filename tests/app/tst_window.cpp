@@ -1,0 +1,318 @@
+// The window as the user meets it: start state, option rules, keyboard,
+// mouse, screen reader, and pictures of it for the README.
+
+#include "point_files.h"
+#include "point_grid.h"
+#include "point_table.h"
+#include "twips.h"
+#include "window_fixture.h"
+#include "wrapping_button.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace vandelor;
+
+class WindowTest : public QObject, WindowFixture {
+    Q_OBJECT
+
+    void click(const QStringList &names) {
+        for (const QString &name : names)
+            name == u"Form_Load" ? window->Form_Load() : control<QAbstractButton>(name)->click();
+    }
+    // The names of the window's enabled (or checked) controls among the given ones.
+    QStringList enabled(const QStringList &names) {
+        QStringList on;
+        for (const QString &name : names)
+            if (control(name)->isEnabled())
+                on.append(name);
+        return on;
+    }
+    QStringList checked() {
+        QStringList on;
+        for (auto *button : window->findChildren<QAbstractButton *>())
+            if (button->isChecked())
+                on.append(button->objectName());
+        on.sort();
+        return on;
+    }
+    void show() {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+private Q_SLOTS:
+    void init() { openWindow(); }
+
+    void start_showsTheStartState() {
+        QCOMPARE(window->size(), QSize(830, 549));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Vandelor  V 1.17"));
+        QCOMPARE(checked(), words("Option11 Option2 Option3 Option6 Option8 Option9"));
+        QCOMPARE(enabled(words("pid pstart Frame8 txt_Erste txt_Perm txt_Einzug txt_Abstand "
+                               "txt_Tiefe OTOL UTOL cbX cbY cbZ cbV cbT cmd_findvector")),
+                 QStringList());
+        QCOMPARE(control<QProgressBar>("ProgressBar1")->value(), 0);
+        PointTable &table = window->pointTable();
+        QCOMPARE(table.rowCount(), 2);
+        QStringList heads;
+        for (int column = 0; column < table.columnCount(); ++column)
+            heads << table.cellText(0, column) + table.cellText(1, column);
+        QCOMPARE(heads, texts({"ID", "X", "Y", "Z", "I", "J", "K", "I Obf", "J Obf", "K Obf"}));
+        QCOMPARE(window->focusWidget(), control("cmd_einfügen"));
+    }
+
+    // Each row: clicks, then the checked buttons and the enabled controls
+    // among those the rules switch.
+    void optionRules_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("checked");
+        QTest::addColumn<QStringList>("enabled");
+        const char *start = "Option11 Option2 Option3 Option6 Option8 Option9";
+        QTest::newRow("dimensions on tick T") << words("CB2") << words(start) + words("CB2 cbT")
+                                              << words("OTOL UTOL cbX cbY cbZ cbV cbT");
+        QTest::newRow("dimensions off keep ticks")
+            << words("CB2 cbX CB2") << words(start) + words("cbT cbX") << QStringList();
+        QTest::newRow("on again ticks T")
+            << words("CB2 cbT CB2 CB2") << words(start) + words("CB2 cbT")
+            << words("OTOL UTOL cbX cbY cbZ cbV cbT");
+        QTest::newRow("Form_Load keeps dimension ticks")
+            << words("CB2 cbT Form_Load") << words(start) + words("CB2")
+            << words("OTOL UTOL cbX cbY cbZ cbV cbT");
+        QTest::newRow("Form_Load with dimensions off")
+            << words("CB2 CB2 Form_Load") << words(start) + words("cbT") << QStringList();
+        QTest::newRow("IDs from the program")
+            << words("Option10") << words("Option10 Option11 Option2 Option3 Option6 Option8")
+            << words("pid pstart");
+        QTest::newRow("IDs from the file again")
+            << words("Option10 Option9") << words(start) << QStringList();
+        QTest::newRow("edge points")
+            << words("Option12") << words("Option12 Option2 Option3 Option6 Option8 Option9")
+            << words("Frame8 txt_Erste txt_Perm txt_Einzug txt_Abstand txt_Tiefe");
+        QTest::newRow("Form_Load restores the options")
+            << words("Option10 Option12 Option1 Option4 Option5 Option7 cb1 Form_Load")
+            << words(start) + words("cb1") << QStringList();
+    }
+    void optionRules() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, checked);
+        QFETCH(QStringList, enabled);
+        click(clicks);
+        checked.sort();
+        QCOMPARE(this->checked(), checked);
+        QCOMPARE(this->enabled(words("OTOL UTOL cbX cbY cbZ cbV cbT pid pstart Frame8 txt_Erste "
+                                     "txt_Perm txt_Einzug txt_Abstand txt_Tiefe")),
+                 enabled);
+    }
+
+    void formLoad_keepsTextsRowsAndBar() {
+        PointTable &table = window->pointTable();
+        table.setRowCount(4);
+        table.setCellText(3, 1, QStringLiteral("30"));
+        table.setColumnCount(12);
+        table.setCellText(0, 0, QStringLiteral("overwritten"));
+        for (const char *name : {"OTOL", "pid", "Bewegung"})
+            control<QLineEdit>(name)->setText(QStringLiteral("0,5"));
+        control<QProgressBar>("ProgressBar1")->setValue(40);
+        window->Form_Load();
+        for (const char *name : {"OTOL", "pid", "Bewegung"})
+            QCOMPARE(control<QLineEdit>(name)->text(), QStringLiteral("0,5"));
+        QCOMPARE(control<QProgressBar>("ProgressBar1")->value(), 40);
+        QCOMPARE(table.rowCount(), 4);
+        QCOMPARE(table.cellText(3, 1), QStringLiteral("30"));
+        QCOMPARE(table.cellText(0, 0), QStringLiteral("ID"));
+        QCOMPARE(table.cellText(0, 10), QString());
+        auto *grid = control<PointGrid>("Flex_Punkte");
+        for (int column = 0; column < 12; ++column)
+            QCOMPARE(grid->columnWidthPixels(column), twipsToPixels(1134));
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void toleranceCheck_replacesAnythingButANumberByZero_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("result");
+        for (const char *box : {"OTOL", "UTOL"})
+            for (const auto &[text, result] : {std::pair{"0,25", "0,25"},
+                                               {"0.25", "0.25"},
+                                               {"-0,05", "-0,05"},
+                                               {"1,5E-2", "1,5E-2"},
+                                               {"", "0"},
+                                               {"0,1x", "0"},
+                                               {"-", "0"}})
+                QTest::addRow("%s '%s'", box, text)
+                    << QString::fromLatin1(box) << QString::fromLatin1(text)
+                    << QString::fromLatin1(result);
+    }
+    void toleranceCheck_replacesAnythingButANumberByZero() {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, result);
+        control<QLineEdit>(box)->setText(text);
+        QCOMPARE(control<QLineEdit>(box)->text(), result);
+        QCOMPARE(dialogs.messages.size(), result == text ? 0 : 1);
+        if (result != text)
+            QCOMPARE(dialogs.messages.first(), QStringLiteral("Bitte nur Zahlen eingeben"));
+    }
+
+    void toleranceCheck_runsOnTyping() {
+        control<QAbstractButton>("CB2")->click();
+        auto *otol = control<QLineEdit>("OTOL");
+        otol->setFocus();
+        otol->end(false);
+        QTest::keyClick(otol, Qt::Key_Backspace); // "0,"
+        QTest::keyClick(otol, Qt::Key_Backspace); // "0"
+        QVERIFY(dialogs.messages.isEmpty());
+        QTest::keyClick(otol, Qt::Key_Backspace); // ""
+        QCOMPARE(dialogs.messages, QStringList{QStringLiteral("Bitte nur Zahlen eingeben")});
+        QCOMPARE(otol->text(), QStringLiteral("0"));
+    }
+
+    void grid_showsHeadRowAndIdColumnAsFixedHeaders() {
+        auto *grid = control<PointGrid>("Flex_Punkte");
+        PointTable &table = window->pointTable();
+        table.setRowCount(300);
+        table.setCellText(150, 0, QStringLiteral("P150"));
+        table.setCellText(150, 1, QStringLiteral("10.5"));
+        QCOMPARE(grid->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("K Obf"));
+        QCOMPARE(grid->model()->headerData(149, Qt::Vertical).toString(), QStringLiteral("P150"));
+        QCOMPARE(grid->model()->index(149, 0).data().toString(), QStringLiteral("10.5"));
+        QCOMPARE(grid->model()->rowCount(), 299);
+        QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+        for (int column = 0; column < 10; ++column)
+            QCOMPARE(grid->columnWidthPixels(column), twipsToPixels(1134));
+        show();
+        QVERIFY(!grid->horizontalScrollBar()->isVisible()); // ten columns fit
+    }
+
+    // The tab key, pressed for real, walks the laid-out order: disabled
+    // controls and the options that are not selected are no stops.
+    void tabKey_walksTheKeyboardOrder_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::newRow("start") << QStringList{};
+        QTest::newRow("other selections")
+            << words("Option1 Option4 Option5 Option7 Option10 Option12 CB2");
+        QTest::newRow("after Form_Load") << words("Option10 Option4 Form_Load");
+    }
+    void tabKey_walksTheKeyboardOrder() {
+        QFETCH(QStringList, clicks);
+        const QStringList order = words(
+            "cmd_einfügen cmd_open Flex_Punkte cmd_Excel pid pstart Option1 Option2 Option3 "
+            "Option4 Option5 Option6 Bewegung Option7 Option8 Option9 Option10 cb1 CB2 OTOL UTOL "
+            "cbX cbY cbZ cbV cbT cmd_DMIS cmd_findvector Option11 Option12 txt_Erste txt_Perm "
+            "txt_Einzug txt_Abstand txt_Tiefe txt_Staerke");
+        show();
+        click(clicks);
+        QStringList stops;
+        for (const QString &name : enabled(order)) {
+            auto *option = qobject_cast<QRadioButton *>(control(name));
+            if (!option || option->isChecked())
+                stops.append(name);
+        }
+        control(stops.first())->setFocus();
+        QStringList walked;
+        for (qsizetype step = 0; step < stops.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked.append(QApplication::focusWidget()->objectName());
+        }
+        stops.append(stops.takeFirst());
+        QCOMPARE(walked, stops);
+
+        // The arrow keys move the selection within a group.
+        auto *option = control<QRadioButton>(stops.contains(u"Option4") ? "Option4" : "Option3");
+        option->setFocus();
+        QTest::keyClick(option, option->objectName() == u"Option3" ? Qt::Key_Down : Qt::Key_Up);
+        QVERIFY(!option->isChecked());
+        QVERIFY(qobject_cast<QRadioButton *>(QApplication::focusWidget())->isChecked());
+    }
+
+    // A click at the right end of an option's or check box's rectangle counts,
+    // unless a control on top of it takes the click.
+    void clickAtTheRightEnd_reachesTheControlOnTop() {
+        show();
+        for (const char *opener : {"CB2", "Option12"})
+            control<QAbstractButton>(opener)->setChecked(true);
+        for (auto *button : window->findChildren<QAbstractButton *>()) {
+            if (!qobject_cast<QCheckBox *>(button) && !qobject_cast<QRadioButton *>(button))
+                continue;
+            const QString name = button->objectName();
+            const bool before = button->isChecked();
+            const QPoint rightEnd =
+                button->mapTo(window.get(), QPoint(button->width() - 2, button->height() / 2));
+            QWidget *top = window->childAt(rightEnd);
+            QCOMPARE(top->objectName(), name == u"Option5" ? QStringLiteral("Bewegung") : name);
+            QTest::mouseClick(top, Qt::LeftButton, {}, top->mapFrom(window.get(), rightEnd));
+            const bool radio = qobject_cast<QRadioButton *>(button);
+            const bool expected = top != button ? before : (radio || !before);
+            QVERIFY2(button->isChecked() == expected, qPrintable(name));
+            if (name == u"CB2" || name == u"Option11")
+                control<QAbstractButton>(name == u"CB2" ? "CB2" : "Option12")->setChecked(true);
+        }
+    }
+
+    void screenReader_hearsTheLabelOfEachBox() {
+        show();
+        const QStringList boxes =
+            words("pid pstart OTOL UTOL txt_Erste txt_Perm txt_Einzug txt_Abstand txt_Tiefe");
+        const QStringList labels{QStringLiteral("Punkte ID"), QStringLiteral("Start Nr.:")};
+        QStringList heard;
+        for (const QString &box : boxes)
+            heard << QAccessible::queryAccessibleInterface(control(box))->text(QAccessible::Name);
+        QCOMPARE(heard, labels + words("O-TOL U-TOL Erste Perm Einzug Abstand Tiefe"));
+        auto *corner = control<PointGrid>("Flex_Punkte")->findChild<QAbstractButton *>();
+        QCOMPARE(QAccessible::queryAccessibleInterface(corner)->text(QAccessible::Name),
+                 QStringLiteral("ID"));
+    }
+
+    void captions_areNeverCutOff() {
+        for (auto *button : window->findChildren<WrappingButton *>()) {
+            const QRect area = button->captionRect();
+            const QRect needed = button->fontMetrics().boundingRect(
+                area, Qt::AlignCenter | Qt::TextWordWrap, button->text());
+            QVERIFY2(area.contains(needed), qPrintable(button->objectName()));
+        }
+        for (QWidget *widget : window->findChildren<QWidget *>())
+            if (qobject_cast<QLabel *>(widget) || qobject_cast<QCheckBox *>(widget) ||
+                qobject_cast<QRadioButton *>(widget))
+                QVERIFY2(widget->sizeHint().width() <= widget->width(),
+                         qPrintable(widget->objectName()));
+        auto *insert = control<WrappingButton>("cmd_einfügen");
+        QVERIFY(insert->fontMetrics().horizontalAdvance(insert->text()) >
+                insert->captionRect().width());
+    }
+
+    // The window at start, and with points as an import leaves them, three
+    // of them with problems the grid marks: a Y that is no number, a vector
+    // of length 2, a repeated ID.
+    void window_rendersToPictures() {
+        show();
+        QVERIFY(QDir().mkpath(QStringLiteral(SCREENSHOT_DIR)));
+        QVERIFY(window->grab().save(QStringLiteral(SCREENSHOT_DIR "/start.png")));
+        PointTable &table = window->pointTable();
+        table.setRowCount(30);
+        for (int row = 1; row < 30; ++row) {
+            const QStringList cells{QStringLiteral("P%1").arg(row == 12 ? 3 : row),
+                                    QString::number(row * 1.25),
+                                    row == 5 ? QStringLiteral("x") : QString::number(row * 0.5),
+                                    QStringLiteral("-3.5")};
+            for (int column = 0; column < 10; ++column)
+                table.setCellText(
+                    row, column,
+                    column < 4 ? cells[column]
+                               : QString::number(column == 6 ? (row == 8 ? 2 : 1) : column == 8));
+        }
+        control<QProgressBar>("ProgressBar1")->setValue(40);
+        QVERIFY(window->grab().save(QStringLiteral(SCREENSHOT_DIR "/points.png")));
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "tst_window.moc"

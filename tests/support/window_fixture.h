@@ -1,0 +1,28 @@
+#pragma once
+
+#include "answering_dialogs.h"
+#include "frm_Steuerung.h"
+#include "window_control.h"
+
+#include <memory>
+
+// The window with German separators and dialogs answered by the test; a test
+// class opens it in init().
+class WindowFixture {
+protected:
+    AnsweringDialogs dialogs;
+    std::unique_ptr<vandelor::frm_Steuerung> window;
+
+    void openWindow(vandelor::host::HostAutomation *host = nullptr) {
+        window.reset();
+        dialogs = AnsweringDialogs();
+        window = std::make_unique<vandelor::frm_Steuerung>(
+            dialogs, vandelor::NumberSeparators{u',', u'.'}, host);
+    }
+    template <typename T = QWidget> T *control(const char *name) {
+        return windowControl<T>(window.get(), name);
+    }
+    template <typename T = QWidget> T *control(const QString &name) {
+        return windowControl<T>(window.get(), name);
+    }
+};
