@@ -94,7 +94,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("message");
-        const QString binary = writeFile(dir, QByteArray("P1;1;2;3\nCART,1,2,3,0,0,1\n\0", 30),
+        const QString binary = writeFile(dir, QByteArray("P1;1;2;3\nCART,1,2,3,0,0,1\n") + '\0',
                                          QStringLiteral("binary.txt"));
         for (const char *button : {"cmd_open", "cmd_DMIS"}) {
             const QString name = QString::fromLatin1(button);
