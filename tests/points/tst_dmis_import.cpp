@@ -47,14 +47,10 @@ private Q_SLOTS:
         row("blanks around a keyword do not matter", "F(P)=FEAT/POINT, CART ,1,2,3,0,0,1", false,
             texts({"|1|2|3|0|0|1"}));
         row("ENDFIL ends the scan", P1 + "ENDFIL\n" + P2, false, texts({"|10|20|30|0|0|1"}));
-        row("lower-case endfil does not", P1 + "endfil\n" + P2, false,
-            texts({"|10|20|30|0|0|1", "|1.5|-2|3|0|1|0"}));
         row("ENDFIL among the values is a value", "CART,1,ENDFIL,3,4,5,6\n" + P2, false,
             texts({"|1|ENDFIL|3|4|5|6", "|1.5|-2|3|0|1|0"}));
         row("ENDFIL in place of the ID ends the scan", P1 + "MEAS/POINT,ENDFIL\n" + P2, true,
             texts({"|10|20|30|0|0|1"}));
-        row("ENDFIL right after the last values", P1 + P2 + "ENDFIL\n", true,
-            texts({"|10|20|30|0|0|1", "|1.5|-2|3|0|1|0"}));
         row("file ends right after the last values", P1 + P2, true,
             texts({"|10|20|30|0|0|1", "|1.5|-2|3|0|1|0"}));
         row("continuation mark shifts the values", "CART,1,2,$\n3,4,5,6\n", false,

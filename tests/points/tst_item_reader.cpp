@@ -82,10 +82,8 @@ private Q_SLOTS:
         row("one line without line end", "a;b", texts({"a;b"}));
         row("LF, CR and CRLF", "a\nb\rc\r\nd", texts({"a", "b", "c", "d"}));
         row("CR then CRLF is one blank line", "a\r\r\nb", texts({"a", "", "b"}));
-        row("blank line yields one empty item", "a\n\nb\n", texts({"a", "", "b"}));
         row("comma splits a line", "10,5;20;30\n", texts({"10", "5;20;30"}));
         row("empty items between commas", "a,,b", texts({"a", "", "b"}));
-        row("only commas", ",,,", texts({"", "", ""}));
         row("blanks before an item are skipped", "  \ta\n   b", texts({"a", "b"}));
         row("blanks before the delimiter are dropped", "a  ,b\t\nc   ", texts({"a", "b", "c"}));
         row("blanks inside an item stay", "P 1; 2 ;3", texts({"P 1; 2 ;3"}));
@@ -129,7 +127,6 @@ private Q_SLOTS:
             return bytes;
         };
         const QStringList utf16Items{ids.first(), QStringLiteral("P2")};
-        row("UTF-8", "Punkt_\xc3\xa4;Ma\xc3\x9f_1", ids);
         row("UTF-8 with byte order mark", "\xef\xbb\xbfPunkt_\xc3\xa4;Ma\xc3\x9f_1", ids);
         row("Windows-1252", "Punkt_\xe4;Ma\xdf_1", ids);
         row("Windows-1252 signs of 0x80 to 0x9F", "\x80\x84\x93\x94\x96\x8a\x9f",
@@ -137,7 +134,6 @@ private Q_SLOTS:
         row("lines of both", "Ma\xc3\x9f_1\r\nPunkt_\xe4\n\xc3\xa4\xe4\nx",
             texts({"Maß_1", "Punkt_ä", "Ã¤ä", "x"}));
         row("UTF-8 cut off at the end", "a\xc3", {QStringLiteral("aÃ")});
-        row("overlong form", "\xc0\xaf", {QStringLiteral("À¯")});
         row("surrogate", "\xed\xa0\x80", {QStringLiteral("í\u00a0€")});
         row("UTF-16 little endian", utf16(false), utf16Items);
         row("UTF-16 big endian", utf16(true), utf16Items);
