@@ -5,11 +5,17 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <functional>
+
 // Answers the window's dialogs without a person: records every message and
 // hands out queued file names (the empty text stands for a cancelled dialog).
 class AnsweringDialogs : public vandelor::UserDialogs {
 public:
-    void showMessage(QWidget *, const QString &text) override { messages.append(text); }
+    void showMessage(QWidget *, const QString &text) override {
+        messages.append(text);
+        if (onMessage)
+            onMessage();
+    }
 
     QString askOpenFileName(QWidget *, const QString &filter, const QString &preselected) override {
         filters.append(filter);
@@ -21,4 +27,6 @@ public:
     QStringList filters;
     QStringList preselections;
     QQueue<QString> fileNames;
+    // What the user does while a message is shown.
+    std::function<void()> onMessage;
 };

@@ -34,10 +34,6 @@ void FakeHost::setRunning(bool running) {
     m_transport->setRunning(running);
 }
 
-void FakeHost::failCall(const QString &member, int occurrence) {
-    m_transport->failCall(member, occurrence);
-}
-
 void FakeHost::vanishAfterCalls(int n) {
     m_transport->vanishAfterCalls(n);
 }

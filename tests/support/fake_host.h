@@ -16,7 +16,7 @@ class InProcessTransport;
 
 // An in-process host for unit tests: the stand-in's own part program and members
 // behind the layer's interface, reached without a bus. It records every call and can
-// be told to fail a call, refuse an Add, or vanish.
+// be told to refuse an Add, or to vanish.
 //
 // It starts running, with the part program "Teil1" holding one initial command;
 // model() changes that (openPartProgram, closePartProgram, refuseAdd).
@@ -47,8 +47,6 @@ public:
 
     // Whether the host's window exists and its application can be activated.
     void setRunning(bool running);
-    // The occurrence-th call of member from now on gets an error reply.
-    void failCall(const QString &member, int occurrence = 1);
     // The host answers n more calls, then vanishes: later calls fail as with a host
     // that left the bus.
     void vanishAfterCalls(int n);

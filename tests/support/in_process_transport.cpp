@@ -28,12 +28,6 @@ QDBusMessage InProcessTransport::call(const QDBusMessage &message, int) {
                                         QStringLiteral("The host is not on the bus"));
     if (m_callsLeft > 0)
         --m_callsLeft;
-    const auto failure = m_failures.find(message.member());
-    if (failure != m_failures.end() && --*failure == 0) {
-        m_failures.erase(failure);
-        return message.createErrorReply(QStringLiteral("com.brennicot.ORVANTO.Error.Failed"),
-                                        QStringLiteral("The call failed as arranged"));
-    }
     const standin::CallOutcome outcome =
         m_calls.handle(message.path(), message.interface(), message.member(),
                        signatureOf(message.arguments()), message.arguments());

@@ -3,14 +3,13 @@
 #include "bus_transport.h"
 #include "host_calls.h"
 
-#include <QHash>
 #include <QString>
 
 namespace vandelor::host {
 
 // Hands each call straight to the host's members, as the bus would deliver it, and
 // answers the two questions the backend asks the bus itself (NameHasOwner,
-// GetNameOwner). Faults can be arranged: a failing call, a host that vanishes.
+// GetNameOwner). A host that vanishes can be arranged.
 class InProcessTransport : public BusTransport {
 public:
     explicit InProcessTransport(standin::HostCalls &calls);
@@ -19,7 +18,6 @@ public:
 
     void setRunning(bool running) { m_running = running; }
     bool running() const { return m_running && m_callsLeft != 0; }
-    void failCall(const QString &member, int occurrence) { m_failures[member] = occurrence; }
     void vanishAfterCalls(int n) { m_callsLeft = n; }
 
 private:
@@ -29,8 +27,6 @@ private:
     bool m_running = true;
     // Calls the host still answers before it vanishes; -1: no end.
     int m_callsLeft = -1;
-    // member -> how many calls of it from now, the failing one included
-    QHash<QString, int> m_failures;
 };
 
 } // namespace vandelor::host
