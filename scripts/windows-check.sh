@@ -50,8 +50,8 @@ object_of() { echo "$out/objects/$(echo "$1" | tr / _).o"; }
 backend=(src/host/com/com_arguments.cpp src/host/com/com_errors.cpp src/host/com/com_host.cpp)
 model=(standin/core/*.cpp)
 standin=(standin_win/*.cpp)
-sources=("${backend[@]}" src/host/com/com_smoke.cpp tests/com/recording_dispatch.cpp
-    tests/com/com_dispatch_check.cpp tests/com/replay_calls.cpp "${model[@]}" "${standin[@]}")
+sources=("${backend[@]}" src/host/com/com_smoke.cpp tests/com/com_dispatch_check.cpp
+    tests/com/replay_calls.cpp "${model[@]}" "${standin[@]}")
 link() { # link PROGRAM SOURCES...
     local program=$1 objects=() source
     shift
@@ -65,8 +65,7 @@ printf '%s\n' "${sources[@]}" | xargs -P "$(nproc)" -n 1 sh -c \
     built=false
 if $built; then
     link com_smoke.exe "${backend[@]}" src/host/com/com_smoke.cpp &&
-        link com_dispatch_check.exe "${backend[@]}" tests/com/recording_dispatch.cpp \
-            tests/com/com_dispatch_check.cpp &&
+        link com_dispatch_check.exe "${backend[@]}" tests/com/com_dispatch_check.cpp &&
         link replay_calls.exe "${backend[@]}" tests/com/replay_calls.cpp &&
         link orvanto-standin.exe "${model[@]}" "${standin[@]}" || built=false
 fi
