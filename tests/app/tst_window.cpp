@@ -140,13 +140,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("result");
         for (const char *box : {"OTOL", "UTOL"})
-            for (const auto &[text, result] : {std::pair{"0,25", "0,25"},
-                                               {"0.25", "0.25"},
-                                               {"-0,05", "-0,05"},
-                                               {"1,5E-2", "1,5E-2"},
-                                               {"", "0"},
-                                               {"0,1x", "0"},
-                                               {"-", "0"}})
+            for (const auto &[text, result] :
+                 {std::pair{"0.25", "0.25"}, {"-1,5E-2", "-1,5E-2"}, {"", "0"}, {"0,1x", "0"}})
                 QTest::addRow("%s '%s'", box, text)
                     << QString::fromLatin1(box) << QString::fromLatin1(text)
                     << QString::fromLatin1(result);

@@ -75,34 +75,29 @@ class TestComHostAutomation : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void valuesCrossBothWays_data() {
-        QTest::addColumn<int>("kind");
-        for (int i = 0; i < 8; ++i)
-            QTest::newRow(qPrintable(QString::number(i))) << i;
-    }
     void valuesCrossBothWays() {
-        QFETCH(int, kind);
         ComHostAutomation host;
         seen.answer = ComResult::success(Command);
         const HostObject command = host.activate(QStringLiteral("ORVAPP.Application")).object();
         QCOMPARE(seen.name, std::wstring(L"ORVAPP.Application"));
-        const Kind k = kinds(command).at(kind);
+        for (const Kind &k : kinds(command)) {
 
-        seen.answer = ComResult::success(k.comValue);
-        const CallResult result = host.call(command, QStringLiteral("PutText"), {k.argument});
-        QCOMPARE(seen.name, std::wstring(L"PutText"));
-        QCOMPARE(seen.target, Command); // the same object, not a copy
-        QCOMPARE(seen.arguments.size(), std::size_t(1));
-        QVERIFY(seen.arguments[0].value == k.comValue);
-        QCOMPARE(seen.arguments[0].byReference, k.argument.passing == Passing::ByReference);
-        QVERIFY(result.ok());
-        if (kindOf(k.argument.value) == ValueKind::Object) {
-            // An object that comes back is the one that goes out again.
-            host.call(result.object(), DispatchId{11});
-            QCOMPARE(seen.dispatchId, 11);
-            QCOMPARE(seen.target, std::get<ComObject>(k.comValue));
-        } else {
-            QCOMPARE(describe(result.value()), describe(k.argument.value));
+            seen.answer = ComResult::success(k.comValue);
+            const CallResult result = host.call(command, QStringLiteral("PutText"), {k.argument});
+            QCOMPARE(seen.name, std::wstring(L"PutText"));
+            QCOMPARE(seen.target, Command); // the same object, not a copy
+            QCOMPARE(seen.arguments.size(), std::size_t(1));
+            QVERIFY(seen.arguments[0].value == k.comValue);
+            QCOMPARE(seen.arguments[0].byReference, k.argument.passing == Passing::ByReference);
+            QVERIFY(result.ok());
+            if (kindOf(k.argument.value) == ValueKind::Object) {
+                // An object that comes back is the one that goes out again.
+                host.call(result.object(), DispatchId{11});
+                QCOMPARE(seen.dispatchId, 11);
+                QCOMPARE(seen.target, std::get<ComObject>(k.comValue));
+            } else {
+                QCOMPARE(describe(result.value()), describe(k.argument.value));
+            }
         }
     }
 

@@ -71,42 +71,25 @@ private Q_SLOTS:
         QVERIFY(!host.windowExists(orvanto::WindowClass));
     }
 
-    void partProgram_isReadByDispatchId_data() {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<bool>("open");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("count");
-        QTest::newRow("named") << QStringList{QStringLiteral("--part-program"),
-                                              QStringLiteral("Prüfteil Ä 7")}
-                               << true << QStringLiteral("Prüfteil Ä 7") << 1;
-        QTest::newRow("empty") << QStringList{QStringLiteral("--empty")} << true
-                               << QStringLiteral("Teil1") << 0;
-        QTest::newRow("none") << QStringList{QStringLiteral("--no-part-program")} << false
-                              << QString() << 0;
-    }
     void partProgram_isReadByDispatchId() {
-        QFETCH(QStringList, options);
-        QFETCH(bool, open);
-        QFETCH(QString, name);
-        QFETCH(int, count);
-        StandinProcess standin(options);
-        QVERIFY(standin.start());
+        StandinProcess named({QStringLiteral("--part-program"), QStringLiteral("Prüfteil Ä 7"),
+                              QStringLiteral("--empty")});
+        QVERIFY(named.start());
         DBusHostAutomation host(QDBusConnection::sessionBus());
-        const HostObject application = host.activate(orvanto::ApplicationProgId).object();
-        const CallResult program = host.call(application, orvanto::ActivePartProgram);
-        QVERIFY(program.ok());
-        QCOMPARE(bool(program.object()), open);
-        if (!open) {
-            QVERIFY(!host.call(program.object(), orvanto::PartProgramName).ok());
-            return;
-        }
-        QCOMPARE(host.call(program.object(), orvanto::PartProgramName).text(), name);
-        const HostObject commands =
-            host.call(program.object(), orvanto::PartProgramCommands).object();
-        const CallResult counted = host.call(commands, QStringLiteral("Count"));
+        const Reached r = reach(host);
+        QCOMPARE(host.call(r.partProgram, orvanto::PartProgramName).text(),
+                 QStringLiteral("Prüfteil Ä 7"));
+        const CallResult counted = host.call(r.commands, QStringLiteral("Count"));
         QCOMPARE(kindOf(counted.value()), ValueKind::Int32);
-        QCOMPARE(counted.integer(), count);
-        QVERIFY(!host.call(application, DispatchId{11}).ok());
+        QCOMPARE(counted.integer(), 0);
+        QVERIFY(!host.call(r.application, DispatchId{11}).ok());
+        named.stop();
+
+        StandinProcess none({QStringLiteral("--no-part-program")});
+        QVERIFY(none.start());
+        const CallResult program = host.call(reach(host).application, orvanto::ActivePartProgram);
+        QVERIFY(program.ok() && !program.object());
+        QVERIFY(!host.call(program.object(), orvanto::PartProgramName).ok());
     }
 
     // Points, vectors and toggles reach the listing in the end-to-end runs;

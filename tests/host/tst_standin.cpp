@@ -1,15 +1,11 @@
 #include "bus_host.h"
-#include "host_calls.h"
 #include "host_model.h"
 #include "listing_file.h"
 #include "object_paths.h"
 #include "orvanto_bus.h"
 #include "standin_options.h"
-#include "standin_window.h"
 
-#include <QDBusObjectPath>
 #include <QDBusPendingCall>
-#include <QDBusVariant>
 #include <QtTest>
 
 using namespace standin;
@@ -32,9 +28,6 @@ private Q_SLOTS:
         row("--quit-after-calls 12", "Teil1 0 - 12");
         row("--part-program A --no-part-program", "-");
         row("--refuse-add 10x", "-");
-        row("--quit-after-calls 0", "-");
-        row("--verbose", "-");
-        row("--listing", "-");
         row("file.txt", "-");
     }
     void options_areReadOrRefused() {
@@ -88,42 +81,6 @@ private Q_SLOTS:
         QVERIFY(file.readAll().contains(QByteArrayLiteral("text 2/39 \"#VP39\"")));
         QVERIFY2(listing.writes() * 4 < Calls, qPrintable(QString::number(listing.writes())));
         server.unregisterObject(objectRoot(), QDBusConnection::UnregisterTree);
-    }
-
-    void window_listsCommandsAsTheyArrive() {
-        HostModel host;
-        host.openPartProgram("Teil1", true);
-        StandinWindow window(host);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        HostCalls calls(host);
-        const auto call = [&](const char *path, const char *member, const char *signature,
-                              const QVariantList &arguments) {
-            return calls.handle(QLatin1String(path), QString(), QLatin1String(member),
-                                QLatin1String(signature), arguments);
-        };
-        call("/ORVAPP/PartProgram/1/Commands", "Add", "ib", {602, true});
-        call("/ORVAPP/Command/2/FeatureCommand", "PutPoint", "iivvd",
-             {0, 100, QVariant::fromValue(QDBusVariant(QStringLiteral("12,5"))),
-              QVariant::fromValue(QDBusVariant(QStringLiteral("20"))), 4.5});
-        call("/ORVAPP/Command/2", "PutText", "sin", {QStringLiteral("#VP2"), 2, short(0)});
-        window.showCalls(3);
-
-        // The window follows the calls a few times a second.
-        const QAbstractItemModel *model = window.commandView()->model();
-        QTRY_COMPARE(model->rowCount(), 2);
-        QCOMPARE(
-            QStringList({model->index(1, 0).data().toString(), model->index(1, 1).data().toString(),
-                         model->index(1, 2).data().toString(),
-                         model->index(1, 3).data().toString()}),
-            QStringList({QStringLiteral("2"), QStringLiteral("602"), QStringLiteral("#VP2"),
-                         QStringLiteral("point 0 100 \"12,5\" \"20\" 4.5; text 2/0 \"#VP2\"")}));
-        window.commandView()->resizeColumnsToContents();
-        QVERIFY(window.grab().save(QCoreApplication::applicationDirPath() +
-                                   QStringLiteral("/standin_window.png")));
-        host.closePartProgram();
-        window.showCalls(3);
-        QTRY_COMPARE(model->rowCount(), 0);
     }
 };
 
