@@ -130,6 +130,9 @@ click() { # click CONTROL: buttons in their middle, check boxes and options on t
     xdotool mousemove --window "$window" $((left + x)) $((top + y)) click 1
     sleep 0.5
 }
+find_window() { # find_window TITLE: the visible window of that title, waited for
+    timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -1
+}
 dialog_open() { xdotool search --onlyvisible --name '^Öffnen$' >/dev/null 2>&1; }
 dialog_closed() { ! dialog_open; }
 open_file() { # open_file BUTTON PATH: through the file dialog, the name typed
@@ -193,11 +196,15 @@ platform=linux
 eval "$(dbus-launch --sh-syntax)"
 "$linux_build/standin/orvanto-standin" --listing "$out/linux" >/dev/null 2>&1 &
 linux_programs=("$DBUS_SESSION_BUS_PID" $!)
+started+=("${linux_programs[@]}")
+# Without a window manager every window opens at the top left: the stand-in's
+# goes beside the program's.
+standin_window=$(find_window '^ORVANTO stand-in$') && xdotool windowmove "$standin_window" 840 0
 "$linux_build/src/app/vandelor" >/dev/null 2>&1 &
 linux_programs+=($!)
-started+=("${linux_programs[@]}")
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vandelor  V' | head -1)
-sleep 2
+started+=($!)
+window=$(find_window '^Vandelor  V')
+sleep 1
 check "the Linux run completes" drive "$out/linux"
 kill -TERM "${linux_programs[@]}" 2>/dev/null
 started=("${started[0]}")
@@ -215,10 +222,11 @@ start_windows() { # start_windows [LISTING STANDIN_OPTIONS...]: the stand-in, th
         local listing=$1
         shift
         on_desktop "$(windows_path "$standin")" --listing "$(windows_path "$listing")" "$@"
-        wait_for 30 test -f "$listing" || return 1
+        find_window '^ORVANTO stand-in$' >/dev/null || return 1
     fi
+    # Started last, the program's window lies above the stand-in's.
     on_desktop "$(windows_path "$folder/vandelor.exe")"
-    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Vandelor  V' | head -1)
+    window=$(find_window '^Vandelor  V')
     [ -n "$window" ] || return 1
     # Wine draws the frame inside the window: borders alike left, right and
     # below, the title bar above the client area of 830 x 549 pixels.
