@@ -22,6 +22,10 @@ bash scripts/test-ratio.sh
 echo "== the Windows path: COM backend and Windows stand-in under Wine"
 bash scripts/windows-check.sh build
 
+echo "== the whole Windows program: built with MinGW-w64, run under Wine"
+bash scripts/build-windows.sh build-windows
+bash scripts/windows-app-check.sh build-windows build
+
 echo "== build with sanitizers"
 bash scripts/build.sh build-asan -DVANDELOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 echo "== tests with sanitizers"

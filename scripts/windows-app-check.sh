@@ -1,0 +1,278 @@
+#!/usr/bin/env bash
+# The Windows program end to end under Wine, used the way a user uses it: on Xvfb,
+# in a fresh Wine prefix and Wine's virtual desktop, it starts the Windows stand-in
+# and vandelor.exe from the deployed folder, clicks the window's controls at their
+# laid-out places and types file names into the file dialog:
+#   - imports a point file with IDs, one without ("ID Bezeichnung aus Programm"),
+#     a DMIS file (vector points with all five dimensions) and an edge point file
+#     ("Kante"), and inserts each into the stand-in;
+#   - the same clicks and files drive the Linux program against the stand-in on a
+#     private session bus: after every insertion the two listings must be equal;
+#   - with no host running, and with no part program open, the message box says so
+#     (its text read from the clipboard, where Ctrl+C in a message box puts it);
+# keeps a screenshot of the window after every import and insertion in
+# WINDOWS_BUILD_DIR/screenshots, and prints "N passed, M failed" last. Every
+# process it started is stopped by its process id.
+#
+#   bash scripts/windows-app-check.sh [WINDOWS_BUILD_DIR] [LINUX_BUILD_DIR]
+#                                     (defaults: build-windows, build)
+set -uo pipefail
+cd "$(dirname "$0")/.." || exit 1
+windows_build=${1:-build-windows}
+linux_build=${2:-build}
+folder=$PWD/$windows_build/vandelor
+shots=$PWD/$windows_build/screenshots
+# Both programs on the display, with the same number format.
+unset QT_QPA_PLATFORM
+export LC_ALL=C.UTF-8
+
+packages=(xvfb xdotool xclip imagemagick fonts-wine wine64 dbus-x11)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$p")
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+[ -x "$folder/vandelor.exe" ] || bash scripts/build-windows.sh "$windows_build" || exit 1
+{ [ -f "$linux_build/CMakeCache.txt" ] || cmake -S . -B "$linux_build" >/dev/null; } &&
+    cmake --build "$linux_build" --target vandelor orvanto-standin -j"$(nproc)" >/dev/null ||
+    exit 1
+
+out=$(mktemp -d /tmp/vandelor-app.XXXXXX)
+rm -rf "$shots"
+mkdir -p "$shots"
+passed=0
+failed=0
+check() { # check NAME COMMAND...: runs the command, counts and reports it
+    local name=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+        echo "ok    $name"
+    else
+        failed=$((failed + 1))
+        echo "FAIL  $name"
+    fi
+}
+wait_for() { # wait_for SECONDS COMMAND...: until the command succeeds
+    local tries=$(($1 * 5))
+    shift
+    until "$@"; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.2
+    done
+}
+
+# ---- Processes: the display, the bus, the Linux programs and the Wine prefix
+wine=/usr/lib/wine/wine64
+export WINEPREFIX=$out/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+windows_path() { echo "Z:${1//\//\\}"; }
+# The stand-in, built with the program, finds the MinGW runtime in the folder.
+WINEPATH=$(windows_path "$folder")
+export WINEPATH
+started=()
+prefix_processes() { # every process of the Wine prefix, found by its environment
+    local environ
+    for environ in /proc/[0-9]*/environ; do
+        if tr '\0' '\n' 2>/dev/null <"$environ" | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+            environ=${environ#/proc/}
+            echo "${environ%/environ}"
+        fi
+    done
+}
+stop_all() {
+    local pid
+    for pid in $(prefix_processes) "${started[@]}"; do kill -TERM "$pid" 2>/dev/null; done
+    sleep 1
+    for pid in $(prefix_processes) "${started[@]}"; do kill -KILL "$pid" 2>/dev/null; done
+    rm -rf "$out"
+}
+trap stop_all EXIT
+
+display=99
+while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+export DISPLAY=:$display
+Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+started+=($!)
+wait_for 10 test -e "/tmp/.X11-unix/X$display"
+
+# ---- The window's controls, from the window's layout in twips (15 to a pixel):
+# left top width height of the control, left top of its frame.
+control() {
+    case $1 in
+    cmd_open) echo 120 120 1695 495 0 0 ;;
+    cmd_einfuegen) echo 3960 120 2415 495 0 0 ;;
+    cmd_DMIS) echo 6480 120 1575 495 0 0 ;;
+    Option9) echo 120 240 2415 255 5880 720 ;;
+    Option10) echo 120 600 2535 255 5880 720 ;;
+    Option12) echo 120 600 1092 252 7320 1680 ;;
+    CB2) echo 120 240 2895 375 120 2880 ;;
+    cbX) echo 3240 240 975 195 120 2880 ;;
+    cbY) echo 3240 480 972 195 120 2880 ;;
+    cbZ) echo 3240 720 975 195 120 2880 ;;
+    cbV) echo 3240 960 1332 195 120 2880 ;;
+    esac
+}
+window= # the main window's X window, and where its client area starts in it
+left=0
+top=0
+click() { # click CONTROL: buttons in their middle, check boxes and options on their box
+    local x y width height frame_x frame_y
+    read -r x y width height frame_x frame_y <<<"$(control "$1")"
+    x=$(((x + frame_x) * 2 / 30))
+    if [[ $1 == cmd_* ]]; then x=$((x + width / 30)); else x=$((x + 7)); fi
+    y=$(((y + frame_y + height / 2) * 2 / 30))
+    xdotool mousemove --window "$window" $((left + x)) $((top + y)) click 1
+    sleep 0.5
+}
+find_window() { # find_window TITLE: the visible window of that title, waited for
+    timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -1
+}
+dialog_open() { xdotool search --onlyvisible --name '^Öffnen$' >/dev/null 2>&1; }
+dialog_closed() { ! dialog_open; }
+open_file() { # open_file BUTTON PATH: through the file dialog, the name typed
+    click "$1"
+    wait_for 20 dialog_open || return 1
+    sleep 0.5
+    xdotool type --delay 30 "$2"
+    xdotool key Return
+    wait_for 20 dialog_closed && sleep 1
+}
+listing_settled() { # listing_settled FILE: changed by the insertion, then still for a second
+    local now
+    now=$(cksum <"$1")
+    if [ "$now" = "$before" ] || [ "$now" != "$last" ]; then
+        last=$now
+        still=0
+        return 1
+    fi
+    still=$((still + 1))
+    [ "$still" -ge 5 ]
+}
+insert() { # insert FILE: the insert button, until the stand-in's listing is still
+    before=$(cksum <"$1")
+    last=
+    still=0
+    click cmd_einfuegen
+    sleep 1
+    wait_for 60 listing_settled "$1"
+}
+shot() { # shot NAME: the window with its title bar, into the screenshots folder
+    [ "$platform" = windows ] || return 0
+    import -display "$DISPLAY" -window "$window" "$shots/$1.png"
+}
+file_name() { # the example's name as the program on this platform sees it
+    if [ "$platform" = windows ]; then echo "Z:$PWD/examples/$1"; else echo "$PWD/examples/$1"; fi
+}
+
+# drive LISTING: the same clicks and files for both programs; after every
+# insertion a copy of the listing goes to LISTING.STEP. Every import ends by
+# putting the options back to their start, so the ID source is chosen before the
+# import (for reading the file) and again before the insertion (for the IDs).
+drive() {
+    local listing=$1
+    click CB2
+    for box in cbX cbY cbZ cbV; do click "$box"; done
+    open_file cmd_open "$(file_name vektorpunkte_mit_id.txt)" && shot 1-import-mit-id &&
+        insert "$listing" && cp "$listing" "$listing.1-vector-with-ids" &&
+        click Option10 &&
+        open_file cmd_open "$(file_name vektorpunkte_ohne_id.txt)" && shot 2-import-ohne-id &&
+        click Option10 && insert "$listing" && cp "$listing" "$listing.2-vector-without-ids" &&
+        open_file cmd_DMIS "$(file_name punkte.dms)" && shot 3-import-dmis &&
+        insert "$listing" && cp "$listing" "$listing.3-dmis" &&
+        open_file cmd_open "$(file_name kantenpunkte_mit_id.txt)" && shot 4-import-kante &&
+        click Option12 && insert "$listing" && cp "$listing" "$listing.4-edge" &&
+        shot 5-inserted
+}
+
+# ---- The Linux program against the stand-in on a private bus
+echo "== the Linux program, driven on Xvfb"
+platform=linux
+eval "$(dbus-launch --sh-syntax)"
+"$linux_build/standin/orvanto-standin" --listing "$out/linux" >/dev/null 2>&1 &
+linux_programs=("$DBUS_SESSION_BUS_PID" $!)
+started+=("${linux_programs[@]}")
+# Without a window manager every window opens at the top left: the stand-in's
+# goes beside the program's.
+standin_window=$(find_window '^ORVANTO stand-in$') && xdotool windowmove "$standin_window" 840 0
+"$linux_build/src/app/vandelor" >/dev/null 2>&1 &
+linux_programs+=($!)
+started+=($!)
+window=$(find_window '^Vandelor  V')
+sleep 1
+check "the Linux run completes" drive "$out/linux"
+kill -TERM "${linux_programs[@]}" 2>/dev/null
+started=("${started[0]}")
+
+# ---- The Windows program under Wine
+echo "== the Windows program under Wine, in a virtual desktop on Xvfb"
+platform=windows
+on_desktop() { "$wine" explorer /desktop=vandelor,1024x768 "$@" >/dev/null 2>&1 & }
+timeout 60 "$wine" wineboot -i >/dev/null 2>&1
+timeout 30 /usr/lib/wine/wineserver -w
+standin=$PWD/$windows_build/standin_win/orvanto-standin.exe
+timeout 60 "$wine" "$standin" /register >/dev/null 2>&1
+start_windows() { # start_windows [LISTING STANDIN_OPTIONS...]: the stand-in, then the program
+    if [ $# -gt 0 ]; then
+        local listing=$1
+        shift
+        on_desktop "$(windows_path "$standin")" --listing "$(windows_path "$listing")" "$@"
+        find_window '^ORVANTO stand-in$' >/dev/null || return 1
+    fi
+    # Started last, the program's window lies above the stand-in's.
+    on_desktop "$(windows_path "$folder/vandelor.exe")"
+    window=$(find_window '^Vandelor  V')
+    [ -n "$window" ] || return 1
+    # Wine draws the frame inside the window: borders alike left, right and
+    # below, the title bar above the client area of 830 x 549 pixels.
+    local width height
+    width=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')
+    height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
+    left=$(((width - 830) / 2))
+    top=$((height - 549 - left))
+    sleep 1
+}
+stop_windows() {
+    timeout 30 /usr/lib/wine/wineserver -k
+    timeout 30 /usr/lib/wine/wineserver -w
+}
+message_open() { xdotool search --onlyvisible --name '^Vandelor$' >/dev/null 2>&1; }
+message_says() { # message_says SHOT TEXT: the message box after the insert button
+    click cmd_einfuegen
+    wait_for 20 message_open || return 1
+    sleep 0.5
+    import -display "$DISPLAY" -window root "$shots/$1.png"
+    xdotool key ctrl+c
+    sleep 0.5
+    xclip -o -selection clipboard | tee "$out/message" | grep -qF "$2"
+}
+
+if start_windows "$out/windows"; then
+    drive "$out/windows"
+    for step in 1-vector-with-ids 2-vector-without-ids 3-dmis 4-edge; do
+        check "$step: listing identical to the Linux stand-in's" \
+            cmp "$out/linux.$step" "$out/windows.$step"
+    done
+else
+    check "the program starts with its window" false
+fi
+stop_windows
+
+start_windows
+check "no host running: \"ORVANTO muss gestartet werden\"" \
+    message_says 6-no-host "ORVANTO muss gestartet werden"
+stop_windows
+
+start_windows "$out/empty" --no-part-program
+check "no part program open: \"Teileprogramm muss aktiv sein\"" \
+    message_says 7-no-part-program "Teileprogramm muss aktiv sein"
+stop_windows
+
+echo "screenshots in $shots"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
