@@ -123,6 +123,19 @@ ComResult fromVariant(const VARIANT &result, const std::shared_ptr<ComPeer> &pee
         return ComResult::success(result.boolVal != VARIANT_FALSE);
     case VT_R8:
         return ComResult::success(result.dblVal);
+    case VT_DATE:
+        return ComResult::success(ComDate{result.date});
+    case VT_ERROR:
+        return ComResult::success(ComErrorValue{static_cast<std::int32_t>(result.scode)});
+    case VT_CY:
+    case VT_DECIMAL: {
+        // Numbers of these kinds come as the double nearest to them.
+        VARIANT real;
+        VariantInit(&real);
+        if (SUCCEEDED(VariantChangeType(&real, const_cast<VARIANT *>(&result), 0, VT_R8)))
+            return ComResult::success(real.dblVal);
+        break;
+    }
     case VT_DISPATCH:
         return objectResult(result.pdispVal, peer);
     case VT_UNKNOWN: {
