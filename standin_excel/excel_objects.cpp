@@ -3,6 +3,10 @@
 #include "excel_facts.h"
 #include "wide_text.h"
 
+#include <cwchar>
+#include <cwctype>
+#include <optional>
+
 namespace excel_standin {
 
 namespace {
@@ -17,7 +21,7 @@ enum MemberId : DISPID {
     Item,
     Worksheets,
     Close,
-    Cells,
+    Range,
     UsedRange,
     Value,
     Row,
@@ -41,18 +45,16 @@ constexpr Member Members[] = {
     {ObjectKind::Workbook, member::Worksheets, Worksheets},
     {ObjectKind::Workbook, member::Close, Close},
     {ObjectKind::Worksheets, member::Item, Item},
-    {ObjectKind::Worksheet, member::Cells, Cells},
+    {ObjectKind::Worksheet, member::Range, Range},
     {ObjectKind::Worksheet, member::UsedRange, UsedRange},
-    {ObjectKind::Range, member::Item, Item},
     {ObjectKind::Range, member::Value, Value},
     {ObjectKind::Range, member::Row, Row},
     {ObjectKind::Range, member::Rows, Rows},
     {ObjectKind::Rows, member::Count, Count},
 };
 
-// A worksheet's size.
-constexpr int SheetRows = 1'048'576;
-constexpr int SheetColumns = 16'384;
+// A worksheet's last row.
+constexpr long MaxRow = 1'048'576;
 
 // Codes Excel raises and gives: an error of its own, and the cell error #VALUE!.
 constexpr SCODE ExcelFailure = static_cast<SCODE>(0x800A03EC);
@@ -83,6 +85,57 @@ bool argument(const DISPPARAMS *parameters, UINT index, VARTYPE type, VARIANT &c
     // IDispatch passes the last argument first.
     VARIANTARG &given = parameters->rgvarg[parameters->cNamedArgs + count - 1 - index];
     return SUCCEEDED(VariantChangeType(&converted, &given, 0, type));
+}
+
+void valueOf(const SheetCell &cell, VARIANT &value) {
+    switch (cell.kind) {
+    case SheetCell::Kind::Empty:
+        break;
+    case SheetCell::Kind::Number:
+        value.vt = VT_R8;
+        value.dblVal = cell.number;
+        break;
+    case SheetCell::Kind::Text:
+        value.vt = VT_BSTR;
+        value.bstrVal = SysAllocStringLen(cell.text.data(), static_cast<UINT>(cell.text.size()));
+        break;
+    case SheetCell::Kind::Error:
+        value.vt = VT_ERROR;
+        value.scode = ValueError;
+        break;
+    }
+}
+
+// The row and column of a cell's address such as "J999", columns A to Z.
+bool cellAt(const std::wstring &address, int &row, int &column) {
+    if (address.size() < 2 || address[0] < L'A' || address[0] > L'Z' || !iswdigit(address[1]))
+        return false;
+    column = address[0] - L'A' + 1;
+    wchar_t *end = nullptr;
+    const long number = std::wcstol(address.c_str() + 1, &end, 10);
+    row = static_cast<int>(number);
+    return *end == L'\0' && number >= 1 && number <= MaxRow;
+}
+
+// The block of an address such as "A1:J999" or "B2".
+std::optional<CellBlock> blockAt(const std::wstring &address) {
+    const std::size_t colon = address.find(L':');
+    CellBlock block;
+    int lastRow = 0;
+    int lastColumn = 0;
+    if (!cellAt(address.substr(0, colon), block.row, block.column))
+        return std::nullopt;
+    if (colon == std::wstring::npos) {
+        lastRow = block.row;
+        lastColumn = block.column;
+    } else if (!cellAt(address.substr(colon + 1), lastRow, lastColumn)) {
+        return std::nullopt;
+    }
+    if (lastRow < block.row || lastColumn < block.column)
+        return std::nullopt;
+    block.rows = lastRow - block.row + 1;
+    block.columns = lastColumn - block.column + 1;
+    return block;
 }
 
 std::wstring localeText(LCID locale) {
@@ -162,16 +215,6 @@ HRESULT ExcelSession::perform(ObjectKind kind, const CellBlock &block, DISPID id
     case Open:
         return open(locale, parameters, result, exception);
     case Item:
-        if (kind == ObjectKind::Range) {
-            VARIANT column;
-            if (!argument(parameters, 0, VT_I4, index) || !argument(parameters, 1, VT_I4, column))
-                return DISP_E_TYPEMISMATCH;
-            if (index.lVal < 1 || column.lVal < 1)
-                return raise(exception, L"No such cell.");
-            giveObject(ObjectKind::Range,
-                       {block.row + index.lVal - 1, block.column + column.lVal - 1, 1, 1}, result);
-            return S_OK;
-        }
         if (!argument(parameters, 0, VT_I4, index))
             return DISP_E_TYPEMISMATCH;
         if (index.lVal != 1 || !m_open)
@@ -184,9 +227,17 @@ HRESULT ExcelSession::perform(ObjectKind kind, const CellBlock &block, DISPID id
         return S_OK;
     case Close:
         return close(locale, parameters);
-    case Cells:
-        giveObject(ObjectKind::Range, {1, 1, SheetRows, SheetColumns}, result);
+    case Range: {
+        VARIANT address;
+        if (!argument(parameters, 0, VT_BSTR, address))
+            return DISP_E_TYPEMISMATCH;
+        const std::optional<CellBlock> named = blockAt(address.bstrVal);
+        VariantClear(&address);
+        if (!named)
+            return raise(exception, L"Method 'Range' of object '_Worksheet' failed");
+        giveObject(ObjectKind::Range, *named, result);
         return S_OK;
+    }
     case UsedRange:
         giveObject(ObjectKind::Range, {1, 1, m_sheet.rows(), m_sheet.columns()}, result);
         return S_OK;
@@ -242,27 +293,34 @@ HRESULT ExcelSession::close(LCID locale, DISPPARAMS *parameters) {
 }
 
 HRESULT ExcelSession::value(const CellBlock &block, VARIANT *result) const {
-    if (block.rows != 1 || block.columns != 1)
-        return DISP_E_TYPEMISMATCH; // the stand-in gives single cells' values only
     if (result == nullptr)
         return S_OK;
-    const SheetCell cell = m_sheet.cell(block.row, block.column);
-    switch (cell.kind) {
-    case SheetCell::Kind::Empty:
-        break;
-    case SheetCell::Kind::Number:
-        result->vt = VT_R8;
-        result->dblVal = cell.number;
-        break;
-    case SheetCell::Kind::Text:
-        result->vt = VT_BSTR;
-        result->bstrVal = SysAllocStringLen(cell.text.data(), static_cast<UINT>(cell.text.size()));
-        break;
-    case SheetCell::Kind::Error:
-        result->vt = VT_ERROR;
-        result->scode = ValueError;
-        break;
+    if (block.rows == 1 && block.columns == 1) {
+        valueOf(m_sheet.cell(block.row, block.column), *result);
+        return S_OK;
     }
+    // Rows first, both counted from 1, as Excel gives a block's values.
+    SAFEARRAYBOUND bounds[2] = {{static_cast<ULONG>(block.rows), 1},
+                                {static_cast<ULONG>(block.columns), 1}};
+    SAFEARRAY *array = SafeArrayCreate(VT_VARIANT, 2, bounds);
+    if (array == nullptr)
+        return E_OUTOFMEMORY;
+    for (LONG row = 1; row <= block.rows; ++row) {
+        for (LONG column = 1; column <= block.columns; ++column) {
+            VARIANT element;
+            VariantInit(&element);
+            valueOf(m_sheet.cell(block.row + row - 1, block.column + column - 1), element);
+            LONG at[2] = {row, column};
+            const HRESULT stored = SafeArrayPutElement(array, at, &element);
+            VariantClear(&element);
+            if (FAILED(stored)) {
+                SafeArrayDestroy(array);
+                return stored;
+            }
+        }
+    }
+    result->vt = VT_ARRAY | VT_VARIANT;
+    result->parray = array;
     return S_OK;
 }
 

@@ -35,8 +35,21 @@ struct ComErrorValue {
     friend bool operator==(const ComErrorValue &, const ComErrorValue &) = default;
 };
 
+// One element of an array: a value that is neither an object nor an array.
+using ComElement = std::variant<std::monostate, std::wstring, std::int16_t, std::int32_t, bool,
+                                double, ComDate, ComErrorValue>;
+
+// An array of one or two dimensions (a block of cells, for one), row by row; one
+// dimension is one row.
+struct ComArray {
+    std::int32_t rows = 0;
+    std::int32_t columns = 0;
+    std::vector<ComElement> elements;
+    friend bool operator==(const ComArray &, const ComArray &) = default;
+};
+
 using ComValue = std::variant<std::monostate, std::wstring, std::int16_t, std::int32_t, bool,
-                              double, ComVariantText, ComObject, ComDate, ComErrorValue>;
+                              double, ComVariantText, ComObject, ComDate, ComErrorValue, ComArray>;
 
 struct ComArgument {
     ComValue value;

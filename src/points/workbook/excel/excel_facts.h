@@ -19,17 +19,17 @@ namespace member {
 inline constexpr wchar_t Visible[] = L"Visible"; // a property, set to true to show it
 inline constexpr wchar_t Workbooks[] = L"Workbooks";
 inline constexpr wchar_t Quit[] = L"Quit";
-// On the workbooks: Open(file name); Item(index) here, on the worksheets and on a
-// range, where it takes (row, column).
+// On the workbooks: Open(file name); Item(index) there and on the worksheets.
 inline constexpr wchar_t Open[] = L"Open";
 inline constexpr wchar_t Item[] = L"Item";
 // On a workbook: its worksheets, and Close(save changes).
 inline constexpr wchar_t Worksheets[] = L"Worksheets";
 inline constexpr wchar_t Close[] = L"Close";
-// On a worksheet: the range of all its cells, and the range it uses.
-inline constexpr wchar_t Cells[] = L"Cells";
+// On a worksheet: the range of an address such as "A1:J999", and the range it uses.
+inline constexpr wchar_t Range[] = L"Range";
 inline constexpr wchar_t UsedRange[] = L"UsedRange";
-// On a range: the value of its one cell, its first row, its rows and their count.
+// On a range: the values of its cells (an array, row by row, when there are
+// more than one), its first row, its rows and their count.
 inline constexpr wchar_t Value[] = L"Value";
 inline constexpr wchar_t Row[] = L"Row";
 inline constexpr wchar_t Rows[] = L"Rows";

@@ -22,7 +22,13 @@ bool meansNotRegistered(std::int32_t code) {
     throw WorkbookError(failure, what);
 }
 
-ExcelCell cellOf(const com::ComValue &value) {
+// The address of the rows and columns the import reads: "A1:J999".
+std::wstring blockRead() {
+    const auto lastColumn = static_cast<wchar_t>(L'A' + WorkbookColumnsRead - 1);
+    return L"A1:" + std::wstring(1, lastColumn) + std::to_wstring(WorkbookRowsRead);
+}
+
+ExcelCell cellOf(const com::ComElement &value) {
     if (std::holds_alternative<std::monostate>(value))
         return {};
     if (const auto *text = std::get_if<std::wstring>(&value))
@@ -38,9 +44,7 @@ ExcelCell cellOf(const com::ComValue &value) {
         return {ExcelCell::Kind::Number, {}, *flag ? 1.0 : 0.0};
     if (const auto *date = std::get_if<com::ComDate>(&value))
         return {ExcelCell::Kind::Date, {}, date->days};
-    if (std::holds_alternative<com::ComErrorValue>(value))
-        throw WorkbookError(WorkbookFailure::ErrorValue, "a cell holds an error value");
-    throw WorkbookError(WorkbookFailure::ReadFailed, "a cell's value is of no known kind");
+    throw WorkbookError(WorkbookFailure::ErrorValue, "a cell holds an error value");
 }
 
 } // namespace
@@ -105,16 +109,21 @@ void ExcelInstance::open(const std::wstring &path) {
     const ComObject worksheets =
         objectAt(m_workbook, member::Worksheets, WorkbookFailure::ReadFailed);
     m_sheet = objectAt(worksheets, member::Item, WorkbookFailure::ReadFailed, {{first}});
-    m_cells = objectAt(m_sheet, member::Cells, WorkbookFailure::ReadFailed);
+    const ComObject block =
+        objectAt(m_sheet, member::Range, WorkbookFailure::ReadFailed, {{blockRead()}});
+    const ComResult values = m_com.call(block, member::Value, {});
+    const auto *array = std::get_if<com::ComArray>(&values.value);
+    if (!values.ok || array == nullptr)
+        fail(values, WorkbookFailure::ReadFailed, "Excel gave no values");
+    m_values = *array;
 }
 
 ExcelCell ExcelInstance::cell(int row, int column) {
-    const ComObject cell = objectAt(m_cells, member::Item, WorkbookFailure::ReadFailed,
-                                    {{std::int32_t{row}}, {std::int32_t{column}}});
-    const ComResult value = m_com.call(cell, member::Value, {});
-    if (!value.ok)
-        fail(value, WorkbookFailure::ReadFailed, "Excel did not give a cell's value");
-    return cellOf(value.value);
+    if (row < 1 || row > m_values.rows || column < 1 || column > m_values.columns)
+        return {};
+    const auto at = static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(m_values.columns) +
+                    static_cast<std::size_t>(column - 1);
+    return cellOf(m_values.elements[at]);
 }
 
 int ExcelInstance::lastUsedRow() {
@@ -124,7 +133,7 @@ int ExcelInstance::lastUsedRow() {
 }
 
 void ExcelInstance::closeWithoutSaving() noexcept {
-    m_cells.reset();
+    m_values = {};
     m_sheet.reset();
     if (m_workbook)
         m_com.call(m_workbook, member::Close, {{false}});

@@ -17,8 +17,12 @@ struct ExcelCell {
 };
 
 // A new Excel for one import, driven through its automation interface by late-bound
-// IDispatch calls: shown or not, one workbook opened, the cells of its first
+// IDispatch calls: shown or not, one workbook opened, the values of its first
 // worksheet read, closed without saving, quit. Plain C++ without Qt.
+//
+// The rows and columns the import reads come in one call when the workbook is
+// opened, as a call that crosses to another process costs more than reading
+// them all.
 //
 // Every operation that can fail throws WorkbookError: NotInstalled when no Excel is
 // registered, StartFailed when it does not come up, CannotOpen when Excel refuses
@@ -37,7 +41,8 @@ public:
     void show();
     // path: absolute, with the system's separators, as Excel resolves it on its own.
     void open(const std::wstring &path);
-    // Row and column from 1, of the first worksheet of the workbook opened.
+    // Row and column from 1, of the first worksheet of the workbook opened; empty
+    // beyond the rows and columns the import reads.
     ExcelCell cell(int row, int column);
     // The last row of the first worksheet's used range.
     int lastUsedRow();
@@ -58,7 +63,7 @@ private:
     com::ComObject m_application;
     com::ComObject m_workbook;
     com::ComObject m_sheet; // the first worksheet
-    com::ComObject m_cells; // all its cells
+    com::ComArray m_values; // of its first rows and columns
 };
 
 } // namespace vandelor::excel
