@@ -4,8 +4,9 @@
 # and vandelor.exe from the deployed folder, clicks the window's controls at their
 # laid-out places and types file names into the file dialog:
 #   - imports a point file with IDs, one without ("ID Bezeichnung aus Programm"),
-#     a DMIS file (vector points with all five dimensions) and an edge point file
-#     ("Kante"), and inserts each into the stand-in;
+#     a DMIS file, a workbook (on Windows read through the Excel stand-in, on Linux
+#     by LibreOffice), all as vector points with all five dimensions, and an edge
+#     point file ("Kante"), and inserts each into the stand-in;
 #   - the same clicks and files drive the Linux program against the stand-in on a
 #     private session bus: after every insertion the two listings must be equal;
 #   - with no host running, and with no part program open, the message box says so
@@ -108,6 +109,7 @@ control() {
     cmd_open) echo 120 120 1695 495 0 0 ;;
     cmd_einfuegen) echo 3960 120 2415 495 0 0 ;;
     cmd_DMIS) echo 6480 120 1575 495 0 0 ;;
+    cmd_Excel) echo 1920 120 1935 495 0 0 ;;
     Option9) echo 120 240 2415 255 5880 720 ;;
     Option10) echo 120 600 2535 255 5880 720 ;;
     Option12) echo 120 600 1092 252 7320 1680 ;;
@@ -167,7 +169,11 @@ shot() { # shot NAME: the window with its title bar, into the screenshots folder
     import -display "$DISPLAY" -window "$window" "$shots/$1.png"
 }
 file_name() { # the example's name as the program on this platform sees it
-    if [ "$platform" = windows ]; then echo "Z:$PWD/examples/$1"; else echo "$PWD/examples/$1"; fi
+    if [ "$platform" = windows ]; then echo "Z:$files/$1"; else echo "$files/$1"; fi
+}
+spreadsheet_gone() { ! pgrep -f 'soffice|excel-standin' >/dev/null; }
+open_workbook() { # open_workbook PATH: the Excel button, until the spreadsheet has quit
+    open_file cmd_Excel "$1" && wait_for 60 spreadsheet_gone && sleep 1
 }
 
 # drive LISTING: the same clicks and files for both programs; after every
@@ -185,10 +191,21 @@ drive() {
         click Option10 && insert "$listing" && cp "$listing" "$listing.2-vector-without-ids" &&
         open_file cmd_DMIS "$(file_name punkte.dms)" && shot 3-import-dmis &&
         insert "$listing" && cp "$listing" "$listing.3-dmis" &&
-        open_file cmd_open "$(file_name kantenpunkte_mit_id.txt)" && shot 4-import-kante &&
-        click Option12 && insert "$listing" && cp "$listing" "$listing.4-edge" &&
-        shot 5-inserted
+        open_workbook "$(file_name punkte.xls)" && shot 4-import-excel &&
+        insert "$listing" && cp "$listing" "$listing.4-workbook" &&
+        open_file cmd_open "$(file_name kantenpunkte_mit_id.txt)" && shot 5-import-kante &&
+        click Option12 && insert "$listing" && cp "$listing" "$listing.5-edge" &&
+        shot 6-inserted
 }
+
+# ---- The example files, and the workbook's cells as the Excel stand-in serves them:
+# from LibreOffice's tab-separated export beside it
+files=$out/files
+cp -r examples "$files"
+soffice "-env:UserInstallation=file://$out/office" --headless --convert-to \
+    'txt:Text - txt - csv (StarCalc):9,,76,1' --outdir "$out/export" "$files/punkte.xls" \
+    >/dev/null 2>&1 && mv "$out/export/punkte.txt" "$files/punkte.xls.txt"
+check "LibreOffice exports the example workbook" test -f "$files/punkte.xls.txt"
 
 # ---- The Linux program against the stand-in on a private bus
 echo "== the Linux program, driven on Xvfb"
@@ -217,6 +234,7 @@ timeout 60 "$wine" wineboot -i >/dev/null 2>&1
 timeout 30 /usr/lib/wine/wineserver -w
 standin=$PWD/$windows_build/standin_win/orvanto-standin.exe
 timeout 60 "$wine" "$standin" /register >/dev/null 2>&1
+timeout 60 "$wine" "$PWD/$windows_build/standin_excel/excel-standin.exe" /register >/dev/null 2>&1
 start_windows() { # start_windows [LISTING STANDIN_OPTIONS...]: the stand-in, then the program
     if [ $# -gt 0 ]; then
         local listing=$1
@@ -254,7 +272,7 @@ message_says() { # message_says SHOT TEXT: the message box after the insert butt
 
 if start_windows "$out/windows"; then
     drive "$out/windows"
-    for step in 1-vector-with-ids 2-vector-without-ids 3-dmis 4-edge; do
+    for step in 1-vector-with-ids 2-vector-without-ids 3-dmis 4-workbook 5-edge; do
         check "$step: listing identical to the Linux stand-in's" \
             cmp "$out/linux.$step" "$out/windows.$step"
     done
@@ -265,12 +283,12 @@ stop_windows
 
 start_windows
 check "no host running: \"ORVANTO muss gestartet werden\"" \
-    message_says 6-no-host "ORVANTO muss gestartet werden"
+    message_says 7-no-host "ORVANTO muss gestartet werden"
 stop_windows
 
 start_windows "$out/empty" --no-part-program
 check "no part program open: \"Teileprogramm muss aktiv sein\"" \
-    message_says 7-no-part-program "Teileprogramm muss aktiv sein"
+    message_says 8-no-part-program "Teileprogramm muss aktiv sein"
 stop_windows
 
 echo "screenshots in $shots"

@@ -11,6 +11,11 @@
 #   - kills the stand-in in the middle of a run: later calls fail within seconds,
 #     and none reaches a stand-in started afterwards; a stand-in told to quit
 #     after some calls does so;
+#   - reads the example workbook through the Excel stand-in from a separate process
+#     with the workbook reader's plain part: the cells equal LibreOffice's export,
+#     the workbook is closed without saving and Excel quit; no Excel, a missing
+#     workbook, an error value and an Excel that vanishes mid-read each fail as
+#     they should, the last within seconds;
 # and prints "N passed, M failed" last. Every Wine process it started is stopped
 # by its process id.
 #
@@ -44,14 +49,18 @@ check() { # check NAME COMMAND...: runs the command, counts and reports it
 # ---- Cross-compile
 echo "== cross-compiling with MinGW-w64"
 flags="-std=c++20 -O2 -Wall -Wextra -Wpedantic -Werror -Isrc/host -Isrc/host/com"
-flags+=" -Istandin/core -Istandin_win"
+flags+=" -Istandin/core -Istandin_win -Isrc/points -Isrc/points/workbook/excel"
 mkdir -p "$out/objects"
 object_of() { echo "$out/objects/$(echo "$1" | tr / _).o"; }
 backend=(src/host/com/com_arguments.cpp src/host/com/com_errors.cpp src/host/com/com_host.cpp)
 model=(standin/core/*.cpp)
 standin=(standin_win/*.cpp)
+excel_reader=(src/points/workbook/excel/excel_instance.cpp)
+excel_standin=(standin_excel/*.cpp standin_win/class_factory.cpp standin_win/registration.cpp
+    standin_win/wide_text.cpp)
 sources=("${backend[@]}" src/host/com/com_smoke.cpp tests/com/com_dispatch_check.cpp
-    tests/com/replay_calls.cpp "${model[@]}" "${standin[@]}")
+    tests/com/replay_calls.cpp "${model[@]}" "${standin[@]}"
+    "${excel_reader[@]}" tests/excel/read_workbook.cpp standin_excel/*.cpp)
 link() { # link PROGRAM SOURCES...
     local program=$1 objects=() source
     shift
@@ -67,7 +76,9 @@ if $built; then
     link com_smoke.exe "${backend[@]}" src/host/com/com_smoke.cpp &&
         link com_dispatch_check.exe "${backend[@]}" tests/com/com_dispatch_check.cpp &&
         link replay_calls.exe "${backend[@]}" tests/com/replay_calls.cpp &&
-        link orvanto-standin.exe "${model[@]}" "${standin[@]}" || built=false
+        link orvanto-standin.exe "${model[@]}" "${standin[@]}" &&
+        link read_workbook.exe "${backend[@]}" "${excel_reader[@]}" tests/excel/read_workbook.cpp &&
+        link excel-standin.exe "${excel_standin[@]}" || built=false
 fi
 check "everything compiles and links with warnings as errors" $built
 
@@ -186,6 +197,50 @@ check "it answers 40 calls, then every call fails" \
     run_wine "$out/replay_calls.exe" "$(windows_path "$out/recorded/vector.calls")" \
     --pause-after 42 "$(windows_path "$out/quit")" --host-killed
 check "it has gone by itself" wait_standin_gone
+
+echo "== workbooks read through the Excel stand-in"
+# The example and its tab-separated export, which the stand-in serves beside it.
+workbook=$out/punkte.xls
+cp examples/punkte.xls "$workbook"
+exported=false
+soffice "-env:UserInstallation=file://$out/office" --headless --convert-to \
+    'txt:Text - txt - csv (StarCalc):9,,76,1' --outdir "$out/export" "$workbook" >/dev/null 2>&1 &&
+    mv "$out/export/punkte.txt" "$workbook.txt" && exported=true
+check "LibreOffice exports the example workbook" $exported
+excel_log=$out/excel.log
+read_workbook() { # read_workbook FILE [--visible]: the cells or the failure
+    run_wine "$out/read_workbook.exe" "$(windows_path "$1")" "${@:2}" 2>/dev/null | tr -d '\r'
+}
+read_fails() { # read_fails KIND FILE: the read ends failing as KIND
+    local said
+    said=$(read_workbook "$2")
+    [ "$(tail -n 1 <<<"$said")" = "failed: $1" ] || { echo "$said"; return 1; }
+}
+register_excel() { # register_excel OPTIONS...: the stand-in as Excel, with a fresh log
+    rm -f "$excel_log"
+    run_wine "$out/excel-standin.exe" /register --log "$(windows_path "$excel_log")" "$@"
+}
+check "no Excel registered: not installed" read_fails NotInstalled "$workbook"
+check "the Excel stand-in registers Excel's ProgID" register_excel
+read_workbook "$workbook" --visible >"$out/read.txt"
+check "the cells read through COM equal LibreOffice's export" \
+    cmp <(sed 's/\t*$//' "$workbook.txt") "$out/read.txt"
+printf '%s locale 1033\n' 'Visible true' "Open $(windows_path "$workbook")" \
+    'Close SaveChanges false' Quit >"$out/excel.expected"
+check "shown, opened, closed without saving and quit, for English (United States)" \
+    cmp "$out/excel.expected" <(grep -v '^Start' "$excel_log")
+check "a missing workbook can't be opened" read_fails CannotOpen "$out/missing.xls"
+check "every read has an Excel of its own" \
+    test "$(grep '^Start' "$excel_log" | sort -u | wc -l)" -eq 2
+register_excel --error-cell 2,3
+check "an error value in a cell is told" read_fails ErrorValue "$workbook"
+# It vanishes on the sixth call, the one that asks for the values of the cells.
+register_excel --vanish-after-calls 5
+started=$(date +%s%N)
+check "an Excel that vanishes mid-read is not answering" read_fails NotAnswering "$workbook"
+elapsed_ms=$((($(date +%s%N) - started) / 1000000))
+echo "the read failed after $elapsed_ms ms, Wine's start included"
+check "which is known in under 5 s" test "$elapsed_ms" -lt 5000
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -19,7 +19,7 @@ HRESULT STDMETHODCALLTYPE ClassFactory::CreateInstance(IUnknown *outer, REFIID i
     *object = nullptr;
     if (outer != nullptr)
         return CLASS_E_NOAGGREGATION;
-    IDispatch *application = m_calls.newApplication();
+    IDispatch *application = m_newApplication();
     const HRESULT outcome = application->QueryInterface(iid, object);
     application->Release();
     return outcome;

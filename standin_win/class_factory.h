@@ -1,16 +1,17 @@
 #pragma once
 
-#include "dispatch_calls.h"
-
 #include <windows.h>
+
+#include <functional>
 
 namespace standin {
 
-// Gives every caller that activates the stand-in's class the application object.
+// Gives every caller that activates a stand-in's class a new application object,
+// with one reference for the factory to hand on.
 class ClassFactory : public IClassFactory {
 public:
-    explicit ClassFactory(DispatchCalls &calls)
-        : m_calls(calls) {}
+    explicit ClassFactory(std::function<IDispatch *()> newApplication)
+        : m_newApplication(std::move(newApplication)) {}
     virtual ~ClassFactory() = default;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override;
@@ -21,7 +22,7 @@ public:
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 
 private:
-    DispatchCalls &m_calls;
+    std::function<IDispatch *()> m_newApplication;
 };
 
 } // namespace standin

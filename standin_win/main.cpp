@@ -8,6 +8,7 @@
 #include "class_factory.h"
 #include "dispatch_calls.h"
 #include "listing_file.h"
+#include "orvanto_facts.h"
 #include "registration.h"
 #include "standin_options.h"
 #include "standin_window.h"
@@ -37,11 +38,10 @@ std::vector<std::string> commandLine() {
     return line;
 }
 
-std::wstring programPath() {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return std::wstring(path, length);
-}
+// The stand-in's own class; callers find it by the host's ProgID.
+// {31AFAFA1-088C-4B3B-B4D8-CCC5FEAED760}
+constexpr CLSID StandinClassId = {
+    0x31afafa1, 0x088c, 0x4b3b, {0xb4, 0xd8, 0xcc, 0xc5, 0xfe, 0xae, 0xd7, 0x60}};
 
 int run(const StandinOptions &options) {
     HostModel host;
@@ -75,7 +75,7 @@ int run(const StandinOptions &options) {
             window.vanishSoon();
     });
 
-    ClassFactory factory(calls);
+    ClassFactory factory([&calls] { return calls.newApplication(); });
     DWORD classCookie = 0;
     DWORD activeCookie = 0;
     IDispatch *application = calls.newApplication();
@@ -109,7 +109,9 @@ int run(const StandinOptions &options) {
 int main() {
     const std::vector<std::string> line = commandLine();
     if (line.size() == 2 && line[1] == "/register") {
-        const std::wstring problem = registerServer(programPath());
+        const std::wstring problem =
+            registerServer(StandinClassId, wideText(orvanto_facts::ApplicationProgId),
+                           L"ORVANTO stand-in", quotedProgramPath());
         if (!problem.empty())
             std::fprintf(stderr, "orvanto-standin: %ls\n", problem.c_str());
         return problem.empty() ? 0 : 1;

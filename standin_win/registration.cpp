@@ -1,8 +1,5 @@
 #include "registration.h"
 
-#include "orvanto_facts.h"
-#include "wide_text.h"
-
 namespace standin {
 
 namespace {
@@ -20,24 +17,32 @@ bool setValue(HKEY root, const std::wstring &key, const std::wstring &value) {
     return written;
 }
 
-bool registerUnder(HKEY root, const std::wstring &programPath) {
+bool registerUnder(HKEY root, const CLSID &classId, const std::wstring &progId,
+                   const std::wstring &description, const std::wstring &command) {
     wchar_t classText[64];
-    if (StringFromGUID2(StandinClassId, classText, 64) == 0)
+    if (StringFromGUID2(classId, classText, 64) == 0)
         return false;
-    const std::wstring progId = wideText(orvanto_facts::ApplicationProgId);
     const std::wstring classKey = L"Software\\Classes\\CLSID\\" + std::wstring(classText);
     return setValue(root, L"Software\\Classes\\" + progId + L"\\CLSID", classText) &&
-           setValue(root, classKey, L"ORVANTO stand-in") &&
+           setValue(root, classKey, description) &&
            setValue(root, classKey + L"\\ProgID", progId) &&
-           setValue(root, classKey + L"\\LocalServer32", L"\"" + programPath + L"\"");
+           setValue(root, classKey + L"\\LocalServer32", command);
 }
 
 } // namespace
 
-std::wstring registerServer(const std::wstring &programPath) {
-    const bool forUser = registerUnder(HKEY_CURRENT_USER, programPath);
-    const bool forMachine = registerUnder(HKEY_LOCAL_MACHINE, programPath);
+std::wstring registerServer(const CLSID &classId, const std::wstring &progId,
+                            const std::wstring &description, const std::wstring &command) {
+    const bool forUser = registerUnder(HKEY_CURRENT_USER, classId, progId, description, command);
+    const bool forMachine =
+        registerUnder(HKEY_LOCAL_MACHINE, classId, progId, description, command);
     return forUser || forMachine ? std::wstring() : L"the registry refused the keys";
+}
+
+std::wstring quotedProgramPath() {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return L"\"" + std::wstring(path, length) + L"\"";
 }
 
 } // namespace standin

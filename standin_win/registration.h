@@ -6,14 +6,14 @@
 
 namespace standin {
 
-// The stand-in's own class; callers find it by the host's ProgID.
-// {31AFAFA1-088C-4B3B-B4D8-CCC5FEAED760}
-inline constexpr CLSID StandinClassId = {
-    0x31afafa1, 0x088c, 0x4b3b, {0xb4, 0xd8, 0xcc, 0xc5, 0xfe, 0xae, 0xd7, 0x60}};
+// Registers progId for a local server of the class classId, started with command
+// (the program's path in quotes, and options): for the user, and machine-wide where
+// that is allowed (Wine reads COM classes only from there). Gives what went wrong
+// when neither could be written.
+std::wstring registerServer(const CLSID &classId, const std::wstring &progId,
+                            const std::wstring &description, const std::wstring &command);
 
-// Registers the host's ProgID for this program as a local server: for the user,
-// and machine-wide where that is allowed (Wine reads COM classes only from there).
-// Gives what went wrong when neither could be written.
-std::wstring registerServer(const std::wstring &programPath);
+// The running program's path in quotes, as a command starts it.
+std::wstring quotedProgramPath();
 
 } // namespace standin

@@ -1,5 +1,6 @@
 // The Excel button: the first worksheet of a workbook into the point table,
-// read by a LibreOffice started for this import alone.
+// read by a spreadsheet program started for this import alone (LibreOffice, on
+// Windows Excel).
 
 #include "frm_Steuerung.h"
 

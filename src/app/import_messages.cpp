@@ -39,6 +39,15 @@ QString cannotOpenFileMessage() {
 
 namespace {
 
+// The program that reads workbooks here.
+QString workbookProgram() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("Excel");
+#else
+    return QStringLiteral("LibreOffice");
+#endif
+}
+
 QString stoppedAtRow(const QString &what, int row) {
     if (row == 0)
         return what + QStringLiteral(" Die Tabelle wurde nicht verändert.");
@@ -65,10 +74,15 @@ QString workbookImportMessage(const WorkbookImportOutcome &outcome) {
                                           "wurden nicht gelesen.")
                                .arg(WorkbookRowsRead);
     case WorkbookImportResult::NotInstalled:
+#ifdef Q_OS_WIN
+        return QStringLiteral("Excel ist nicht installiert. Zum Lesen von Excel Dateien wird "
+                              "Excel benötigt.");
+#else
         return QStringLiteral("LibreOffice ist nicht installiert. Excel Dateien werden mit "
                               "LibreOffice gelesen.");
+#endif
     case WorkbookImportResult::StartFailed:
-        return QStringLiteral("LibreOffice konnte nicht gestartet werden.");
+        return QStringLiteral("%1 konnte nicht gestartet werden.").arg(workbookProgram());
     case WorkbookImportResult::CannotOpen:
         return QStringLiteral("Die Datei kann nicht als Excel Datei geöffnet werden.");
     case WorkbookImportResult::ErrorValue:
@@ -76,11 +90,12 @@ QString workbookImportMessage(const WorkbookImportOutcome &outcome) {
                                 .arg(outcome.stopRow),
                             outcome.stopRow);
     case WorkbookImportResult::ReadFailed:
-        return stoppedAtRow(QStringLiteral("LibreOffice hat das Lesen der Excel Datei "
-                                           "abgebrochen."),
-                            outcome.stopRow);
+        return stoppedAtRow(
+            QStringLiteral("%1 hat das Lesen der Excel Datei abgebrochen.").arg(workbookProgram()),
+            outcome.stopRow);
     case WorkbookImportResult::NotAnswering:
-        return QStringLiteral("LibreOffice antwortet nicht; der Import wurde abgebrochen.");
+        return QStringLiteral("%1 antwortet nicht; der Import wurde abgebrochen.")
+            .arg(workbookProgram());
     }
     return {};
 }

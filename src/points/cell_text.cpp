@@ -11,6 +11,7 @@ namespace {
 // Below this every whole double is exact, so its digits are plain.
 constexpr double PlainDigitsLimit = 1e15;
 constexpr int SignificantDigits = 15;
+constexpr qint64 MsPerDay = 86'400'000;
 
 QString numberText(double number, QChar decimal) {
     if (number == 0)
@@ -44,6 +45,13 @@ CellTextRules CellTextRules::system() {
 
 QDate spreadsheetZeroDay() {
     return {1899, 12, 30};
+}
+
+QDateTime spreadsheetDateTime(double serial, const QDate &zeroDay) {
+    const qint64 ms = std::llround(serial * MsPerDay);
+    const qint64 days = ms >= 0 ? ms / MsPerDay : (ms - MsPerDay + 1) / MsPerDay;
+    const qint64 msOfDay = ms - days * MsPerDay;
+    return {zeroDay.addDays(days), QTime(0, 0).addMSecs(static_cast<int>(msOfDay)), Qt::UTC};
 }
 
 QString cellText(const CellValue &value, const CellTextRules &rules) {

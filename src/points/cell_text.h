@@ -35,6 +35,8 @@ struct CellValue {
 // The day a spreadsheet's date serial 0 stands for; a date on it shows as
 // its time alone.
 QDate spreadsheetZeroDay();
+// The date and time a serial stands for: days since zeroDay, to the millisecond.
+QDateTime spreadsheetDateTime(double serial, const QDate &zeroDay = spreadsheetZeroDay());
 
 // The cell as text: empty for an empty cell, text as it stands, a whole
 // number as plain digits, any other number with up to 15 significant digits

@@ -1,5 +1,8 @@
 #include "com_arguments.h"
 
+#include <optional>
+#include <type_traits>
+
 namespace vandelor::com {
 
 namespace {
@@ -80,6 +83,56 @@ ComResult objectResult(IDispatch *dispatch, const std::shared_ptr<ComPeer> &peer
     return ComResult::success(std::make_shared<ComObjectData>(dispatch, peer));
 }
 
+// The element of a VARIANT array, or nothing when it is an object or an array.
+std::optional<ComElement> elementOf(const VARIANT &element) {
+    const ComResult value = fromVariant(element, nullptr);
+    if (!value.ok)
+        return std::nullopt;
+    return std::visit(
+        [](const auto &held) -> std::optional<ComElement> {
+            using Held = std::decay_t<decltype(held)>;
+            if constexpr (std::is_constructible_v<ComElement, Held> &&
+                          !std::is_same_v<Held, ComObject>)
+                return ComElement(held);
+            else
+                return std::nullopt;
+        },
+        value.value);
+}
+
+ComResult arrayOf(const VARIANT &result) {
+    SAFEARRAY *array = (result.vt & VT_BYREF) != 0 ? *result.pparray : result.parray;
+    const UINT dimensions = array != nullptr ? SafeArrayGetDim(array) : 0;
+    if ((result.vt & VT_TYPEMASK) != VT_VARIANT || dimensions < 1 || dimensions > 2)
+        return ComResult::failure(L"the server returned an array of a kind the tool can't read");
+    LONG first[2] = {0, 0};
+    LONG last[2] = {0, 0};
+    for (UINT dimension = 0; dimension < dimensions; ++dimension) {
+        SafeArrayGetLBound(array, dimension + 1, &first[dimension]);
+        SafeArrayGetUBound(array, dimension + 1, &last[dimension]);
+    }
+    ComArray values;
+    values.rows = dimensions == 2 ? last[0] - first[0] + 1 : 1;
+    values.columns = last[dimensions - 1] - first[dimensions - 1] + 1;
+    values.elements.reserve(static_cast<std::size_t>(values.rows) *
+                            static_cast<std::size_t>(values.columns));
+    for (LONG row = 0; row < values.rows; ++row) {
+        for (LONG column = 0; column < values.columns; ++column) {
+            LONG at[2] = {first[0] + row, first[dimensions - 1] + column};
+            VARIANT element;
+            VariantInit(&element);
+            if (FAILED(SafeArrayGetElement(array, dimensions == 2 ? at : &at[1], &element)))
+                return ComResult::failure(L"an element of the array can't be read");
+            std::optional<ComElement> value = elementOf(element);
+            VariantClear(&element);
+            if (!value)
+                return ComResult::failure(L"the array holds a value that is no element");
+            values.elements.push_back(std::move(*value));
+        }
+    }
+    return ComResult::success(std::move(values));
+}
+
 } // namespace
 
 ComArguments::ComArguments(const std::vector<ComArgument> &arguments)
@@ -109,6 +162,8 @@ ComArguments::~ComArguments() {
 }
 
 ComResult fromVariant(const VARIANT &result, const std::shared_ptr<ComPeer> &peer) {
+    if ((result.vt & VT_ARRAY) != 0)
+        return arrayOf(result);
     switch (result.vt) {
     case VT_EMPTY:
     case VT_NULL:
@@ -123,6 +178,19 @@ ComResult fromVariant(const VARIANT &result, const std::shared_ptr<ComPeer> &pee
         return ComResult::success(result.boolVal != VARIANT_FALSE);
     case VT_R8:
         return ComResult::success(result.dblVal);
+    case VT_DATE:
+        return ComResult::success(ComDate{result.date});
+    case VT_ERROR:
+        return ComResult::success(ComErrorValue{static_cast<std::int32_t>(result.scode)});
+    case VT_CY:
+    case VT_DECIMAL: {
+        // Numbers of these kinds come as the double nearest to them.
+        VARIANT real;
+        VariantInit(&real);
+        if (SUCCEEDED(VariantChangeType(&real, const_cast<VARIANT *>(&result), 0, VT_R8)))
+            return ComResult::success(real.dblVal);
+        break;
+    }
     case VT_DISPATCH:
         return objectResult(result.pdispVal, peer);
     case VT_UNKNOWN: {

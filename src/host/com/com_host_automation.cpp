@@ -67,6 +67,12 @@ HostValue fromCom(const com::ComValue &value) {
 CallResult fromCom(const com::ComResult &result) {
     if (!result.ok)
         return CallResult::failure(QString::fromStdWString(result.error));
+    // The host's members give none of these; an error value is no result.
+    if (std::holds_alternative<com::ComDate>(result.value) ||
+        std::holds_alternative<com::ComErrorValue>(result.value) ||
+        std::holds_alternative<com::ComArray>(result.value))
+        return CallResult::failure(
+            QStringLiteral("the host returned a date, an error value or an array"));
     return CallResult::success(fromCom(result.value));
 }
 

@@ -3,6 +3,7 @@
 #include "office_instance.h"
 #include "sheet_values.h"
 #include "uno_text.h"
+#include "workbook_file.h"
 
 #include <QFileInfo>
 #include <QUrl>
@@ -111,11 +112,9 @@ private:
 };
 
 void OfficeReader::open(const QString &fileName) {
-    const QFileInfo file(fileName);
-    // An empty file is a workbook in no format, though the office would
-    // open it as an empty one.
-    if (!file.isFile() || !file.isReadable() || file.size() == 0)
+    if (!mayBeWorkbookFile(fileName))
         throw WorkbookError(WorkbookFailure::CannotOpen, "no readable workbook file");
+    const QFileInfo file(fileName);
     // Percent-encoded UTF-8, whatever letters the name holds.
     const QString url = QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded);
     const bool hidden = !(m_visible && m_office.canShow());

@@ -7,8 +7,9 @@
 
 namespace vandelor {
 
-// A workbook reader that runs a private LibreOffice for each import, or
-// nullptr when the program was built without LibreOffice support.
+// A workbook reader that runs a spreadsheet program of its own for each import:
+// a private LibreOffice, on Windows a new Excel; nullptr when the program was
+// built without either.
 std::unique_ptr<WorkbookReader> newOfficeReader(const CellTextRules &rules);
 
 } // namespace vandelor

@@ -16,7 +16,6 @@
 #include <com/sun/star/util/XNumberFormatsSupplier.hpp>
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 
 namespace vandelor {
@@ -42,8 +41,6 @@ void SheetValues::set(int row, int column, std::optional<CellValue> value) {
 }
 
 namespace {
-
-constexpr qint64 MsPerDay = 86'400'000;
 
 using DateGrid = std::vector<std::vector<bool>>;
 
@@ -90,13 +87,6 @@ DateGrid dateCells(const Reference<css::sheet::XSpreadsheetDocument> &document,
     return dates;
 }
 
-QDateTime dateTimeOf(double serial, const QDate &nullDate) {
-    const qint64 ms = std::llround(serial * MsPerDay);
-    const qint64 days = ms >= 0 ? ms / MsPerDay : (ms - MsPerDay + 1) / MsPerDay;
-    const qint64 msOfDay = ms - days * MsPerDay;
-    return {nullDate.addDays(days), QTime(0, 0).addMSecs(static_cast<int>(msOfDay)), Qt::UTC};
-}
-
 QDate nullDateOf(const Reference<css::sheet::XSpreadsheetDocument> &document) {
     css::util::Date date;
     const Reference<css::beans::XPropertySet> properties(document, UNO_QUERY_THROW);
@@ -121,7 +111,8 @@ int lastRowWithData(const Reference<css::table::XCellRange> &columns) {
 std::optional<CellValue> valueOf(const css::uno::Any &any, bool date, const QDate &nullDate) {
     double number = 0;
     if (any >>= number)
-        return date ? CellValue::ofDate(dateTimeOf(number, nullDate)) : CellValue::ofNumber(number);
+        return date ? CellValue::ofDate(spreadsheetDateTime(number, nullDate))
+                    : CellValue::ofNumber(number);
     rtl::OUString text;
     if (any >>= text)
         return text.isEmpty() ? CellValue::empty() : CellValue::ofText(toQString(text));
