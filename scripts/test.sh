@@ -20,7 +20,7 @@ dbus-run-session -- ctest --test-dir build --output-on-failure
 bash scripts/test-ratio.sh
 
 echo "== the Windows path: COM backend and Windows stand-in under Wine"
-bash scripts/windows-check.sh build
+bash scripts/windows-check.sh
 
 echo "== the whole Windows program: built with MinGW-w64, run under Wine"
 bash scripts/build-windows.sh build-windows

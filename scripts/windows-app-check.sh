@@ -9,8 +9,9 @@
 #     point file ("Kante"), and inserts each into the stand-in;
 #   - the same clicks and files drive the Linux program against the stand-in on a
 #     private session bus: after every insertion the two listings must be equal;
-#   - with no host running, and with no part program open, the message box says so
-#     (its text read from the clipboard, where Ctrl+C in a message box puts it);
+#   - with no host running, with no part program open, and with a host that
+#     vanishes in the middle of an insertion, the message box says so (its text
+#     read from the clipboard, where Ctrl+C in a message box puts it);
 # keeps a screenshot of the window after every import and insertion in
 # WINDOWS_BUILD_DIR/screenshots, and prints "N passed, M failed" last. Every
 # process it started is stopped by its process id.
@@ -289,6 +290,14 @@ stop_windows
 start_windows "$out/empty" --no-part-program
 check "no part program open: \"Teileprogramm muss aktiv sein\"" \
     message_says 8-no-part-program "Teileprogramm muss aktiv sein"
+stop_windows
+
+# Three calls start the run, then each of the four points takes 19: the host goes
+# in the middle of the second.
+start_windows "$out/vanishing" --quit-after-calls 40
+open_file cmd_open "$(file_name vektorpunkte_mit_id.txt)"
+check "a host that vanishes mid-run: the end message says how many points did not arrive" \
+    message_says 9-host-vanished "Punkten wurden nicht vollständig in ORVANTO übertragen"
 stop_windows
 
 echo "screenshots in $shots"

@@ -1,28 +1,23 @@
 #!/usr/bin/env bash
 # The Windows path, checked under Wine: cross-compiles the COM backend, its checks,
-# the replay program and the Windows stand-in with Debian's MinGW-w64 (warnings as
-# errors), records the host calls of insertion runs against the in-process host of
-# the Linux tests, and then, in a fresh Wine prefix without a display:
+# the Windows stand-ins of the host and of Excel and the workbook reader's plain
+# part with Debian's MinGW-w64 (warnings as errors), and then, in a fresh Wine
+# prefix without a display:
 #   - checks the COM backend against a recording automation object;
 #   - starts the Windows stand-in, finds its window by class and activates it by
 #     ProgID from a separate process;
-#   - replays every recorded run through the COM backend from that separate process
-#     and compares the Windows stand-in's listing with the Linux one;
-#   - kills the stand-in in the middle of a run: later calls fail within seconds,
-#     and none reaches a stand-in started afterwards; a stand-in told to quit
-#     after some calls does so;
 #   - reads the example workbook through the Excel stand-in from a separate process
 #     with the workbook reader's plain part: the cells equal LibreOffice's export,
 #     the workbook is closed without saving and Excel quit; no Excel, a missing
 #     workbook, an error value and an Excel that vanishes mid-read each fail as
 #     they should, the last within seconds;
 # and prints "N passed, M failed" last. Every Wine process it started is stopped
-# by its process id.
+# by its process id. Insertion runs through the COM backend into the stand-in are
+# checked by scripts/windows-app-check.sh, with the whole program.
 #
-#   bash scripts/windows-check.sh [LINUX_BUILD_DIR]     (default: build)
+#   bash scripts/windows-check.sh
 set -uo pipefail
 cd "$(dirname "$0")/.."
-linux_build=${1:-build}
 
 wine=/usr/lib/wine/wine64
 if ! command -v x86_64-w64-mingw32-g++ >/dev/null || [ ! -x "$wine" ]; then
@@ -59,7 +54,7 @@ excel_reader=(src/points/workbook/excel/excel_instance.cpp)
 excel_standin=(standin_excel/*.cpp standin_win/class_factory.cpp standin_win/registration.cpp
     standin_win/wide_text.cpp)
 sources=("${backend[@]}" src/host/com/com_smoke.cpp tests/com/com_dispatch_check.cpp
-    tests/com/replay_calls.cpp "${model[@]}" "${standin[@]}"
+    "${model[@]}" "${standin[@]}"
     "${excel_reader[@]}" tests/excel/read_workbook.cpp standin_excel/*.cpp)
 link() { # link PROGRAM SOURCES...
     local program=$1 objects=() source
@@ -75,22 +70,13 @@ printf '%s\n' "${sources[@]}" | xargs -P "$(nproc)" -n 1 sh -c \
 if $built; then
     link com_smoke.exe "${backend[@]}" src/host/com/com_smoke.cpp &&
         link com_dispatch_check.exe "${backend[@]}" tests/com/com_dispatch_check.cpp &&
-        link replay_calls.exe "${backend[@]}" tests/com/replay_calls.cpp &&
         link orvanto-standin.exe "${model[@]}" "${standin[@]}" &&
         link read_workbook.exe "${backend[@]}" "${excel_reader[@]}" tests/excel/read_workbook.cpp &&
         link excel-standin.exe "${excel_standin[@]}" || built=false
 fi
 check "everything compiles and links with warnings as errors" $built
 
-# ---- Record the host calls of the insertion runs
-echo "== recording the insertion runs' host calls"
-recorded=true
-{ [ -f "$linux_build/CMakeCache.txt" ] || cmake -S . -B "$linux_build" >/dev/null; } &&
-    cmake --build "$linux_build" --target record_insertion_calls -j"$(nproc)" >/dev/null &&
-    mkdir -p "$out/recorded" &&
-    "$linux_build/tests/com/record_insertion_calls" "$out/recorded" || recorded=false
-check "host calls recorded from the insertion runs" $recorded
-if ! $built || ! $recorded; then
+if ! $built; then
     echo "$passed passed, $failed failed"
     exit 1
 fi
@@ -151,52 +137,12 @@ smoke_finds() { # smoke_finds TEXT: the smoke program's output holds TEXT
     }
 }
 
-echo "== presence and activation from a separate process; recorded runs replayed"
-while IFS=$'\t' read -r run options; do
-    # shellcheck disable=SC2086
-    start_standin "$out/$run.windows" $options
-    if [ "$run" = vector ]; then
-        check "window found by class, application activated by ProgID" \
-            smoke_finds 'Part program "Teil1" holds 1 commands.'
-    fi
-    check "$run: every call as recorded" \
-        run_wine "$out/replay_calls.exe" "$(windows_path "$out/recorded/$run.calls")" --close-host
-    check "$run: listing identical to the Linux stand-in's" \
-        cmp "$out/recorded/$run.listing" "$out/$run.windows"
-    wait_standin_gone || kill -KILL "$standin_pid"
-done <"$out/recorded/runs"
-
-echo "== the stand-in killed in the middle of a run"
-mkdir -p "$out/pause"
-start_standin "$out/killed.windows"
-run_wine "$out/replay_calls.exe" "$(windows_path "$out/recorded/vector.calls")" \
-    --pause-after 40 "$(windows_path "$out/pause")" --host-killed --close-host \
-    >"$out/killed.txt" &
-replay_pid=$!
-for _ in $(seq 200); do [ -f "$out/pause/paused" ] && break; sleep 0.1; done
+echo "== presence and activation from a separate process"
+start_standin "$out/standin.windows"
+check "window found by class, application activated by ProgID" \
+    smoke_finds 'Part program "Teil1" holds 1 commands.'
 kill -KILL "$standin_pid"
 wait_standin_gone
-# A host started after the crash: activation still finds it.
-start_standin "$out/later.windows"
-check "a host started after the crash is activated" \
-    smoke_finds 'Part program "Teil1" holds 1 commands.'
-touch "$out/pause/go"
-check "every later call fails, none hangs" wait "$replay_pid"
-cat "$out/killed.txt"
-slowest=$(tr -d '\r' <"$out/killed.txt" | sed -n 's/.*slowest \([0-9]*\) ms$/\1/p')
-check "the slowest failing call took under 5 s" test "${slowest:-99999}" -lt 5000
-check "no write reached the later host" test "$(cat "$out/later.windows")" = 1
-wait_standin_gone || kill -KILL "$standin_pid"
-
-echo "== a stand-in that quits after 40 calls"
-mkdir -p "$out/quit" && touch "$out/quit/go"
-start_standin "$out/quit.windows" --quit-after-calls 40
-# The recording's first two lines, the presence test and the activation, are no
-# calls of the host's members.
-check "it answers 40 calls, then every call fails" \
-    run_wine "$out/replay_calls.exe" "$(windows_path "$out/recorded/vector.calls")" \
-    --pause-after 42 "$(windows_path "$out/quit")" --host-killed
-check "it has gone by itself" wait_standin_gone
 
 echo "== workbooks read through the Excel stand-in"
 # The example and its tab-separated export, which the stand-in serves beside it.

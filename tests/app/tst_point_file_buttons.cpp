@@ -139,41 +139,6 @@ private Q_SLOTS:
         QVERIFY(dialogs.messages.isEmpty());
     }
 
-    // A narrower import leaves nothing of a wider one behind, but for what
-    // row 1 keeps by the import's own rules (the ID with IDs from the
-    // program; the columns a DMIS file has no values for).
-    void secondImport_leavesNoCellsOfTheFirstBehind_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("idsFromFile");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("rows");
-        const QByteArray narrowIds("Q1;4;5;6;0;1;0\nQ2;7;8;9;1;0;0\n");
-        const QByteArray dmis("CART,4,5,6,0,1,0,M,Q1\nCART,7,8,9,1,0,0,M,Q2\n");
-        QTest::newRow("ASCII, IDs from the file")
-            << QStringLiteral("cmd_open") << true << narrowIds
-            << QStringList{QStringLiteral("Q1|4|5|6|0|1|0"), QStringLiteral("Q2|7|8|9|1|0|0")};
-        QTest::newRow("ASCII, IDs from the program")
-            << QStringLiteral("cmd_open") << false << QByteArray("4;5;6\n7;8;9\n")
-            << QStringList{QStringLiteral("P1|4|5|6"), QStringLiteral("|7|8|9")};
-        QTest::newRow("DMIS") << QStringLiteral("cmd_DMIS") << true << dmis
-                              << QStringList{QStringLiteral("Q1|4|5|6|0|1|0|0.1|0.2|0.3|extra"),
-                                             QStringLiteral("Q2|7|8|9|1|0|0")};
-    }
-    void secondImport_leavesNoCellsOfTheFirstBehind() {
-        QFETCH(QString, button);
-        QFETCH(bool, idsFromFile);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, rows);
-        importWith(QStringLiteral("cmd_open"), writeFile(dir,
-                                                         "P1;1;2;3;0;0;1;0.1;0.2;0.3;extra\n"
-                                                         "P2;1;2;3;0;0;1;0.4;0.5;0.6;more\n",
-                                                         QStringLiteral("wide.txt")));
-        option(idsFromFile ? "Option9" : "Option10")->click();
-        importWith(button, writeFile(dir, bytes, QStringLiteral("narrow.txt")));
-        QCOMPARE(tableRows(table()), rows);
-        QCOMPARE(table().cellText(0, 9), QStringLiteral("K Obf"));
-    }
-
     // A file dropped from a file manager is read by the import its ending
     // names; anything else is refused with a word and changes nothing.
     void drop_readsTheFileByItsEnding_data() {

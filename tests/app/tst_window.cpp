@@ -157,19 +157,6 @@ private Q_SLOTS:
             QCOMPARE(dialogs.messages.first(), QStringLiteral("Bitte nur Zahlen eingeben"));
     }
 
-    void toleranceCheck_runsOnTyping() {
-        control<QAbstractButton>("CB2")->click();
-        auto *otol = control<QLineEdit>("OTOL");
-        otol->setFocus();
-        otol->end(false);
-        QTest::keyClick(otol, Qt::Key_Backspace); // "0,"
-        QTest::keyClick(otol, Qt::Key_Backspace); // "0"
-        QVERIFY(dialogs.messages.isEmpty());
-        QTest::keyClick(otol, Qt::Key_Backspace); // ""
-        QCOMPARE(dialogs.messages, QStringList{QStringLiteral("Bitte nur Zahlen eingeben")});
-        QCOMPARE(otol->text(), QStringLiteral("0"));
-    }
-
     void grid_showsHeadRowAndIdColumnAsFixedHeaders() {
         auto *grid = control<PointGrid>("Flex_Punkte");
         PointTable &table = window->pointTable();

@@ -133,13 +133,11 @@ private Q_SLOTS:
         };
         const HostArgument x = text(QStringLiteral("x"));
         row("Item behind the last", "commands", "Item", {int16(2)}, range);
-        row("Item with a 32-bit position", "commands", "Item", {int32(1)}, invalid);
         row("Add without its Boolean", "commands", "Add", {int32(602)}, invalid);
         row("Add of a refused type", "commands", "Add", {int32(1008), boolean(true)}, refused);
         row("PutText with the index first", "command", "PutText", {int16(0), int32(2), x}, invalid);
         row("SetToggleString with a text", "command", "SetToggleString", {x, int32(56), int16(0)},
             invalid);
-        row("member of another object", "commands", "PutText", {x, int32(2), int16(0)}, unknown);
         row("unknown member", "command", "Delete", {}, unknown);
     }
     void wrongCalls_getErrorRepliesAndHostGoesOn() {

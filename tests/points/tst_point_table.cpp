@@ -90,15 +90,6 @@ private Q_SLOTS:
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(1).value<QModelIndex>(), table.index(1, 2));
     }
-
-    void cellWrite_announcesTheChangedCell() {
-        PointTable table;
-        QSignalSpy spy(&table, &PointTable::dataChanged);
-        table.setCellText(1, 3, QStringLiteral("30"));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).value<QModelIndex>(), table.index(1, 3));
-        QCOMPARE(table.data(table.index(1, 3)).toString(), QStringLiteral("30"));
-    }
 };
 
 QTEST_GUILESS_MAIN(PointTableTest)

@@ -9,7 +9,7 @@ namespace vandelor::host {
 
 // Hands each call straight to the host's members, as the bus would deliver it, and
 // answers the two questions the backend asks the bus itself (NameHasOwner,
-// GetNameOwner). A host that vanishes can be arranged.
+// GetNameOwner). A host that is not running can be arranged.
 class InProcessTransport : public BusTransport {
 public:
     explicit InProcessTransport(standin::HostCalls &calls);
@@ -17,16 +17,13 @@ public:
     QDBusMessage call(const QDBusMessage &message, int timeoutMs) override;
 
     void setRunning(bool running) { m_running = running; }
-    bool running() const { return m_running && m_callsLeft != 0; }
-    void vanishAfterCalls(int n) { m_callsLeft = n; }
+    bool running() const { return m_running; }
 
 private:
     QDBusMessage answerBus(const QDBusMessage &message) const;
 
     standin::HostCalls &m_calls;
     bool m_running = true;
-    // Calls the host still answers before it vanishes; -1: no end.
-    int m_callsLeft = -1;
 };
 
 } // namespace vandelor::host
