@@ -225,6 +225,9 @@ window=$(find_window '^Vandelor  V')
 sleep 1
 check "the Linux run completes" drive "$out/linux"
 kill -TERM "${linux_programs[@]}" 2>/dev/null
+# Their windows bear the same titles as the Windows programs': gone before those start.
+linux_gone() { ! xdotool search --name '^(Vandelor  V|ORVANTO stand-in)' >/dev/null 2>&1; }
+wait_for 20 linux_gone
 started=("${started[0]}")
 
 # ---- The Windows program under Wine
@@ -249,9 +252,10 @@ start_windows() { # start_windows [LISTING STANDIN_OPTIONS...]: the stand-in, th
     [ -n "$window" ] || return 1
     # Wine draws the frame inside the window: borders alike left, right and
     # below, the title bar above the client area of 830 x 549 pixels.
-    local width height
-    width=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')
-    height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
+    local geometry width height
+    geometry=$(xdotool getwindowgeometry --shell "$window") || return 1
+    width=$(sed -n 's/^WIDTH=//p' <<<"$geometry")
+    height=$(sed -n 's/^HEIGHT=//p' <<<"$geometry")
     left=$(((width - 830) / 2))
     top=$((height - 549 - left))
     sleep 1
