@@ -51,8 +51,8 @@ backend=(src/host/com/com_arguments.cpp src/host/com/com_errors.cpp src/host/com
 model=(standin/core/*.cpp)
 standin=(standin_win/*.cpp)
 excel_reader=(src/points/workbook/excel/excel_instance.cpp)
-excel_standin=(standin_excel/*.cpp standin_win/class_factory.cpp standin_win/registration.cpp
-    standin_win/wide_text.cpp)
+excel_standin=(standin_excel/*.cpp standin_win/class_factory.cpp standin_win/dispatch_object.cpp
+    standin_win/registration.cpp standin_win/wide_text.cpp)
 sources=("${backend[@]}" src/host/com/com_smoke.cpp tests/com/com_dispatch_check.cpp
     "${model[@]}" "${standin[@]}"
     "${excel_reader[@]}" tests/excel/read_workbook.cpp standin_excel/*.cpp)

@@ -342,42 +342,6 @@ ExcelObject::~ExcelObject() {
     m_session.objectGone();
 }
 
-HRESULT STDMETHODCALLTYPE ExcelObject::QueryInterface(REFIID iid, void **object) {
-    if (object == nullptr)
-        return E_POINTER;
-    if (iid != IID_IUnknown && iid != IID_IDispatch) {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    *object = static_cast<IDispatch *>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG STDMETHODCALLTYPE ExcelObject::AddRef() {
-    return static_cast<ULONG>(InterlockedIncrement(&m_references));
-}
-
-ULONG STDMETHODCALLTYPE ExcelObject::Release() {
-    const LONG left = InterlockedDecrement(&m_references);
-    if (left == 0)
-        delete this;
-    return static_cast<ULONG>(left);
-}
-
-HRESULT STDMETHODCALLTYPE ExcelObject::GetTypeInfoCount(UINT *count) {
-    if (count == nullptr)
-        return E_POINTER;
-    *count = 0;
-    return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE ExcelObject::GetTypeInfo(UINT, LCID, ITypeInfo **info) {
-    if (info != nullptr)
-        *info = nullptr;
-    return E_NOTIMPL;
-}
-
 HRESULT STDMETHODCALLTYPE ExcelObject::GetIDsOfNames(REFIID, LPOLESTR *names, UINT count, LCID,
                                                      DISPID *ids) {
     if (names == nullptr || ids == nullptr || count == 0)

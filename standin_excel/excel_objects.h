@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dispatch_object.h"
 #include "excel_options.h"
 #include "sheet_export.h"
 
@@ -54,21 +55,14 @@ private:
     int m_objects = 0;
 };
 
-// One of Excel's objects as callers see it: IDispatch without a type library,
-// members found by name, calls carried out by the session.
-class ExcelObject : public IDispatch {
+// One of Excel's objects as callers see it: members found by name, calls carried
+// out by the session.
+class ExcelObject : public standin::DispatchObject {
 public:
     // Starts with one reference, the caller's.
     ExcelObject(ExcelSession &session, ObjectKind kind, const CellBlock &block);
-    virtual ~ExcelObject();
-    ExcelObject(const ExcelObject &) = delete;
-    ExcelObject &operator=(const ExcelObject &) = delete;
+    ~ExcelObject() override;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *names, UINT count, LCID,
                                             DISPID *ids) override;
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID locale, WORD flags,
@@ -79,7 +73,6 @@ private:
     ExcelSession &m_session;
     ObjectKind m_kind;
     CellBlock m_block;
-    LONG m_references = 1;
 };
 
 } // namespace excel_standin

@@ -15,42 +15,6 @@ HostDispatch::~HostDispatch() {
     m_calls.forget(this);
 }
 
-HRESULT STDMETHODCALLTYPE HostDispatch::QueryInterface(REFIID iid, void **object) {
-    if (object == nullptr)
-        return E_POINTER;
-    if (iid != IID_IUnknown && iid != IID_IDispatch) {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    *object = static_cast<IDispatch *>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG STDMETHODCALLTYPE HostDispatch::AddRef() {
-    return static_cast<ULONG>(InterlockedIncrement(&m_references));
-}
-
-ULONG STDMETHODCALLTYPE HostDispatch::Release() {
-    const LONG left = InterlockedDecrement(&m_references);
-    if (left == 0)
-        delete this;
-    return static_cast<ULONG>(left);
-}
-
-HRESULT STDMETHODCALLTYPE HostDispatch::GetTypeInfoCount(UINT *count) {
-    if (count == nullptr)
-        return E_POINTER;
-    *count = 0;
-    return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE HostDispatch::GetTypeInfo(UINT, LCID, ITypeInfo **info) {
-    if (info != nullptr)
-        *info = nullptr;
-    return E_NOTIMPL;
-}
-
 HRESULT STDMETHODCALLTYPE HostDispatch::GetIDsOfNames(REFIID, LPOLESTR *names, UINT count, LCID,
                                                       DISPID *ids) {
     if (names == nullptr || ids == nullptr || count == 0)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dispatch_object.h"
 #include "host_members.h"
 
 #include <windows.h>
@@ -8,24 +9,16 @@ namespace standin {
 
 class DispatchCalls;
 
-// One object of the host as COM callers see it: IDispatch without a type library,
-// members found by name through GetIDsOfNames and called through Invoke. What a
-// call does is up to DispatchCalls.
-class HostDispatch : public IDispatch {
+// One object of the host as COM callers see it: members found by name through
+// GetIDsOfNames and called through Invoke. What a call does is up to DispatchCalls.
+class HostDispatch : public DispatchObject {
 public:
     // Starts with one reference, the caller's.
     HostDispatch(DispatchCalls &calls, const ObjectAddress &address);
-    virtual ~HostDispatch();
-    HostDispatch(const HostDispatch &) = delete;
-    HostDispatch &operator=(const HostDispatch &) = delete;
+    ~HostDispatch() override;
 
     const ObjectAddress &address() const { return m_address; }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *names, UINT count, LCID,
                                             DISPID *ids) override;
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS *parameters,
@@ -35,7 +28,6 @@ public:
 private:
     DispatchCalls &m_calls;
     ObjectAddress m_address;
-    LONG m_references = 1;
 };
 
 } // namespace standin

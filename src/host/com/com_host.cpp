@@ -85,6 +85,20 @@ ComResult serverGone() {
     return ComResult::failure(L"the server is gone", RPC_E_DISCONNECTED);
 }
 
+// A call of the member by its name, as kind.
+ComResult invokeByName(const ComObject &target, const std::wstring &member, WORD kind, LCID locale,
+                       const std::vector<ComArgument> &arguments) {
+    if (!target)
+        return noObject();
+    if (target->peer->gone)
+        return serverGone();
+    DISPID id = DISPID_UNKNOWN;
+    const ComResult found = dispatchIdOf(*target, member, locale, id);
+    if (!found.ok)
+        return found;
+    return invoke(*target, id, kind, locale, arguments);
+}
+
 } // namespace
 
 ComHost::ComHost()
@@ -138,15 +152,7 @@ ComResult ComHost::activate(const std::wstring &progId) {
 
 ComResult ComHost::call(const ComObject &target, const std::wstring &member,
                         const std::vector<ComArgument> &arguments) {
-    if (!target)
-        return noObject();
-    if (target->peer->gone)
-        return serverGone();
-    DISPID id = DISPID_UNKNOWN;
-    const ComResult found = dispatchIdOf(*target, member, m_locale, id);
-    if (!found.ok)
-        return found;
-    return invoke(*target, id, CallKind, m_locale, arguments);
+    return invokeByName(target, member, CallKind, m_locale, arguments);
 }
 
 ComResult ComHost::call(const ComObject &target, std::int32_t dispatchId,
@@ -159,15 +165,7 @@ ComResult ComHost::call(const ComObject &target, std::int32_t dispatchId,
 }
 
 ComResult ComHost::put(const ComObject &target, const std::wstring &member, const ComValue &value) {
-    if (!target)
-        return noObject();
-    if (target->peer->gone)
-        return serverGone();
-    DISPID id = DISPID_UNKNOWN;
-    const ComResult found = dispatchIdOf(*target, member, m_locale, id);
-    if (!found.ok)
-        return found;
-    return invoke(*target, id, DISPATCH_PROPERTYPUT, m_locale, {{value}});
+    return invokeByName(target, member, DISPATCH_PROPERTYPUT, m_locale, {{value}});
 }
 
 } // namespace vandelor::com
