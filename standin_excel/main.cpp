@@ -27,21 +27,6 @@ namespace {
 constexpr CLSID ExcelStandinClassId = {
     0x6e0c3b52, 0x7d41, 0x4f2a, {0x9a, 0x63, 0x0f, 0x5c, 0x2b, 0x8d, 0x1e, 0x47}};
 
-// The arguments after the program's name, without the one COM adds when it starts
-// the server.
-std::vector<std::wstring> arguments() {
-    int count = 0;
-    wchar_t **line = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::wstring> given;
-    for (int i = 1; i < count; ++i) {
-        const std::wstring argument = line[i];
-        if (argument != L"-Embedding" && argument != L"/Embedding")
-            given.push_back(argument);
-    }
-    LocalFree(line);
-    return given;
-}
-
 // The options as a command line takes them, each in quotes.
 std::wstring quoted(const std::vector<std::wstring> &options) {
     std::wstring line;
@@ -80,7 +65,7 @@ int serve(const StandinOptions &options) {
 } // namespace
 
 int main() {
-    std::vector<std::wstring> given = arguments();
+    std::vector<std::wstring> given = standin::serverArguments();
     const bool registering = !given.empty() && given.front() == L"/register";
     if (registering)
         given.erase(given.begin());

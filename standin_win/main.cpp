@@ -24,17 +24,11 @@ using namespace standin;
 
 namespace {
 
-// The arguments as UTF-8, without the ones COM adds when it starts the server.
+// The program's name and its arguments as UTF-8, as the options are read.
 std::vector<std::string> commandLine() {
-    int count = 0;
-    wchar_t **arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::string> line;
-    for (int i = 0; i < count; ++i) {
-        const std::wstring argument = arguments[i];
-        if (argument != L"-Embedding" && argument != L"/Embedding")
-            line.push_back(utf8Text(argument.data(), argument.size()));
-    }
-    LocalFree(arguments);
+    std::vector<std::string> line{"orvanto-standin"};
+    for (const std::wstring &argument : serverArguments())
+        line.push_back(utf8Text(argument.data(), argument.size()));
     return line;
 }
 

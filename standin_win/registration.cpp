@@ -45,4 +45,17 @@ std::wstring quotedProgramPath() {
     return L"\"" + std::wstring(path, length) + L"\"";
 }
 
+std::vector<std::wstring> serverArguments() {
+    int count = 0;
+    wchar_t **line = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::wstring> given;
+    for (int i = 1; i < count; ++i) {
+        const std::wstring argument = line[i];
+        if (argument != L"-Embedding" && argument != L"/Embedding")
+            given.push_back(argument);
+    }
+    LocalFree(line);
+    return given;
+}
+
 } // namespace standin

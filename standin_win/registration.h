@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace standin {
 
@@ -15,5 +16,9 @@ std::wstring registerServer(const CLSID &classId, const std::wstring &progId,
 
 // The running program's path in quotes, as a command starts it.
 std::wstring quotedProgramPath();
+
+// The arguments after the program's name, without the one COM adds when it starts
+// a local server.
+std::vector<std::wstring> serverArguments();
 
 } // namespace standin
