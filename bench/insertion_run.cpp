@@ -1,10 +1,12 @@
 // Inserts 1,000 rows as vector points with all five dimension commands into
 // the stand-in through the window's insert button, and prints the host calls
 // per row, the time per row, and, in the same run on the same bus, the time
-// of a bare Qt D-Bus PutText call.
+// of a bare Qt D-Bus PutText call. Then the same mix of waited and sent calls once
+// more, by libdbus against a responder that only answers: the floor the bus sets.
 //
 //   dbus-run-session -- build/bench/bench_insertion_run
 
+#include "bus_floor.h"
 #include "dbus_host_automation.h"
 #include "frm_Steuerung.h"
 #include "orvanto_bus.h"
@@ -20,7 +22,10 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
+#include <string>
 
 #include <unistd.h>
 
@@ -32,7 +37,8 @@ namespace {
 constexpr int Rows = 1000;
 constexpr int BareCalls = 20000;
 
-// Counts the member calls that reach the host.
+// Counts the member calls that reach the host and notes of each whether its reply
+// was waited for ('W') or not ('s').
 class CountingHost : public HostAutomation {
 public:
     explicit CountingHost(HostAutomation &inner)
@@ -44,20 +50,24 @@ public:
     CallResult call(const HostObject &target, const QString &member,
                     const HostArguments &arguments) override {
         ++memberCalls;
+        kinds += 'W';
         return m_inner.call(target, member, arguments);
     }
     CallResult call(const HostObject &target, DispatchId member,
                     const HostArguments &arguments) override {
         ++memberCalls;
+        kinds += 'W';
         return m_inner.call(target, member, arguments);
     }
     void send(const HostObject &target, const QString &member,
               const HostArguments &arguments) override {
         ++memberCalls;
+        kinds += 's';
         m_inner.send(target, member, arguments);
     }
     int settle() override { return m_inner.settle(); }
     long memberCalls = 0;
+    std::string kinds;
 
 private:
     HostAutomation &m_inner;
@@ -111,6 +121,7 @@ double bareCallNs(DBusHostAutomation &host) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    const pid_t floorResponder = busfloor::startResponder();
     QApplication app(argc, argv);
     if (!QDBusConnection::sessionBus().isConnected()) {
         std::fprintf(stderr,
@@ -149,7 +160,10 @@ int main(int argc, char *argv[]) {
     const double runNs = double(timer.nsecsElapsed());
     const double standinNs = cpuNs(standin.processId()) - standinBefore;
     // Calls before the first row: the active part program, its name, its commands.
-    const double callsPerRow = double(host.memberCalls - 3) / Rows;
+    constexpr int RunStartCalls = 3;
+    const double callsPerRow = double(host.memberCalls - RunStartCalls) / Rows;
+    const auto rowLength = std::size_t(host.memberCalls - RunStartCalls) / Rows;
+    const std::string rowKinds = host.kinds.substr(RunStartCalls + rowLength, rowLength);
     const double bareNs = bareCallNs(busHost);
     if (bareNs < 0) {
         std::fprintf(stderr, "bench_insertion_run: a bare call failed\n");
@@ -166,5 +180,21 @@ int main(int argc, char *argv[]) {
     std::printf("  ratio                   %6.3f (goal at most 0.33)\n", perRowMs / bareRowMs);
     std::printf("  stand-in per call       %6.1f us of processor time\n",
                 standinNs / double(host.memberCalls) / 1000);
+
+    const std::optional<busfloor::Figures> floor = busfloor::measure(rowKinds, Rows, BareCalls);
+    if (floorResponder > 0)
+        ::kill(floorResponder, SIGTERM);
+    if (!floor) {
+        std::fprintf(stderr, "bench_insertion_run: the floor responder didn't answer\n");
+        return 1;
+    }
+    const auto waited = std::count(rowKinds.begin(), rowKinds.end(), 'W');
+    std::printf("the same rows by libdbus against a responder that only answers (%lld of %zu "
+                "calls waited for)\n",
+                static_cast<long long>(waited), rowKinds.size());
+    std::printf("  time per row            %6.3f ms\n", floor->rowNs / 1e6);
+    std::printf("  bare libdbus call       %6.1f us\n", floor->bareCallNs / 1000);
+    std::printf("  ratio                   %6.3f (the lowest this bus allows for these rows)\n",
+                floor->rowNs / (double(rowKinds.size()) * floor->bareCallNs));
     return 0;
 }

@@ -9,6 +9,8 @@ packages=(
     # Qt's own German texts, for the file dialogs of the German window.
     qt6-translations-l10n
     dbus dbus-x11 fonts-dejavu-core fonts-dejavu-extra
+    # The insertion benchmark's bare-bus floor talks to the bus through libdbus.
+    libdbus-1-dev pkg-config
     # The workbook reader: LibreOffice Calc without its desktop parts (a
     # full Calc, which it would replace, does as well), and the SDK whose
     # cppumaker makes the office API headers at build time.
