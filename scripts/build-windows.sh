@@ -42,9 +42,6 @@ qt_options=(
     -DFEATURE_vulkan=OFF -DFEATURE_testlib=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
     -DFEATURE_printsupport=OFF -DFEATURE_freetype=OFF -DFEATURE_fontconfig=OFF
     -DFEATURE_jpeg=OFF -DFEATURE_icu=OFF
-    # The Direct2D platform plug-in would build the windows plug-in's sources a
-    # second time; the program loads only the windows one.
-    -DFEATURE_direct2d=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF
     # Debian's source leaves out the tablet header the tablet support needs.
