@@ -7,6 +7,7 @@
 #include "progress.h"
 #include "user_dialogs.h"
 #include "version.h"
+#include "window_accessible.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -36,6 +37,7 @@ frm_Steuerung::frm_Steuerung(UserDialogs &dialogs, NumberSeparators separators,
     , m_points(new PointTable(this))
     , m_ownHost(host ? nullptr : host::createHostAutomation())
     , m_host(host ? host : m_ownHost.get()) {
+    installWindowAccessible();
     buildControls();
     setAcceptDrops(true);
     setTabOrder();

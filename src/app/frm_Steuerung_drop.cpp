@@ -4,6 +4,7 @@
 #include "frm_Steuerung.h"
 
 #include "dropped_file.h"
+#include "user_input_blocker.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -20,7 +21,16 @@ void frm_Steuerung::dropEvent(QDropEvent *event) {
     if (!event->mimeData()->hasUrls())
         return;
     event->acceptProposedAction();
-    Form_OLEDragDrop(event->mimeData()->urls());
+    // The file manager waits until the drop returns: the file is read, and any
+    // message shown, once it has let go. A run begun meanwhile refuses it, as
+    // it refuses a drop.
+    QMetaObject::invokeMethod(
+        this,
+        [this, urls = event->mimeData()->urls()] {
+            if (!UserInputBlocker::blocks(this))
+                Form_OLEDragDrop(urls);
+        },
+        Qt::QueuedConnection);
 }
 
 void frm_Steuerung::Form_OLEDragDrop(const QList<QUrl> &urls) {

@@ -36,6 +36,8 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &text,
                     const QString &toolTip, Twips at) {
     auto *control = place(new WrappingButton(text, parent), name, at);
     control->setToolTip(toolTip);
+    // Return and Enter press the button that has the focus, as Space does.
+    control->setAutoDefault(true);
     return control;
 }
 
@@ -222,6 +224,9 @@ void frm_Steuerung::buildControls() {
     }
     Bewegung->setAccessibleName(Frame3->title());
     txt_Staerke->setAccessibleName(Frame4->title());
+    // Nor do the bar and the grid have a label; they are named for what they show.
+    ProgressBar1->setAccessibleName(QStringLiteral("Fortschritt"));
+    Flex_Punkte->setAccessibleName(QStringLiteral("Punkte"));
 
     // Labels, frames and the progress bar take no focus.
     for (QWidget *passive : std::initializer_list<QWidget *>{

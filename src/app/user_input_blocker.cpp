@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QList>
 #include <QWidget>
 
 namespace {
@@ -31,17 +32,31 @@ bool isUserInput(QEvent::Type type) {
     }
 }
 
+QList<const QWidget *> &blockedWindows() {
+    static QList<const QWidget *> windows;
+    return windows;
+}
+
 } // namespace
 
 UserInputBlocker::UserInputBlocker(QWidget *window)
-    : m_window(window) {
+    : m_window(window)
+    , m_focus(window->focusWidget()) {
     QCoreApplication::instance()->installEventFilter(this);
+    blockedWindows().append(window);
 }
 
 UserInputBlocker::~UserInputBlocker() {
     QCoreApplication::instance()->removeEventFilter(this);
+    blockedWindows().removeOne(m_window);
+    if (m_focus && m_window->focusWidget() != m_focus)
+        m_focus->setFocus(Qt::OtherFocusReason);
     if (m_closeRequested)
         QMetaObject::invokeMethod(m_window, &QWidget::close, Qt::QueuedConnection);
+}
+
+bool UserInputBlocker::blocks(const QWidget *window) {
+    return blockedWindows().contains(window);
 }
 
 bool UserInputBlocker::eventFilter(QObject *watched, QEvent *event) {

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class QWidget;
 
 // While it lives, the window takes no mouse or keyboard input and cannot be
 // closed, but still paints; other windows, such as message boxes, take
 // input as usual. A close asked for meanwhile is kept: the window closes
-// once the blocker is gone and control is back in the event loop.
+// once the blocker is gone and control is back in the event loop. The
+// keyboard focus, which a click moves before any filter sees it, goes back
+// where it was.
 class UserInputBlocker : public QObject {
     Q_OBJECT
 
@@ -15,10 +18,14 @@ public:
     explicit UserInputBlocker(QWidget *window);
     ~UserInputBlocker() override;
 
+    // Whether a blocker holds the window now.
+    static bool blocks(const QWidget *window);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *m_window;
+    QPointer<QWidget> m_focus;
     bool m_closeRequested = false;
 };

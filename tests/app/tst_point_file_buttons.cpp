@@ -26,6 +26,8 @@ void dropFiles(QWidget *widget, const QList<QUrl> &urls) {
     QApplication::sendEvent(widget, &enter);
     QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
     QApplication::sendEvent(widget, &drop);
+    // The file is read once the drop has returned.
+    QCoreApplication::sendPostedEvents(widget, QEvent::MetaCall);
 }
 
 } // namespace

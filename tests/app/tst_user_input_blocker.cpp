@@ -26,8 +26,10 @@ private Q_SLOTS:
         auto *otherButton = new QPushButton(QStringLiteral("Other"), &otherWindow);
         QSignalSpy otherClicks(otherButton, &QPushButton::clicked);
 
+        edit->setFocus();
         {
             const UserInputBlocker blocker(&window);
+            QVERIFY(UserInputBlocker::blocks(&window));
             QTest::mouseClick(button, Qt::LeftButton);
             QTest::keyClicks(edit, QStringLiteral("abc"));
             QVERIFY(!window.close());
@@ -35,6 +37,8 @@ private Q_SLOTS:
         }
         QCOMPARE(clicks.count(), 0);
         QCOMPARE(edit->text(), QString());
+        QVERIFY(!UserInputBlocker::blocks(&window));
+        QCOMPARE(window.focusWidget(), edit); // where it was before the click
         QVERIFY(window.isVisible());
         QCOMPARE(otherClicks.count(), 1); // other windows, such as message boxes, still answer
         QTRY_VERIFY(!window.isVisible()); // the close asked for during the block comes after it

@@ -211,6 +211,11 @@ private Q_SLOTS:
         QTest::keyClick(option, option->objectName() == u"Option3" ? Qt::Key_Down : Qt::Key_Up);
         QVERIFY(!option->isChecked());
         QVERIFY(qobject_cast<QRadioButton *>(QApplication::focusWidget())->isChecked());
+
+        // Return presses the button that has the focus, as Space does.
+        control("cmd_open")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(dialogs.filters.size(), 1);
     }
 
     // A click at the right end of an option's or check box's rectangle counts,
@@ -249,6 +254,9 @@ private Q_SLOTS:
         auto *corner = control<PointGrid>("Flex_Punkte")->findChild<QAbstractButton *>();
         QCOMPARE(QAccessible::queryAccessibleInterface(corner)->text(QAccessible::Name),
                  QStringLiteral("ID"));
+        QAccessibleInterface *announced = QAccessible::queryAccessibleInterface(window.get());
+        QCOMPARE(announced->role(), QAccessible::Window);
+        QCOMPARE(announced->text(QAccessible::Name), window->windowTitle());
     }
 
     void captions_areNeverCutOff() {
