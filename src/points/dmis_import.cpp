@@ -3,7 +3,9 @@
 #include "item_reader.h"
 #include "point_table.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace vandelor {
 
@@ -52,8 +54,19 @@ PointEnd readId(ItemReader &reader, DmisPoint &point) {
     return PointEnd::Complete;
 }
 
+// The ID column and the six value columns; a DMIS point has nothing beyond.
+constexpr int PointColumns = 7;
+
 void writePoint(PointTable &table, int row, const DmisPoint &point, bool withId) {
     table.setRowCount(row + 1);
+    if (row == 1) {
+        // Row 1 outlives every import. What an earlier file left beyond the
+        // values, its surface vector above all, would go out with this file's
+        // first point.
+        const std::vector<QStringView> beyond(
+            std::size_t(std::max(table.columnCount() - PointColumns, 0)));
+        table.setCellTexts(row, PointColumns, beyond);
+    }
     for (int value = 0; value < 6; ++value)
         table.setCellText(row, value + 1, point.values[value]);
     if (withId)

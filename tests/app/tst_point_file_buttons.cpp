@@ -151,7 +151,7 @@ private Q_SLOTS:
         QTest::newRow("txt") << QStringList{QStringLiteral("a.txt")} << ascii;
         QTest::newRow("vda") << QStringList{QStringLiteral("a.vda")} << ascii;
         QTest::newRow("dms") << QStringList{QStringLiteral("a.Dms")}
-                             << QStringLiteral("old|1|2|3|0|0|1|old|old|old");
+                             << QStringLiteral("old|1|2|3|0|0|1");
         QTest::newRow("two files")
             << QStringList{QStringLiteral("a.txt"), QStringLiteral("b.txt")} << QString();
         QTest::newRow("folder") << QStringList{QString()} << QString();
