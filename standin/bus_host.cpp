@@ -1,6 +1,7 @@
 #include "bus_host.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 #include <ctime>
 
@@ -40,6 +41,8 @@ bool BusHost::handleMessage(const QDBusMessage &message, const QDBusConnection &
     }
     if (m_quitAfterCalls > 0 && m_callCount >= m_quitAfterCalls)
         return true; // on the way out: no answer any more
+    if (m_delayMs > 0)
+        QThread::msleep(static_cast<unsigned long>(m_delayMs));
     const qint64 start = m_clock.nsecsElapsed();
     ++m_callCount;
     const CallOutcome outcome =
@@ -60,6 +63,8 @@ bool BusHost::handleMessage(const QDBusMessage &message, const QDBusConnection &
     if (m_quitAfterCalls > 0 && m_callCount == m_quitAfterCalls) {
         answerBurst();
         QCoreApplication::exit(0);
+    } else if (m_delayMs > 0) {
+        answerBurst();
     } else if (!m_burstEnd.isActive()) {
         m_burstEnd.start();
     }

@@ -45,6 +45,9 @@ public:
     // Whether replies wait for the end of their burst, for a listing that must
     // be on disk before the caller hears back; without one they go out at once.
     void setHoldReplies(bool hold) { m_holdReplies = hold; }
+    // Every call then takes this long and is answered on its own, as a busy
+    // host answers.
+    void setDelayPerCall(int ms) { m_delayMs = ms; }
 
     bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override;
     QString introspect(const QString &path) const override;
@@ -61,6 +64,7 @@ private:
     int m_quitAfterCalls;
     int m_callCount = 0;
     bool m_holdReplies = true;
+    int m_delayMs = 0;
     QDBusConnection m_connection{QString()};
     QList<QDBusMessage> m_heldReplies;
     QTimer m_burstEnd;

@@ -53,6 +53,7 @@ int main(int argc, char *argv[]) {
 
     BusHost busHost(host, options->quitAfterCalls);
     busHost.setHoldReplies(listing != nullptr);
+    busHost.setDelayPerCall(options->delayMs);
     QDBusConnection bus = QDBusConnection::sessionBus();
     // The objects stand before the name is taken, so whoever sees the name finds them.
     if (!bus.registerVirtualObject(objectRoot(), &busHost, QDBusConnection::SubPath) ||

@@ -63,6 +63,8 @@ int run(const StandinOptions &options) {
         return 1;
     }
     DispatchCalls calls(host, options.quitAfterCalls, [&](int count) {
+        if (options.delayMs > 0)
+            Sleep(static_cast<DWORD>(options.delayMs));
         updateListing();
         window.showChanges();
         if (count == options.quitAfterCalls)

@@ -11,7 +11,8 @@ namespace vandelor {
 
 namespace {
 
-using Fields = QVarLengthArray<QStringView, MaxImportColumnCount>;
+// Room for the fields of a usual line without a heap allocation.
+using Fields = QVarLengthArray<QStringView, 64>;
 
 // Splits an item at every ";" into fields; false when it has more than
 // maxFields of them.

@@ -3,8 +3,11 @@
 #include "item_reader.h"
 #include "point_table.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <vector>
 
 namespace vandelor {
@@ -15,17 +18,64 @@ bool isKeyword(const Item &item, QStringView keyword) {
     return !item.tooLong && item.text == keyword;
 }
 
+// The label of a point definition head "F(label)=FEAT/POINT" in the form the
+// statements after it name the point, "F(label)"; empty for any other item.
+QString definedPoint(const Item &item) {
+    if (item.tooLong || !item.text.startsWith(u"F("))
+        return {};
+    const qsizetype close = item.text.indexOf(u')');
+    if (close < 0)
+        return {};
+    const QStringView rest = QStringView(item.text).sliced(close + 1).trimmed();
+    if (!rest.startsWith(u'=') || rest.sliced(1).trimmed() != u"FEAT/POINT")
+        return {};
+    return item.text.first(close + 1);
+}
+
+// The items of the file, with room to look ahead and give items back.
+class Scan {
+public:
+    explicit Scan(QIODevice &file)
+        : m_reader(file) {}
+
+    bool isText() const { return m_reader.isText(); }
+    bool readFailed() const { return m_reader.readFailed(); }
+
+    std::optional<Item> next() {
+        if (m_ahead.empty())
+            return m_reader.next();
+        Item item = std::move(m_ahead.front());
+        m_ahead.pop_front();
+        return item;
+    }
+
+    // True when nothing but empty items follows.
+    bool onlyEmptyItemsFollow() {
+        while (std::optional<Item> item = m_reader.next()) {
+            const bool empty = item->text.isEmpty();
+            m_ahead.push_back(std::move(*item));
+            if (!empty)
+                return false;
+        }
+        return true;
+    }
+
+private:
+    ItemReader m_reader;
+    std::deque<Item> m_ahead;
+};
+
 struct DmisPoint {
     std::array<QString, 6> values; // X, Y, Z, I, J, K
     QString id;
 };
 
 // How reading the items of one point ended.
-enum class PointEnd { Complete, NextPointStarts, DataEnds, FileEnded, ItemTooLong };
+enum class PointEnd { Complete, NextPointStarts, NextDefinitionStarts, DataEnds, FileEnded, ItemTooLong };
 
-PointEnd readValues(ItemReader &reader, DmisPoint &point) {
+PointEnd readValues(Scan &scan, DmisPoint &point) {
     for (QString &value : point.values) {
-        std::optional<Item> item = reader.next();
+        std::optional<Item> item = scan.next();
         if (!item)
             return PointEnd::FileEnded;
         if (item->tooLong)
@@ -37,14 +87,19 @@ PointEnd readValues(ItemReader &reader, DmisPoint &point) {
 
 // The item after the values is passed over, the one after it is the ID. A
 // file may end, or its data end with "ENDFIL", right after the values: the
-// point is complete then, with an empty ID.
-PointEnd readId(ItemReader &reader, DmisPoint &point) {
+// point is complete then, without an ID item. "ENDFIL" with more to come is
+// an item like any other there. A "CART" or a point definition in place of
+// the two items begins the next point; nextLabel gets that definition's label.
+PointEnd readId(Scan &scan, DmisPoint &point, QString &nextLabel) {
     for (int position = 0; position < 2; ++position) {
-        std::optional<Item> item = reader.next();
-        if (!item || isKeyword(*item, u"ENDFIL"))
+        std::optional<Item> item = scan.next();
+        if (!item || (isKeyword(*item, u"ENDFIL") && scan.onlyEmptyItemsFollow()))
             return PointEnd::DataEnds;
         if (isKeyword(*item, u"CART"))
             return PointEnd::NextPointStarts;
+        nextLabel = definedPoint(*item);
+        if (!nextLabel.isEmpty())
+            return PointEnd::NextDefinitionStarts;
         if (position == 1) {
             if (item->tooLong)
                 return PointEnd::ItemTooLong;
@@ -77,38 +132,53 @@ void writePoint(PointTable &table, int row, const DmisPoint &point, bool withId)
 
 ImportResult importDmisPoints(QIODevice &file, PointTable &table,
                               const std::function<bool()> &idsFromFile) {
-    ItemReader reader(file);
-    if (!reader.isText())
+    Scan scan(file);
+    if (!scan.isText())
         return {ImportOutcome::NotText, 0};
     int points = 0;
     bool pointStarted = false; // a "CART" was met in place of an ID
+    QString label;             // of the definition the next "CART" belongs to
+    QSet<QString> definedLabels;
     for (;;) {
         if (!pointStarted) {
-            const std::optional<Item> item = reader.next();
+            const std::optional<Item> item = scan.next();
             if (!item || isKeyword(*item, u"ENDFIL"))
                 break;
-            if (!isKeyword(*item, u"CART"))
+            if (!isKeyword(*item, u"CART")) {
+                label = definedPoint(*item);
                 continue;
+            }
         }
         if (points == MaxImportPoints)
             return {ImportOutcome::TooManyPoints, points};
         DmisPoint point;
-        PointEnd end = readValues(reader, point);
+        PointEnd end = readValues(scan, point);
         const bool withId = end == PointEnd::Complete && idsFromFile();
+        QString nextLabel;
         if (withId)
-            end = readId(reader, point);
+            end = readId(scan, point, nextLabel);
         if (end == PointEnd::FileEnded)
-            return {reader.readFailed() ? ImportOutcome::ReadFailed : ImportOutcome::TruncatedPoint,
+            return {scan.readFailed() ? ImportOutcome::ReadFailed : ImportOutcome::TruncatedPoint,
                     points};
         if (end == PointEnd::ItemTooLong)
             return {ImportOutcome::ItemTooLong, points};
+        if (withId && !label.isEmpty()) {
+            // Definitions written as a block have no statements of their
+            // own after them: the items read for the ID are missing or
+            // name another point. Such a point is named by its definition.
+            const bool idItemRead = end == PointEnd::Complete;
+            if (!idItemRead || (point.id != label && definedLabels.contains(point.id)))
+                point.id = label;
+            definedLabels.insert(label);
+        }
         writePoint(table, points + 1, point, withId);
         ++points;
         if (end == PointEnd::DataEnds)
             break;
         pointStarted = end == PointEnd::NextPointStarts;
+        label = pointStarted ? QString() : nextLabel;
     }
-    return {reader.readFailed() ? ImportOutcome::ReadFailed : ImportOutcome::Complete, points};
+    return {scan.readFailed() ? ImportOutcome::ReadFailed : ImportOutcome::Complete, points};
 }
 
 } // namespace vandelor

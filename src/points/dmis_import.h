@@ -14,9 +14,11 @@ class PointTable;
 // whole items: "CART" starts a point whose next six items are X, Y, Z, I, J,
 // K (columns 1 to 6), "ENDFIL" ends the scan, and every other item is passed
 // over. With IDs from the file (asked per point) the second item after the
-// values is the point's ID (column 0); a "CART" standing where an ID item is
-// expected starts the next point and leaves this one without an ID. Point k
-// is row k; the column count is left as it is.
+// values is the point's ID (column 0); a "CART" or a point definition
+// standing where an ID item is expected starts the next point. A point
+// defined as "F(label)=FEAT/POINT" whose ID items are missing, or name
+// another point defined before, is named "F(label)". Point k is row k; the
+// column count is left as it is.
 ImportResult importDmisPoints(QIODevice &file, PointTable &table,
                               const std::function<bool()> &idsFromFile);
 

@@ -29,8 +29,9 @@ struct ImportResult {
 
 // Row 0 is the head row, so one row fewer than the host counts holds points.
 constexpr int MaxImportPoints = LargestCount - 1;
-// An ASCII line can widen the table up to this many columns. Every row holds
-// every column, so this bounds what a single wide line costs the table.
-constexpr int MaxImportColumnCount = 64;
+// An ASCII line can widen the table up to this many columns: a column index
+// is a 16-bit number where the points are used. A row holds only the cells
+// it has, so a single wide line costs the table no more than its own texts.
+constexpr int MaxImportColumnCount = LargestCount + 1;
 
 } // namespace vandelor

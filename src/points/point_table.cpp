@@ -1,16 +1,17 @@
 #include "point_table.h"
 
+#include "row_cells.h"
+
 #include <algorithm>
 
 namespace vandelor {
 
 PointTable::PointTable(QObject *parent)
     : QAbstractTableModel(parent)
-    , m_texts(StartRowCount)
-    , m_ends(qsizetype(StartRowCount) * MinimumColumnCount) {}
+    , m_rows(StartRowCount) {}
 
 int PointTable::rowCount(const QModelIndex &parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_texts.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
 
 int PointTable::columnCount(const QModelIndex &parent) const {
@@ -18,7 +19,8 @@ int PointTable::columnCount(const QModelIndex &parent) const {
 }
 
 QVariant PointTable::data(const QModelIndex &index, int role) const {
-    if (role != Qt::DisplayRole || !contains(index.row(), index.column()))
+    if ((role != Qt::DisplayRole && role != Qt::EditRole) ||
+        !contains(index.row(), index.column()))
         return {};
     return cellText(index.row(), index.column());
 }
@@ -32,24 +34,19 @@ Qt::ItemFlags PointTable::flags(const QModelIndex &index) const {
 void PointTable::setRowCount(int n) {
     const int target = std::max(n, StartRowCount);
     const int current = rowCount();
-    // New rows' texts are empty and their ends all 0.
     if (target > current) {
         beginInsertRows({}, current, target - 1);
-        m_texts.resize(target);
-        m_ends.resize(qsizetype(target) * m_columnCount);
+        m_rows.resize(target);
         endInsertRows();
     } else if (target < current) {
         beginRemoveRows({}, target, current - 1);
-        m_texts.resize(target);
-        m_ends.resize(qsizetype(target) * m_columnCount);
+        m_rows.resize(target);
         endRemoveRows();
     }
     const int firstDropped = std::max(n, 0);
     if (firstDropped < target) {
-        for (int row = firstDropped; row < target; ++row) {
-            m_texts[row].clear();
-            std::fill_n(rowEnds(row), m_columnCount, 0);
-        }
+        for (int row = firstDropped; row < target; ++row)
+            m_rows[row].clear();
         Q_EMIT dataChanged(index(firstDropped, 0), index(target - 1, m_columnCount - 1));
     }
 }
@@ -59,33 +56,37 @@ void PointTable::setColumnCount(int n) {
     // Columns the table keeps although the count drops them must not keep
     // their texts: a narrow file after a wide one would otherwise leave the
     // wide file's surface vectors behind.
-    if (requested < std::min(m_emptyFrom, m_columnCount))
+    if (requested < std::min(m_heldColumns, m_columnCount))
         clearColumnsFrom(requested);
     const int target = std::max(requested, MinimumColumnCount);
     const int current = m_columnCount;
     if (target > current) {
         beginInsertColumns({}, current, target - 1);
-        changeColumnCount(target);
+        m_columnCount = target;
         endInsertColumns();
     } else if (target < current) {
         beginRemoveColumns({}, target, current - 1);
-        changeColumnCount(target);
+        m_columnCount = target;
         endRemoveColumns();
     }
 }
 
 QString PointTable::cellText(int row, int column) const {
     Q_ASSERT(contains(row, column));
+    return cellView(row, column).toString();
+}
+
+QStringView PointTable::cellView(int row, int column) const {
     if (!contains(row, column))
         return {};
-    return cellView(row, column).toString();
+    return row_cells::cell(m_rows[row], column);
 }
 
 void PointTable::setCellText(int row, int column, QStringView text) {
     Q_ASSERT(contains(row, column));
     if (!contains(row, column) || cellView(row, column) == text)
         return;
-    writeCells(row, column, {&text, 1});
+    setCellTexts(row, column, {&text, 1});
 }
 
 void PointTable::setCellTexts(int row, int firstColumn, std::span<const QStringView> texts) {
@@ -93,66 +94,50 @@ void PointTable::setCellTexts(int row, int firstColumn, std::span<const QStringV
     Q_ASSERT(texts.empty() || (contains(row, firstColumn) && contains(row, lastColumn)));
     if (texts.empty() || !contains(row, firstColumn) || !contains(row, lastColumn))
         return;
-    writeCells(row, firstColumn, texts);
-}
-
-QStringView PointTable::cellView(int row, int column) const {
-    if (!contains(row, column))
-        return {};
-    const int start = cellStart(row, column);
-    return QStringView(m_texts[row]).sliced(start, rowEnds(row)[column] - start);
-}
-
-void PointTable::writeCells(int row, int firstColumn, std::span<const QStringView> texts) {
-    const int lastColumn = firstColumn + static_cast<int>(texts.size()) - 1;
-    int *ends = rowEnds(row);
-    const QString &old = m_texts[row];
-    const QStringView before = QStringView(old).first(cellStart(row, firstColumn));
-    const QStringView after = QStringView(old).sliced(ends[lastColumn]);
-    qsizetype size = before.size() + after.size();
-    for (const QStringView text : texts)
-        size += text.size();
-    // The row's text is made anew at its exact size, which keeps a table
-    // of many points small.
-    QString joined(size, Qt::Uninitialized);
-    QChar *out = std::copy(before.begin(), before.end(), joined.data());
-    int column = firstColumn;
-    for (const QStringView text : texts) {
-        out = std::copy(text.begin(), text.end(), out);
-        ends[column++] = static_cast<int>(out - joined.constData());
-        if (!text.isEmpty())
-            m_emptyFrom = std::max(m_emptyFrom, column);
-    }
-    const int shift = static_cast<int>(size - old.size());
-    for (; column < m_columnCount; ++column)
-        ends[column] += shift;
-    std::copy(after.begin(), after.end(), out);
-    m_texts[row] = std::move(joined);
+    m_rows[row] = row_cells::written(m_rows[row], firstColumn, texts);
+    m_heldColumns = std::max(m_heldColumns, row_cells::heldCount(m_rows[row]));
     static const QList<int> displayRole{Qt::DisplayRole};
     Q_EMIT dataChanged(index(row, firstColumn), index(row, lastColumn), displayRole);
 }
 
-void PointTable::changeColumnCount(int count) {
-    const int kept = std::min(count, m_columnCount);
-    QList<int> ends(qsizetype(rowCount()) * count);
-    for (int row = 0; row < rowCount(); ++row) {
-        int *to = ends.data() + qsizetype(row) * count;
-        std::copy_n(rowEnds(row), kept, to);
-        std::fill(to + kept, to + count, to[kept - 1]);
-        m_texts[row].truncate(to[kept - 1]);
+void PointTable::removePointRows(QList<int> rows) {
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.removeIf([this](int row) { return row < 1 || row >= rowCount(); });
+    // From the bottom up, one contiguous run at a time, so the rows still
+    // to go keep their numbers.
+    for (qsizetype last = rows.size() - 1; last >= 0;) {
+        qsizetype first = last;
+        while (first > 0 && rows[first - 1] == rows[first] - 1)
+            --first;
+        beginRemoveRows({}, rows[first], rows[last]);
+        m_rows.remove(rows[first], rows[last] - rows[first] + 1);
+        endRemoveRows();
+        last = first - 1;
     }
-    m_ends = std::move(ends);
-    m_columnCount = count;
+    if (rowCount() < StartRowCount)
+        setRowCount(StartRowCount);
+}
+
+PointTable::Snapshot PointTable::snapshot() const {
+    return {m_rows, m_columnCount, m_heldColumns};
+}
+
+void PointTable::restore(const Snapshot &snapshot) {
+    beginResetModel();
+    m_rows = snapshot.rows;
+    m_columnCount = snapshot.columnCount;
+    m_heldColumns = snapshot.heldColumns;
+    endResetModel();
 }
 
 void PointTable::clearColumnsFrom(int column) {
-    for (int row = 0; row < rowCount(); ++row) {
-        const int start = cellStart(row, column);
-        m_texts[row].truncate(start);
-        std::fill(rowEnds(row) + column, rowEnds(row) + m_columnCount, start);
-    }
-    m_emptyFrom = column;
-    Q_EMIT dataChanged(index(0, column), index(rowCount() - 1, m_columnCount - 1));
+    for (QString &row : m_rows)
+        if (row_cells::heldCount(row) > column)
+            row = row_cells::cutAt(row, column);
+    m_heldColumns = std::min(m_heldColumns, column);
+    if (column < m_columnCount)
+        Q_EMIT dataChanged(index(0, column), index(rowCount() - 1, m_columnCount - 1));
 }
 
 bool PointTable::contains(int row, int column) const {

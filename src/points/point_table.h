@@ -20,6 +20,14 @@ public:
     // The ten head texts must always have a column to stand in.
     static constexpr int MinimumColumnCount = 10;
 
+    // Every text of the table at one moment; cheap to take, since the rows'
+    // texts are shared with the table until either changes them.
+    struct Snapshot {
+        QList<QString> rows;
+        int columnCount = MinimumColumnCount;
+        int heldColumns = 0;
+    };
+
     explicit PointTable(QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -44,30 +52,24 @@ public:
     // the changed cells together.
     void setCellTexts(int row, int firstColumn, std::span<const QStringView> texts);
 
+    // Removes the given point rows (1 and later); the rows below move up.
+    // Removing every point leaves one empty point row, as at start.
+    void removePointRows(QList<int> rows);
+    Snapshot snapshot() const;
+    void restore(const Snapshot &snapshot);
+
 private:
     bool contains(int row, int column) const;
-    int *rowEnds(int row) { return m_ends.data() + qsizetype(row) * m_columnCount; }
-    const int *rowEnds(int row) const {
-        return m_ends.constData() + qsizetype(row) * m_columnCount;
-    }
-    int cellStart(int row, int column) const { return column == 0 ? 0 : rowEnds(row)[column - 1]; }
-    void writeCells(int row, int firstColumn, std::span<const QStringView> texts);
-    // Gives every row count columns: added ones are empty, dropped ones
-    // take their texts with them.
-    void changeColumnCount(int count);
     // Empties the cells of every row from this column on.
     void clearColumnsFrom(int column);
 
-    // A row's cells stand one after another in a single text, and where each
-    // cell ends is kept for all rows in one list, m_columnCount a row. An
-    // import of tens of thousands of points then costs one allocation a
-    // row, and both lists grow in place.
-    QList<QString> m_texts;
-    QList<int> m_ends;
-    // Every cell from this column on is empty, so a smaller count has
+    // Each row is one text holding its cells (see row_cells.h): an import
+    // of tens of thousands of points costs one allocation a row.
+    QList<QString> m_rows;
+    // No row holds a cell from this column on, so a smaller count has
     // nothing to clear there; it spares the importers, which set the count
     // for every line, a pass over the table each time.
-    int m_emptyFrom = 0;
+    int m_heldColumns = 0;
     int m_columnCount = MinimumColumnCount;
 };
 

@@ -30,5 +30,8 @@ private:
 // The import reads no more of the first worksheet than this.
 inline constexpr int WorkbookRowsRead = 999;
 inline constexpr int WorkbookColumnsRead = 10;
+// The readers hold one row more: an end mark there closes a sheet whose
+// points fill every row read, and nothing is left unread then.
+inline constexpr int WorkbookRowsHeld = WorkbookRowsRead + 1;
 
 } // namespace vandelor

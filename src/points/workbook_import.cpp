@@ -84,6 +84,8 @@ SheetRows readRows(WorkbookReader &reader, const WorkbookImportHooks &hooks) {
                 texts.texts << reader.cellText(row, sheetColumn);
             sheet.rows << texts;
         }
+        if (!sheet.endMark)
+            sheet.endMark = reader.cellText(WorkbookRowsHeld, 1) == endMark();
     } catch (const WorkbookError &error) {
         sheet.failure = error.failure();
     }

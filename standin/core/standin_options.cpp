@@ -16,6 +16,7 @@ constexpr char HelpText[] =
     "  --listing FILE         Keep FILE holding the part program, one line a command.\n"
     "  --refuse-add CODE      Every Add of this type code fails (may be repeated).\n"
     "  --quit-after-calls N   Vanish after N calls, as a crashing host would.\n"
+    "  --delay-ms N           Answer every call N milliseconds after it came.\n"
     "  --help                 Show this text.\n";
 
 std::optional<std::int32_t> wholeNumber(const std::string &text) {
@@ -96,6 +97,16 @@ std::optional<StandinOptions> parseOptions(const std::vector<std::string> &argum
                 return std::nullopt;
             }
             options.quitAfterCalls = *number;
+        } else if (name == "--delay-ms") {
+            const auto delay = value();
+            if (!delay)
+                return std::nullopt;
+            const std::optional<std::int32_t> number = wholeNumber(*delay);
+            if (!number || *number < 0) {
+                error = "--delay-ms needs a number of milliseconds from 0 on.";
+                return std::nullopt;
+            }
+            options.delayMs = *number;
         } else if (name.rfind('-', 0) == 0) {
             error = "Unknown option " + name + ".";
             return std::nullopt;

@@ -15,6 +15,8 @@ struct StandinOptions {
     std::vector<std::int32_t> refusedTypes;
     // 0: never quit by itself.
     int quitAfterCalls = 0;
+    // Every call is answered this long after it arrived, as a busy host would.
+    int delayMs = 0;
     // Set when --help asked for this text instead of a start.
     std::string helpText;
 };

@@ -18,7 +18,8 @@ private Q_SLOTS:
             {u"12,34567", u"12.345"}, {u"0,9999", u"0.999"},  {u"-0,05", u"-0.05"},
             {u",5", u".5"},           {u"0.12345", u"0.123"}, {u"1000", u"1000"},
             {u"1.000,5", u"1.000.5"}, {u"1,2,3", u"1.2,3"},   {u"", u""},
-            {u"a,bcdef", u"a.bcd"},
+            {u"a,bcdef", u"a.bcd"},   {u"1,5E-2", u"1.5E-2"}, {u"0,12345e+03", u"0.123e+03"},
+            {u"1.5e3", u"1.5e3"},     {u"2E5", u"2E5"},       {u"1,5E", u"1.5E"},
         };
         for (const auto &[input, expected] : rows)
             QTest::newRow(QString::fromUtf16(input).toUtf8().constData())

@@ -117,18 +117,23 @@ private Q_SLOTS:
 
     void import_withoutEndMark_reads999Rows_andSaysSo_data() {
         QTest::addColumn<QString>("below");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<WorkbookImportResult>("result");
-        QTest::newRow("nothing below") << "" << WorkbookImportResult::NoEndMark;
-        QTest::newRow("data in J1000") << "J1000" << WorkbookImportResult::RowsLeftUnread;
+        QTest::newRow("nothing below") << "" << "" << WorkbookImportResult::NoEndMark;
+        QTest::newRow("data in J1000") << "J1000" << "x" << WorkbookImportResult::RowsLeftUnread;
+        QTest::newRow("Ende in A1000") << "A1000" << "Ende" << WorkbookImportResult::Imported;
+        QTest::newRow("ende in A1000 is data")
+            << "A1000" << "ende" << WorkbookImportResult::RowsLeftUnread;
     }
 
     void import_withoutEndMark_reads999Rows_andSaysSo() {
         QFETCH(QString, below);
+        QFETCH(QString, text);
         QFETCH(WorkbookImportResult, result);
         FakeWorkbookReader reader;
         reader.setRow(999, sheetRow(QStringLiteral("P999"), 999));
         if (!below.isEmpty())
-            reader.cells[cellAt(below)] = QStringLiteral("below");
+            reader.cells[cellAt(below)] = text;
         Window window;
         window.progress = -1000;
         window.table.setColumnCount(12);
@@ -139,7 +144,8 @@ private Q_SLOTS:
         QCOMPARE(window.table.columnCount(), 12);
         QCOMPARE(window.table.cellText(999, 0), QStringLiteral("P999"));
         QCOMPARE(window.table.cellText(5, 3), QString());
-        QCOMPARE(reader.cellReads, 999 * 11);
+        // Each row's end-mark cell and its ten cells, and row 1000's end-mark cell.
+        QCOMPARE(reader.cellReads, 999 * 11 + 1);
     }
 
     void import_drivesTheReaderInOrder_data() {

@@ -118,6 +118,27 @@ private Q_SLOTS:
                            "text 77/1 \"a \\\"quoted\\\"\\x0atext\"; text 41/1 \"IST-STÄRKE\"\n"));
     }
 
+    // A burst of calls sent without waiting to a host that answers each call
+    // in a good time but the whole burst in far more than the time-out.
+    void slowHost_answersEveryCallOfALongBurst() {
+        StandinProcess standin({QStringLiteral("--delay-ms"), QStringLiteral("120")});
+        QVERIFY(standin.start());
+        constexpr int TimeoutMs = 500;
+        DBusHostAutomation host(QDBusConnection::sessionBus(), orvantoBusMap(), TimeoutMs);
+        const Reached r = reach(host);
+        const HostObject command =
+            host.call(r.commands, QStringLiteral("Add"), {int32(604), boolean(true)}).object();
+        QVERIFY(command);
+        QElapsedTimer burst;
+        burst.start();
+        for (int field = 0; field < 10; ++field)
+            host.send(command, QStringLiteral("PutText"),
+                      {text(QStringLiteral("#VP1")), int32(2), int16(0)});
+        QCOMPARE(host.settle(), 0);
+        QVERIFY(burst.elapsed() > 2 * TimeoutMs);
+        QVERIFY(host.call(command, QStringLiteral("ReDraw")).ok());
+    }
+
     void wrongCalls_getErrorRepliesAndHostGoesOn_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("member");

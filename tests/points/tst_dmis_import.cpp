@@ -15,7 +15,9 @@ ImportResult importBytes(const QByteArray &bytes, PointTable &table, bool idsFro
 
 const QByteArray P1 = "F(P1)=FEAT/POINT,CART,10,20,30,0,0,1\n";
 const QByteArray P2 = "F(P2)=FEAT/POINT,CART,1.5,-2,3,0,1,0\n";
+const QByteArray P3 = "F(P3)=FEAT/POINT,CART,7,8,9,1,0,0\n";
 const QByteArray MeasureP1 = "MEAS/POINT,F(P1),1\n";
+const QByteArray MeasureP2 = "MEAS/POINT,F(P2),1\n";
 
 } // namespace
 
@@ -36,8 +38,12 @@ private Q_SLOTS:
         row("point without ID", P1 + MeasureP1, false, texts({"|10|20|30|0|0|1"}));
         row("point with ID from the measurement", P1 + MeasureP1, true,
             texts({"F(P1)|10|20|30|0|0|1"}));
-        row("consecutive definitions with IDs give two points", P1 + P2 + MeasureP1, true,
-            texts({"|10|20|30|0|0|1", "F(P1)|1.5|-2|3|0|1|0"}));
+        row("definitions as a block are named by their labels", P1 + P2 + MeasureP1 + MeasureP2,
+            true, texts({"F(P1)|10|20|30|0|0|1", "F(P2)|1.5|-2|3|0|1|0"}));
+        row("a block after a point with its own statement", P1 + MeasureP1 + P2 + P3 + MeasureP2,
+            true, texts({"F(P1)|10|20|30|0|0|1", "F(P2)|1.5|-2|3|0|1|0", "F(P3)|7|8|9|1|0|0"}));
+        row("a block without IDs", P1 + P2 + P3, false,
+            texts({"|10|20|30|0|0|1", "|1.5|-2|3|0|1|0", "|7|8|9|1|0|0"}));
         row("CART as the first ID item", "CART,1,2,3,4,5,6,CART,7,8,9,0,0,1,M,P", true,
             texts({"|1|2|3|4|5|6", "P|7|8|9|0|0|1"}));
         row("every CART counts", "F(C1)=FEAT/CIRCLE,INNER,CART,1,2,3,0,0,1,5\n", false,
@@ -49,10 +55,13 @@ private Q_SLOTS:
         row("ENDFIL ends the scan", P1 + "ENDFIL\n" + P2, false, texts({"|10|20|30|0|0|1"}));
         row("ENDFIL among the values is a value", "CART,1,ENDFIL,3,4,5,6\n" + P2, false,
             texts({"|1|ENDFIL|3|4|5|6", "|1.5|-2|3|0|1|0"}));
-        row("ENDFIL in place of the ID ends the scan", P1 + "MEAS/POINT,ENDFIL\n" + P2, true,
-            texts({"|10|20|30|0|0|1"}));
+        row("ENDFIL in place of the ID is an item when more follows",
+            P1 + "MEAS/POINT,ENDFIL\n" + P2, true,
+            texts({"ENDFIL|10|20|30|0|0|1", "F(P2)|1.5|-2|3|0|1|0"}));
+        row("ENDFIL as the last item ends the scan", "CART,1,2,3,0,0,1,M,ENDFIL\n\n", true,
+            texts({"|1|2|3|0|0|1"}));
         row("file ends right after the last values", P1 + P2, true,
-            texts({"|10|20|30|0|0|1", "|1.5|-2|3|0|1|0"}));
+            texts({"F(P1)|10|20|30|0|0|1", "F(P2)|1.5|-2|3|0|1|0"}));
         row("continuation mark shifts the values", "CART,1,2,$\n3,4,5,6\n", false,
             texts({"|1|2|$|3|4|5"}));
         row("values are not converted", "CART, 1.0E+01 ,x,,\"4,5\",-0,+1", false,
@@ -62,7 +71,7 @@ private Q_SLOTS:
         row("file ends inside the values", P1 + "F(P2)=FEAT/POINT,CART,1,2\n", false,
             texts({"|10|20|30|0|0|1"}), ImportOutcome::TruncatedPoint);
         row("file ends between the ID items", P1 + MeasureP1 + P2 + "MEAS/POINT", true,
-            texts({"F(P1)|10|20|30|0|0|1", "|1.5|-2|3|0|1|0"}));
+            texts({"F(P1)|10|20|30|0|0|1", "F(P2)|1.5|-2|3|0|1|0"}));
         row("file ends right after CART", "CART", false, {}, ImportOutcome::TruncatedPoint);
         row("too long value", "CART,1,2," + QByteArray(ItemReader::MaxItemLength + 1, '3'), false,
             {}, ImportOutcome::ItemTooLong);
@@ -98,9 +107,9 @@ private Q_SLOTS:
     void missingId_clearsTheIdLeftByAnEarlierImport() {
         PointTable table;
         fillWithOldPoints(table, 1);
-        importBytes(P1 + P2 + MeasureP1, table, true);
+        importBytes("CART,1,2,3,4,5,6,CART,7,8,9,0,0,1,M,P", table, true);
         QCOMPARE(table.cellText(1, 0), QString());
-        QCOMPARE(table.cellText(2, 0), QStringLiteral("F(P1)"));
+        QCOMPARE(table.cellText(2, 0), QStringLiteral("P"));
     }
 
     void fileWithoutPoints_leavesTheTableAsItWas_data() {

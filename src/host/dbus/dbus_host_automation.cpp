@@ -4,6 +4,8 @@
 
 #include <QDBusMessage>
 
+#include <algorithm>
+
 namespace vandelor::host {
 
 namespace {
@@ -137,18 +139,33 @@ void DBusHostAutomation::send(const HostObject &target, const QString &member,
         ++m_failedSends;
         return;
     }
-    m_sent.push_back({m_transport->send(*call, m_timeoutMs), object->peer});
+    QElapsedTimer sentAt;
+    sentAt.start();
+    m_sent.push_back({m_transport->send(*call), object->peer, sentAt});
 }
 
 void DBusHostAutomation::collectSent() {
     // Taken out first: a reply may take long, and nothing sent later may be
     // waited for twice.
     const std::vector<SentCall> sent = std::exchange(m_sent, {});
+    QElapsedTimer lastAnswer;
     for (const SentCall &call : sent) {
-        const QDBusMessage reply = call.reply();
-        if (reply.type() != QDBusMessage::ReplyMessage) {
+        if (call.peer->gone) {
             ++m_failedSends;
-            noteFailure(reply, *call.peer);
+            continue;
+        }
+        const qint64 waitedAlready =
+            lastAnswer.isValid() ? std::min(call.sentAt.elapsed(), lastAnswer.elapsed())
+                                 : call.sentAt.elapsed();
+        const std::optional<QDBusMessage> reply =
+            call.reply(QDeadlineTimer(std::max<qint64>(m_timeoutMs - waitedAlready, 0)));
+        lastAnswer.start();
+        if (!reply) {
+            ++m_failedSends;
+            call.peer->gone = true;
+        } else if (reply->type() != QDBusMessage::ReplyMessage) {
+            ++m_failedSends;
+            noteFailure(*reply, *call.peer);
         }
     }
 }

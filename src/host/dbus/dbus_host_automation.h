@@ -6,6 +6,7 @@
 #include "host_automation.h"
 
 #include <QDBusConnection>
+#include <QElapsedTimer>
 
 #include <memory>
 #include <optional>
@@ -19,7 +20,9 @@ namespace vandelor::host {
 // time-out fails and marks the host as gone for the objects of that activation.
 // Calls whose result nobody uses are sent without waiting; their replies are
 // collected before the next call that waits, so a row costs a round trip only
-// where the host's answer is needed.
+// where the host's answer is needed. The host answers such calls one after
+// another, so each has its time-out from when the host could start on it:
+// from its sending, or from the answer before it where that came later.
 class DBusHostAutomation : public HostAutomation {
 public:
     static constexpr int DefaultTimeoutMs = 3000;
@@ -43,6 +46,7 @@ private:
     struct SentCall {
         BusTransport::PendingReply reply;
         std::shared_ptr<BusPeer> peer;
+        QElapsedTimer sentAt;
     };
 
     // The call as a message; nothing when it cannot be sent.

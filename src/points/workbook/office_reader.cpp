@@ -82,7 +82,7 @@ LoadedFile loadFile(const Reference<css::frame::XDesktop2> &desktop, const QStri
                                                                css::uno::UNO_QUERY);
     loaded.isWorkbook = workbook.is() && isWorkbookFormat(filterOf(loaded.document));
     if (loaded.isWorkbook)
-        loaded.values = readFirstSheet(workbook, WorkbookRowsRead, WorkbookColumnsRead);
+        loaded.values = readFirstSheet(workbook, WorkbookRowsHeld, WorkbookColumnsRead);
     return loaded;
 }
 

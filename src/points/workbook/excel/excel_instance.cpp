@@ -22,10 +22,10 @@ bool meansNotRegistered(std::int32_t code) {
     throw WorkbookError(failure, what);
 }
 
-// The address of the rows and columns the import reads: "A1:J999".
+// The address of the rows and columns the reader holds: "A1:J1000".
 std::wstring blockRead() {
     const auto lastColumn = static_cast<wchar_t>(L'A' + WorkbookColumnsRead - 1);
-    return L"A1:" + std::wstring(1, lastColumn) + std::to_wstring(WorkbookRowsRead);
+    return L"A1:" + std::wstring(1, lastColumn) + std::to_wstring(WorkbookRowsHeld);
 }
 
 ExcelCell cellOf(const com::ComElement &value) {
