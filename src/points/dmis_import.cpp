@@ -71,7 +71,14 @@ struct DmisPoint {
 };
 
 // How reading the items of one point ended.
-enum class PointEnd { Complete, NextPointStarts, NextDefinitionStarts, DataEnds, FileEnded, ItemTooLong };
+enum class PointEnd {
+    Complete,
+    NextPointStarts,
+    NextDefinitionStarts,
+    DataEnds,
+    FileEnded,
+    ItemTooLong
+};
 
 PointEnd readValues(Scan &scan, DmisPoint &point) {
     for (QString &value : point.values) {

@@ -19,8 +19,7 @@ int PointTable::columnCount(const QModelIndex &parent) const {
 }
 
 QVariant PointTable::data(const QModelIndex &index, int role) const {
-    if ((role != Qt::DisplayRole && role != Qt::EditRole) ||
-        !contains(index.row(), index.column()))
+    if ((role != Qt::DisplayRole && role != Qt::EditRole) || !contains(index.row(), index.column()))
         return {};
     return cellText(index.row(), index.column());
 }

@@ -119,11 +119,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("below");
         QTest::addColumn<QString>("text");
         QTest::addColumn<WorkbookImportResult>("result");
-        QTest::newRow("nothing below") << "" << "" << WorkbookImportResult::NoEndMark;
-        QTest::newRow("data in J1000") << "J1000" << "x" << WorkbookImportResult::RowsLeftUnread;
-        QTest::newRow("Ende in A1000") << "A1000" << "Ende" << WorkbookImportResult::Imported;
-        QTest::newRow("ende in A1000 is data")
-            << "A1000" << "ende" << WorkbookImportResult::RowsLeftUnread;
+        QTest::newRow("nothing below") << ""
+                                       << "" << WorkbookImportResult::NoEndMark;
+        QTest::newRow("data in J1000") << "J1000"
+                                       << "x" << WorkbookImportResult::RowsLeftUnread;
+        QTest::newRow("Ende in A1000") << "A1000"
+                                       << "Ende" << WorkbookImportResult::Imported;
+        QTest::newRow("ende in A1000 is data") << "A1000"
+                                               << "ende" << WorkbookImportResult::RowsLeftUnread;
     }
 
     void import_withoutEndMark_reads999Rows_andSaysSo() {

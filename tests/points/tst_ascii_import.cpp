@@ -135,8 +135,8 @@ private Q_SLOTS:
         const QByteArray widest(ItemReader::MaxItemLength, ';');
         QTest::newRow("the last column a column index reaches")
             << "a;1\n" + widest << true << ImportOutcome::Complete << 2;
-        QTest::newRow("one column past it") << "a;1\n" + widest << false
-                                            << ImportOutcome::TooManyFields << 1;
+        QTest::newRow("one column past it")
+            << "a;1\n" + widest << false << ImportOutcome::TooManyFields << 1;
     }
     void limits_stopWithTheRowsReadSoFar() {
         QFETCH(QByteArray, bytes);

@@ -154,9 +154,9 @@ void DBusHostAutomation::collectSent() {
             ++m_failedSends;
             continue;
         }
-        const qint64 waitedAlready =
-            lastAnswer.isValid() ? std::min(call.sentAt.elapsed(), lastAnswer.elapsed())
-                                 : call.sentAt.elapsed();
+        const qint64 waitedAlready = lastAnswer.isValid()
+                                         ? std::min(call.sentAt.elapsed(), lastAnswer.elapsed())
+                                         : call.sentAt.elapsed();
         const std::optional<QDBusMessage> reply =
             call.reply(QDeadlineTimer(std::max<qint64>(m_timeoutMs - waitedAlready, 0)));
         lastAnswer.start();
