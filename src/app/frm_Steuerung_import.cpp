@@ -14,8 +14,11 @@
 namespace vandelor {
 
 namespace {
+// The laid-out entry, then one for the point files with a header line that
+// other programs write.
 const QString PointFileFilter =
-    QStringLiteral("ASCII/DMIS Dateien (*.txt *.xyz *.dms *.vda) |*.txt;*.dms;*.xyz;*.vda");
+    QStringLiteral("ASCII/DMIS Dateien (*.txt *.xyz *.dms *.vda) |*.txt;*.dms;*.xyz;*.vda|"
+                   "Punktdateien (*.txt *.xyz *.vda *.csv) |*.txt;*.xyz;*.vda;*.csv");
 } // namespace
 
 void frm_Steuerung::cmd_open_Click() {
@@ -62,13 +65,14 @@ void frm_Steuerung::importPointFile(const QString &name,
     const ImportResult result = import(file);
     Flex_Punkte->releaseUpdates();
     file.close();
-    if (result.outcome == ImportOutcome::NotText) {
-        showMessage(importMessage(result.outcome));
+    if (result.outcome == ImportOutcome::NotText ||
+        result.outcome == ImportOutcome::RepeatedColumn) {
+        showMessage(importMessage(result));
         return;
     }
     ProgressBar1->setValue(0);
     Form_Load();
-    const QString message = importMessage(result.outcome);
+    const QString message = importMessage(result);
     if (!message.isEmpty())
         showMessage(message);
 }

@@ -4,10 +4,23 @@
 
 namespace vandelor {
 
-QString importMessage(ImportOutcome outcome) {
-    switch (outcome) {
+namespace {
+
+QString quotedNames(const QStringList &names) {
+    QStringList quoted;
+    for (const QString &name : names)
+        quoted.append(u'"' + name + u'"');
+    return quoted.join(QStringLiteral(", "));
+}
+
+QString outcomeMessage(const ImportResult &result) {
+    switch (result.outcome) {
     case ImportOutcome::Complete:
         return {};
+    case ImportOutcome::RepeatedColumn:
+        return QStringLiteral("Die Kopfzeile der Datei nennt die Spalte \"%1\" zweimal. Die Datei "
+                              "wurde nicht eingelesen. Die Tabelle bleibt unverändert.")
+            .arg(result.repeatedColumn);
     case ImportOutcome::NotText:
         return QStringLiteral("Die Datei ist keine Textdatei und wurde nicht eingelesen. Die "
                               "Tabelle bleibt unverändert.");
@@ -31,6 +44,24 @@ QString importMessage(ImportOutcome outcome) {
                               "enthält nur die Punkte bis zum Lesefehler.");
     }
     return {};
+}
+
+} // namespace
+
+QString importMessage(const ImportResult &result) {
+    QString message = outcomeMessage(result);
+    if (!result.unreadColumns.isEmpty() && result.outcome != ImportOutcome::RepeatedColumn) {
+        const QString unread =
+            result.unreadColumns.size() == 1
+                ? QStringLiteral("Die Spalte %1 der Kopfzeile ist unbekannt und wurde nicht "
+                                 "gelesen.")
+                : QStringLiteral("Die Spalten %1 der Kopfzeile sind unbekannt und wurden nicht "
+                                 "gelesen.");
+        if (!message.isEmpty())
+            message += u' ';
+        message += unread.arg(quotedNames(result.unreadColumns));
+    }
+    return message;
 }
 
 QString cannotOpenFileMessage() {

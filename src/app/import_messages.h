@@ -8,7 +8,7 @@
 namespace vandelor {
 
 // The German message for how an import ended; empty when it ended well.
-QString importMessage(ImportOutcome outcome);
+QString importMessage(const ImportResult &result);
 
 // The German message for a file that cannot be opened.
 QString cannotOpenFileMessage();

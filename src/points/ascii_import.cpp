@@ -1,11 +1,16 @@
 #include "ascii_import.h"
 
+#include "column_header.h"
 #include "item_reader.h"
+#include "line_reader.h"
 #include "point_table.h"
 
+#include <QIODevice>
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <array>
+#include <optional>
 
 namespace vandelor {
 
@@ -44,13 +49,61 @@ void writeFields(PointTable &table, int row, int firstColumn, const Fields &fiel
     table.setCellTexts(row, firstColumn, fields);
 }
 
+// The data lines of a file whose first line names the columns: each line
+// is split at the header's separator only, its fields go to the columns
+// their names give, and blank lines are passed over.
+ImportResult importByHeader(LineReader &lines, const ColumnHeader &header, PointTable &table,
+                            const AsciiImportCallbacks &callbacks) {
+    if (!header.repeatedName.isEmpty())
+        return {ImportOutcome::RepeatedColumn, 0, {}, header.repeatedName};
+    int row = 0;
+    QString line;
+    bool tooLong = false;
+    while (lines.next(line, tooLong)) {
+        if (tooLong)
+            return {ImportOutcome::ItemTooLong, row, header.unreadNames};
+        if (line.trimmed().isEmpty())
+            continue;
+        if (row == MaxImportPoints)
+            return {ImportOutcome::TooManyPoints, row, header.unreadNames};
+        callbacks.progressStep();
+        table.setRowCount(row + 2);
+        if (row == 0)
+            table.setColumnCount(PointTable::MinimumColumnCount);
+        std::array<QStringView, PointTable::MinimumColumnCount> cells{};
+        qsizetype field = 0;
+        for (const QStringView text : QStringView(line).tokenize(header.separator)) {
+            if (field < header.columns.size() && header.columns[field] >= 0)
+                cells[header.columns[field]] = text;
+            ++field;
+        }
+        const std::size_t firstColumn = callbacks.idsFromFile() ? 0 : 1;
+        table.setCellTexts(row + 1, static_cast<int>(firstColumn),
+                           std::span(cells).subspan(firstColumn));
+        ++row;
+    }
+    return {lines.readFailed() ? ImportOutcome::ReadFailed : ImportOutcome::Complete, row,
+            header.unreadNames};
+}
+
 } // namespace
 
 ImportResult importAsciiPoints(QIODevice &file, PointTable &table,
                                const AsciiImportCallbacks &callbacks) {
+    const qint64 start = file.pos();
+    {
+        LineReader lines(file);
+        if (!lines.isText())
+            return {ImportOutcome::NotText, 0};
+        QString first;
+        bool tooLong = false;
+        if (lines.next(first, tooLong) && !tooLong)
+            if (const std::optional<ColumnHeader> header = readColumnHeader(first))
+                return importByHeader(lines, *header, table, callbacks);
+    }
+    if (!file.seek(start))
+        return {ImportOutcome::ReadFailed, 0};
     ItemReader reader(file);
-    if (!reader.isText())
-        return {ImportOutcome::NotText, 0};
     int row = 0;
     int widestColumn = 0;
     Item item;

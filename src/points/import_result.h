@@ -2,6 +2,11 @@
 
 #include "sixteen_bit_counts.h"
 
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+
 namespace vandelor {
 
 // How an import of points ended. Every outcome but Complete has told the
@@ -20,11 +25,25 @@ enum class ImportOutcome {
     TruncatedPoint,
     // The device failed while the file was read.
     ReadFailed,
+    // A header line names a column twice; nothing was imported.
+    RepeatedColumn,
 };
 
 struct ImportResult {
+    // NOLINTNEXTLINE(google-explicit-constructor): results are written as {outcome, points}
+    ImportResult(ImportOutcome outcome = ImportOutcome::Complete, int pointsRead = 0,
+                 QStringList unreadColumns = {}, QString repeatedColumn = {})
+        : outcome(outcome)
+        , pointsRead(pointsRead)
+        , unreadColumns(std::move(unreadColumns))
+        , repeatedColumn(std::move(repeatedColumn)) {}
+
     ImportOutcome outcome = ImportOutcome::Complete;
     int pointsRead = 0;
+    // Columns a header line names that the table has no place for.
+    QStringList unreadColumns;
+    // The name a header line gives twice.
+    QString repeatedColumn;
 };
 
 // Row 0 is the head row, so one row fewer than the host counts holds points.

@@ -81,7 +81,7 @@ private Q_SLOTS:
             QTest::addRow("%s device without end", button)
                 << name << QStringLiteral("/dev/zero") << cannotOpen;
             QTest::addRow("%s no text", button)
-                << name << binary << importMessage(ImportOutcome::NotText);
+                << name << binary << importMessage({ImportOutcome::NotText});
         }
     }
     void refusedFile_isReportedAndChangesNothing() {
@@ -96,9 +96,10 @@ private Q_SLOTS:
         QCOMPARE(dialogs.messages, message.isEmpty() ? QStringList() : QStringList{message});
         QVERIFY(windowUntouched(rows));
         QCOMPARE(dialogs.preselections, QStringList({QString(), earlier}));
-        QCOMPARE(dialogs.filters.last(),
-                 QStringLiteral(
-                     "ASCII/DMIS Dateien (*.txt *.xyz *.dms *.vda) |*.txt;*.dms;*.xyz;*.vda"));
+        QCOMPARE(
+            dialogs.filters.last(),
+            QStringLiteral("ASCII/DMIS Dateien (*.txt *.xyz *.dms *.vda) |*.txt;*.dms;*.xyz;*.vda|"
+                           "Punktdateien (*.txt *.xyz *.vda *.csv) |*.txt;*.xyz;*.vda;*.csv"));
     }
 
     void asciiImport_fillsTheTableAndSetsTheWindowUp() {
@@ -150,12 +151,13 @@ private Q_SLOTS:
         const QString ascii = QStringLiteral("old|P1|1|2|3|0|0|1");
         QTest::newRow("txt") << QStringList{QStringLiteral("a.txt")} << ascii;
         QTest::newRow("vda") << QStringList{QStringLiteral("a.vda")} << ascii;
+        QTest::newRow("csv") << QStringList{QStringLiteral("a.CSV")} << ascii;
         QTest::newRow("dms") << QStringList{QStringLiteral("a.Dms")}
                              << QStringLiteral("old|1|2|3|0|0|1");
         QTest::newRow("two files")
             << QStringList{QStringLiteral("a.txt"), QStringLiteral("b.txt")} << QString();
         QTest::newRow("folder") << QStringList{QString()} << QString();
-        QTest::newRow("other ending") << QStringList{QStringLiteral("a.csv")} << QString();
+        QTest::newRow("other ending") << QStringList{QStringLiteral("a.pdf")} << QString();
     }
     void drop_readsTheFileByItsEnding() {
         QFETCH(QStringList, names);
@@ -221,7 +223,7 @@ private Q_SLOTS:
     void stoppedImport_tellsWhyAndKeepsWhatWasRead() {
         option("Option12")->click();
         importWith(QStringLiteral("cmd_DMIS"), writeFile(dir, "CART,1,2,3,0,0,1,M,P1\nCART,4,5"));
-        QCOMPARE(dialogs.messages, QStringList{importMessage(ImportOutcome::TruncatedPoint)});
+        QCOMPARE(dialogs.messages, QStringList{importMessage({ImportOutcome::TruncatedPoint})});
         QCOMPARE(tableRows(table()), QStringList{QStringLiteral("P1|1|2|3|0|0|1")});
         QVERIFY(option("Option11")->isChecked());
         QCOMPARE(progressBar()->value(), 0);

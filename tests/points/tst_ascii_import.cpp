@@ -79,6 +79,55 @@ private Q_SLOTS:
         QCOMPARE(table.columnCount(), columnCount);
     }
 
+    void headerLine_namesTheColumns_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("idsFromFile");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("unread");
+        const auto row = [](const char *name, const QByteArray &bytes, bool ids,
+                            const QStringList &rows, const QStringList &unread = {}) {
+            QTest::newRow(name) << bytes << ids << rows << unread;
+        };
+        row("the table's heads", "ID;X;Y;Z;I;J;K\nP1;1;2;3;0;0;1\n", true,
+            texts({"P1|1|2|3|0|0|1"}));
+        row("any order, other names, case-blind", " z ; Name ;x;y;SK\n3;P1;1;2;0,5\n", true,
+            texts({"P1|1|2|3||||||0,5"}));
+        row("tabs, decimal commas and blank lines", "Punkt\tX\tY\tZ\r\n\r\nP1\t12,5\t2\t3\r\n",
+            true, texts({"P1|12,5|2|3"}));
+        row("a comma is part of the field", "X;Y;Z\n1,5;2,0,1;3\n", true, texts({"|1,5|2,0,1|3"}));
+        row("unknown columns are not read", "ID;Farbe;X;Y;Z;Notiz\nP1;rot;1;2;3;n\n", true,
+            texts({"P1|1|2|3"}), words("Farbe Notiz"));
+        row("surface vectors by their other names", "ID;X;Y;Z;IObf;J Obf;KOBF\nE1;1;2;3;1;0;0\n",
+            true, texts({"E1|1|2|3||||1|0|0"}));
+        row("IDs from the program leave the ID column", "ID;X;Y;Z\nP1;1;2;3\n", false,
+            texts({"old|1|2|3"}));
+        row("no ID column", "X;Y;Z\n1;2;3\n4;5;6\n", true, texts({"|1|2|3", "|4|5|6"}));
+        row("without X, Y and Z no header", "ID;X;Y\nP1;1;2\n", true, texts({"ID|X|Y", "P1|1|2"}));
+    }
+    void headerLine_namesTheColumns() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, idsFromFile);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, unread);
+        PointTable table;
+        fillWithOldPoints(table, 3);
+        const ImportResult result = importBytes(bytes, table, idsFromFile);
+        QCOMPARE(result.outcome, ImportOutcome::Complete);
+        QCOMPARE(result.unreadColumns, unread);
+        QCOMPARE(tableRows(table), rows);
+        QCOMPARE(table.columnCount(), PointTable::MinimumColumnCount);
+    }
+
+    void headerLine_namingAColumnTwice_leavesTheTable() {
+        PointTable table;
+        fillWithOldPoints(table, 3);
+        const QStringList before = tableRows(table);
+        const ImportResult result = importBytes("ID;X;Y;Z;Name\nP1;1;2;3;Q\n", table, true);
+        QCOMPARE(result.outcome, ImportOutcome::RepeatedColumn);
+        QCOMPARE(result.repeatedColumn, QStringLiteral("Name"));
+        QCOMPARE(tableRows(table), before);
+    }
+
     void earlierPoints_areReplacedButRowOneKeepsItsId() {
         PointTable table;
         fillWithOldPoints(table, 10);
