@@ -34,6 +34,8 @@ int main(int argc, char *argv[]) {
     HostModel host;
     for (const qint32 code : options->refusedTypes)
         host.refuseAdd(code);
+    for (const std::string &id : options->refusedIds)
+        host.refuseText(id);
     if (options->partProgram)
         host.openPartProgram(*options->partProgram, !options->empty);
     std::unique_ptr<ListingFile> listing;

@@ -39,6 +39,8 @@ constexpr CLSID StandinClassId = {
 
 int run(const StandinOptions &options) {
     HostModel host;
+    for (const std::string &id : options.refusedIds)
+        host.refuseText(id);
     for (const std::int32_t code : options.refusedTypes)
         host.refuseAdd(code);
     if (options.partProgram)

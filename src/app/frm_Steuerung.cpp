@@ -39,6 +39,7 @@ frm_Steuerung::frm_Steuerung(UserDialogs &dialogs, NumberSeparators separators,
     , m_host(host ? host : m_ownHost.get()) {
     installWindowAccessible();
     buildControls();
+    buildGridMenu();
     setAcceptDrops(true);
     setTabOrder();
     connectHandlers();

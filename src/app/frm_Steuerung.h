@@ -13,6 +13,7 @@
 #include <memory>
 
 class QAbstractButton;
+class QAction;
 class QDragEnterEvent;
 class QDropEvent;
 class QCheckBox;
@@ -65,6 +66,10 @@ public:
     // Plain methods, not slots: the meta-object compiler cannot name them.
     void cmd_einfügen_Click();
     void cmd_findvector_Click();
+    // The grid's context menu.
+    void mnu_einfügen_Triggered();
+    void mnu_löschen_Triggered();
+    void mnu_rückgängig_Triggered();
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -72,6 +77,7 @@ protected:
 
 private:
     void buildControls();
+    void buildGridMenu();
     void setTabOrder();
     void connectHandlers();
     void setDimensionControlsEnabled(bool enabled);
@@ -126,6 +132,9 @@ private:
     QCheckBox *cb1 = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
     PointGrid *Flex_Punkte = nullptr;
+    QAction *mnu_einfügen = nullptr;
+    QAction *mnu_löschen = nullptr;
+    QAction *mnu_rückgängig = nullptr;
 
     QGroupBox *Frame1 = nullptr;
     QRadioButton *Option3 = nullptr;

@@ -6,6 +6,8 @@
 
 #include "import_messages.h"
 #include "office_reader.h"
+#include "point_grid.h"
+#include "point_table.h"
 #include "user_dialogs.h"
 #include "user_input_blocker.h"
 #include "workbook_import.h"
@@ -63,7 +65,14 @@ void frm_Steuerung::importWorkbookFile(const std::function<QString()> &askFileNa
 
     // The window paints while the office works, but takes no input.
     const UserInputBlocker blocker(this);
-    const QString message = workbookImportMessage(importWorkbook(*reader, *m_points, hooks));
+    bool tableChanged = false;
+    const QMetaObject::Connection watch =
+        connect(m_points, &PointTable::dataChanged, this, [&tableChanged] { tableChanged = true; });
+    const WorkbookImportOutcome outcome = importWorkbook(*reader, *m_points, hooks);
+    disconnect(watch);
+    if (tableChanged)
+        Flex_Punkte->pointsReplaced();
+    const QString message = workbookImportMessage(outcome);
     if (!message.isEmpty())
         showMessage(message);
 }

@@ -70,6 +70,7 @@ void frm_Steuerung::importPointFile(const QString &name,
         showMessage(importMessage(result));
         return;
     }
+    Flex_Punkte->pointsReplaced();
     ProgressBar1->setValue(0);
     Form_Load();
     const QString message = importMessage(result);

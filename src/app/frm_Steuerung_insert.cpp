@@ -4,6 +4,7 @@
 #include "frm_Steuerung.h"
 
 #include "insertion_run.h"
+#include "point_grid.h"
 #include "point_table.h"
 #include "umwandeln.h"
 #include "user_input_blocker.h"
@@ -22,7 +23,17 @@ using insert::Choice;
 void frm_Steuerung::cmd_einfügen_Click() {
     // The run keeps the window painting but takes no input until it ends.
     const UserInputBlocker blocker(this);
-    insert::runInsertion(*m_host, *m_points, *this, m_commandCursor);
+    const insert::InsertionReport report =
+        insert::runInsertion(*m_host, *m_points, *this, m_commandCursor);
+    Flex_Punkte->markUnsent(report.incompleteRows);
+}
+
+void frm_Steuerung::mnu_einfügen_Triggered() {
+    const QList<int> rows = Flex_Punkte->selectedPointRows();
+    const UserInputBlocker blocker(this);
+    const insert::InsertionReport report =
+        insert::runInsertionOfRows(*m_host, *m_points, *this, m_commandCursor, rows);
+    Flex_Punkte->markUnsent(report.incompleteRows);
 }
 
 void frm_Steuerung::cmd_findvector_Click() {

@@ -1,14 +1,15 @@
 #include "point_grid.h"
 
+#include "id_column_view.h"
+#include "point_edits.h"
 #include "point_grid_model.h"
 #include "point_table.h"
 #include "twips.h"
 
-#include <QAbstractButton>
-#include <QEvent>
 #include <QHeaderView>
-#include <QStyleOptionHeader>
-#include <QStylePainter>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace vandelor {
 
@@ -19,14 +20,17 @@ constexpr int RowHeightTwips = 270;
 PointGrid::PointGrid(PointTable *table, NumberSeparators separators, QWidget *parent)
     : QTableView(parent)
     , m_table(table)
-    , m_model(new PointGridModel(table, separators, this)) {
+    , m_model(new PointGridModel(table, separators, &m_undo, this)) {
     setModel(m_model);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
     // The tab key leaves the grid; the arrow keys move within it.
     setTabKeyNavigation(false);
+    // The ID column stands still over the cells that scroll by pixels.
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
 
     const int rowHeight = twipsToPixels(RowHeightTwips);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -36,32 +40,20 @@ PointGrid::PointGrid(PointTable *table, NumberSeparators separators, QWidget *pa
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(rowHeight);
     verticalHeader()->setDefaultSectionSize(rowHeight);
-    verticalHeader()->setFixedWidth(twipsToPixels(ColumnWidthTwips));
-    verticalHeader()->setHighlightSections(false);
+    verticalHeader()->hide();
 
-    // The corner shows the head of the ID column.
-    m_corner = findChild<QAbstractButton *>();
-    if (m_corner) {
-        m_corner->installEventFilter(this);
-        m_corner->setAccessibleName(m_table->cellText(0, 0));
-    }
-    connect(model(), &QAbstractItemModel::headerDataChanged, this, [this] {
-        if (!m_corner)
-            return;
-        m_corner->setAccessibleName(m_table->cellText(0, 0));
-        m_corner->update();
-    });
+    m_ids = new IdColumnView(this);
+    viewport()->stackUnder(m_ids);
+    m_ids->followGrid();
+    m_ids->show();
 }
 
 void PointGrid::setColumnWidthTwips(int column, int twips) {
-    if (column == 0)
-        verticalHeader()->setFixedWidth(twipsToPixels(twips));
-    else
-        setColumnWidth(column - 1, twipsToPixels(twips));
+    setColumnWidth(column, twipsToPixels(twips));
 }
 
 int PointGrid::columnWidthPixels(int column) const {
-    return column == 0 ? verticalHeader()->width() : columnWidth(column - 1);
+    return columnWidth(column);
 }
 
 void PointGrid::holdUpdates() {
@@ -72,27 +64,80 @@ void PointGrid::releaseUpdates() {
     m_model->releaseChanges();
 }
 
+void PointGrid::pointsReplaced() {
+    m_undo.clear();
+    m_model->setUnsentRows({});
+}
+
 void PointGrid::setCheckSettings(CheckSettings settings) {
     m_model->setCheckSettings(settings);
 }
 
-bool PointGrid::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == m_corner && event->type() == QEvent::Paint) {
-        paintCorner();
-        return true;
-    }
-    return QTableView::eventFilter(watched, event);
+QList<int> PointGrid::selectedPointRows() const {
+    QList<int> rows;
+    for (const QModelIndex &index : selectionModel()->selectedIndexes())
+        rows.append(index.row() + 1);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
 }
 
-void PointGrid::paintCorner() {
-    QStylePainter painter(m_corner);
-    QStyleOptionHeader option;
-    option.initFrom(m_corner);
-    option.rect = m_corner->rect();
-    option.position = QStyleOptionHeader::OnlyOneSection;
-    option.text = m_table->cellText(0, 0);
-    option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-    painter.drawControl(QStyle::CE_Header, option);
+void PointGrid::markUnsent(const QList<int> &rows) {
+    m_model->setUnsentRows(QSet<int>(rows.cbegin(), rows.cend()));
+    QItemSelection selection;
+    for (const int row : rows)
+        selection.select(m_model->index(row - 1, 0),
+                         m_model->index(row - 1, m_model->columnCount() - 1));
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!rows.isEmpty()) {
+        const QModelIndex first = m_model->index(rows.first() - 1, 1);
+        selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+        scrollTo(first);
+    }
+}
+
+void PointGrid::removeSelectedRows() {
+    const QList<int> rows = selectedPointRows();
+    if (rows.isEmpty())
+        return;
+    m_undo.push(new RowRemoval(
+        *m_table, rows, [this] { return m_model->unsentRows(); },
+        [this](const RowRemoval::Marks &marks) { m_model->setUnsentRows(marks); }));
+}
+
+bool PointGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) {
+    // Column 0 lies under the ID column; its editor must open there.
+    if (index.column() == 0 && trigger != NoEditTriggers && m_ids)
+        return m_ids->editForGrid(index, trigger, event);
+    return QTableView::edit(index, trigger, event);
+}
+
+QModelIndex PointGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex current = QTableView::moveCursor(cursorAction, modifiers);
+    // A cell moved to must not stay hidden under the ID column.
+    const int hiddenBy = columnWidth(0) - visualRect(current).left();
+    if (current.column() > 0 && hiddenBy > 0)
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - hiddenBy);
+    return current;
+}
+
+void PointGrid::scrollTo(const QModelIndex &index, ScrollHint hint) {
+    // The ID column is always in view; only its row needs scrolling to.
+    const int across = horizontalScrollBar()->value();
+    QTableView::scrollTo(index, hint);
+    if (index.column() == 0)
+        horizontalScrollBar()->setValue(across);
+}
+
+void PointGrid::resizeEvent(QResizeEvent *event) {
+    QTableView::resizeEvent(event);
+    m_ids->followGrid();
+}
+
+void PointGrid::updateGeometries() {
+    QTableView::updateGeometries();
+    if (m_ids)
+        m_ids->followGrid();
 }
 
 } // namespace vandelor

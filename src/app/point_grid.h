@@ -3,21 +3,24 @@
 #include "point_check.h"
 
 #include <QTableView>
+#include <QUndoStack>
 
 namespace vandelor {
 
+class IdColumnView;
 class PointGridModel;
 class PointTable;
 
-// The grid Flex_Punkte: a read-only view of the point table whose head row
-// and ID column stay in view while the cells scroll.
+// The grid Flex_Punkte: a view of the point table whose head row and ID
+// column stay in view while the cells scroll. Cells are edited in place,
+// rows deleted, and both taken back again, back to the last import.
 class PointGrid : public QTableView {
     Q_OBJECT
 
 public:
     PointGrid(PointTable *table, NumberSeparators separators, QWidget *parent = nullptr);
 
-    // The width of every column at start, the head column included.
+    // The width of every column at start, the ID column included.
     static constexpr int ColumnWidthTwips = 1134;
 
     void setColumnWidthTwips(int column, int twips);
@@ -26,19 +29,34 @@ public:
     // Shows the table anew only at the release; for imports.
     void holdUpdates();
     void releaseUpdates();
+    // The table holds other points now: what was done before cannot be
+    // taken back, and no row is marked as unsent any more.
+    void pointsReplaced();
 
     // Marks the points that the next insertion run would send incomplete.
     void setCheckSettings(CheckSettings settings);
 
+    // The table rows that hold a selected cell, in order.
+    QList<int> selectedPointRows() const;
+    // Marks the table rows the last run did not send completely, and
+    // selects them, so that they can be sent again.
+    void markUnsent(const QList<int> &rows);
+    // Removes the rows that hold a selected cell.
+    void removeSelectedRows();
+    QUndoStack &undoStack() { return m_undo; }
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void updateGeometries() override;
 
 private:
-    void paintCorner();
-
     PointTable *m_table;
+    QUndoStack m_undo;
     PointGridModel *m_model;
-    QWidget *m_corner = nullptr;
+    IdColumnView *m_ids = nullptr;
 };
 
 } // namespace vandelor

@@ -1,40 +1,68 @@
 #include "point_grid_model.h"
 
+#include "point_edits.h"
 #include "point_table.h"
 
 #include <QApplication>
 #include <QColor>
 #include <QIcon>
 #include <QStyle>
+#include <QUndoStack>
 
 namespace vandelor {
 
 namespace {
 // A warm tint that shows through on light and dark themes alike.
 const QColor ProblemTint(255, 120, 0, 90);
+// A cool one for the rows the host did not get completely.
+const QColor UnsentTint(0, 110, 255, 70);
+
+QString unsentText() {
+    return QStringLiteral("nicht vollständig übertragen");
+}
+
+constexpr int IdColumn = 0;
 } // namespace
 
-PointGridModel::PointGridModel(PointTable *table, NumberSeparators separators, QObject *parent)
+PointGridModel::PointGridModel(PointTable *table, NumberSeparators separators, QUndoStack *undo,
+                               QObject *parent)
     : QAbstractTableModel(parent)
     , m_table(table)
+    , m_undo(undo)
     , m_check(*table, separators) {
     connectTable();
 }
 
 void PointGridModel::setCheckSettings(CheckSettings settings) {
+    m_settings = settings;
     m_check.setSettings(settings);
     scheduleRefresh();
 }
 
+void PointGridModel::setUnsentRows(const QSet<int> &rows) {
+    m_unsent = rows;
+    scheduleRefresh();
+}
+
 QVariant PointGridModel::checkData(int row, int column, int role) const {
+    const bool unsent = m_unsent.contains(row);
+    if (role == Qt::DecorationRole && column == IdColumn) {
+        if (unsent)
+            return QApplication::style()->standardIcon(QStyle::SP_BrowserReload);
+        if (m_check.rowHasProblems(row))
+            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        return {};
+    }
     if (role != Qt::ToolTipRole && role != Qt::AccessibleDescriptionRole &&
         role != Qt::BackgroundRole)
         return {};
-    const QStringList problems = m_check.problems(row, column);
+    QStringList problems = m_check.problems(row, column);
+    if (unsent)
+        problems.prepend(unsentText());
     if (problems.isEmpty())
         return {};
     if (role == Qt::BackgroundRole)
-        return ProblemTint;
+        return unsent ? UnsentTint : ProblemTint;
     return problems.join(u'\n');
 }
 
@@ -61,8 +89,8 @@ void PointGridModel::connectTable() {
     connect(table, &PointTable::columnsRemoved, this, forget);
     connect(table, &PointTable::columnsInserted, this, forget);
     connect(table, &PointTable::modelReset, this, forget);
-    // The table never adds or drops its head row or ID column, so every
-    // structural change maps to the view by a plain shift of one.
+    // The table never adds or drops its head row, so every structural
+    // change of rows maps to the view by a plain shift of one.
     connect(table, &PointTable::rowsAboutToBeInserted, this,
             [this](const QModelIndex &, int first, int last) {
                 beginInsertRows({}, first - 1, last - 1);
@@ -71,21 +99,30 @@ void PointGridModel::connectTable() {
     connect(table, &PointTable::rowsAboutToBeRemoved, this,
             [this](const QModelIndex &, int first, int last) {
                 beginRemoveRows({}, first - 1, last - 1);
+                shiftUnsentRows(first, last - first + 1);
             });
     connect(table, &PointTable::rowsRemoved, this, [this] { endRemoveRows(); });
-    connect(table, &PointTable::columnsAboutToBeInserted, this,
-            [this](const QModelIndex &, int first, int last) {
-                beginInsertColumns({}, first - 1, last - 1);
-            });
+    connect(
+        table, &PointTable::columnsAboutToBeInserted, this,
+        [this](const QModelIndex &, int first, int last) { beginInsertColumns({}, first, last); });
     connect(table, &PointTable::columnsInserted, this, [this] { endInsertColumns(); });
-    connect(table, &PointTable::columnsAboutToBeRemoved, this,
-            [this](const QModelIndex &, int first, int last) {
-                beginRemoveColumns({}, first - 1, last - 1);
-            });
+    connect(
+        table, &PointTable::columnsAboutToBeRemoved, this,
+        [this](const QModelIndex &, int first, int last) { beginRemoveColumns({}, first, last); });
     connect(table, &PointTable::columnsRemoved, this, [this] { endRemoveColumns(); });
     connect(table, &PointTable::modelAboutToBeReset, this, [this] { beginResetModel(); });
     connect(table, &PointTable::modelReset, this, [this] { endResetModel(); });
     connect(table, &PointTable::dataChanged, this, &PointGridModel::scheduleRefresh);
+}
+
+void PointGridModel::shiftUnsentRows(int first, int count) {
+    QSet<int> kept;
+    for (const int row : std::as_const(m_unsent))
+        if (row < first)
+            kept.insert(row);
+        else if (row >= first + count)
+            kept.insert(row - count);
+    m_unsent = kept;
 }
 
 int PointGridModel::rowCount(const QModelIndex &parent) const {
@@ -93,39 +130,48 @@ int PointGridModel::rowCount(const QModelIndex &parent) const {
 }
 
 int PointGridModel::columnCount(const QModelIndex &parent) const {
-    return parent.isValid() || !m_table ? 0 : m_table->columnCount() - 1;
+    return parent.isValid() || !m_table ? 0 : m_table->columnCount();
 }
 
 QVariant PointGridModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || !m_table)
         return {};
-    if (role != Qt::DisplayRole)
-        return checkData(index.row() + 1, index.column() + 1, role);
-    return m_table->cellText(index.row() + 1, index.column() + 1);
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return m_table->cellText(index.row() + 1, index.column());
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    return checkData(index.row() + 1, index.column(), role);
+}
+
+bool PointGridModel::setData(const QModelIndex &index, const QVariant &value, int role) {
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    const int row = index.row() + 1;
+    const QString text = value.toString();
+    if (m_table->cellView(row, index.column()) == text)
+        return false;
+    m_undo->push(new CellEdit(*m_table, row, index.column(), text));
+    return true;
 }
 
 QVariant PointGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (!m_table)
+    if (!m_table || orientation != Qt::Horizontal || section >= m_table->columnCount())
         return {};
-    if (orientation == Qt::Vertical && section + 1 < m_table->rowCount()) {
-        if (role == Qt::TextAlignmentRole)
-            return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
-        if (role == Qt::DecorationRole)
-            return m_check.rowHasProblems(section + 1)
-                       ? QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning)
-                       : QVariant();
-        if (role != Qt::DisplayRole)
-            return checkData(section + 1, 0, role);
-    }
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
-    if (orientation == Qt::Horizontal)
-        return section + 1 < m_table->columnCount() ? m_table->cellText(0, section + 1) : QString();
-    return section + 1 < m_table->rowCount() ? m_table->cellText(section + 1, 0) : QString();
+    return m_table->cellText(0, section);
 }
 
 Qt::ItemFlags PointGridModel::flags(const QModelIndex &index) const {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    // With IDs from the program only row 1's ID is used (it names the first
+    // point); the ID cells below it are not read, so they are not edited.
+    const bool unusedId = index.column() == IdColumn && index.row() > 0 && !m_settings.idsFromFile;
+    return unusedId ? shown : shown | Qt::ItemIsEditable;
 }
 
 void PointGridModel::scheduleRefresh() {
@@ -140,10 +186,8 @@ void PointGridModel::refresh() {
     const int rows = rowCount();
     const int columns = columnCount();
     Q_EMIT headerDataChanged(Qt::Horizontal, 0, columns - 1);
-    if (rows > 0)
-        Q_EMIT headerDataChanged(Qt::Vertical, 0, rows - 1);
     if (rows > 0 && columns > 0)
-        Q_EMIT dataChanged(index(0, 0), index(rows - 1, columns - 1), {Qt::DisplayRole});
+        Q_EMIT dataChanged(index(0, 0), index(rows - 1, columns - 1));
 }
 
 } // namespace vandelor

@@ -4,28 +4,35 @@
 
 #include <QAbstractTableModel>
 #include <QPointer>
+#include <QSet>
+
+class QUndoStack;
 
 namespace vandelor {
 
 class PointTable;
 
-// Presents the point table to a QTableView: the head row becomes the
-// horizontal header and the ID column the vertical header, so both stay in
-// view while the cells scroll. View cell (r, c) is table cell (r + 1, c + 1).
+// Presents the point table to the grid: the head row becomes the horizontal
+// header, every other row a row of the view, the ID column its column 0.
+// View cell (r, c) is table cell (r + 1, c).
 // An import writes hundreds of thousands of cells in one go; changed texts
 // are announced to the view once, when control returns to the event loop,
 // instead of cell by cell. Cells that would not give the host what it needs
 // are tinted and say why in their tool tip and accessible description; the
-// row's header carries a mark.
+// ID cell carries a mark. Rows the last insertion run did not send
+// completely carry a mark of their own.
+// Edits go through the undo stack, so that each can be taken back.
 class PointGridModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    PointGridModel(PointTable *table, NumberSeparators separators, QObject *parent = nullptr);
+    PointGridModel(PointTable *table, NumberSeparators separators, QUndoStack *undo,
+                   QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
@@ -39,15 +46,23 @@ public:
     // What the next insertion run will make of the rows; the check follows it.
     void setCheckSettings(CheckSettings settings);
 
+    // The table rows the last run did not send completely.
+    const QSet<int> &unsentRows() const { return m_unsent; }
+    void setUnsentRows(const QSet<int> &rows);
+
 private:
     void connectTable();
     void scheduleRefresh();
     void refresh();
+    void shiftUnsentRows(int first, int count);
 
     QVariant checkData(int row, int column, int role) const;
 
     QPointer<PointTable> m_table;
+    QUndoStack *m_undo;
     PointCheck m_check;
+    CheckSettings m_settings;
+    QSet<int> m_unsent;
     bool m_refreshPending = false;
 };
 

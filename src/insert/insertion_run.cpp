@@ -6,6 +6,8 @@
 #include "point_command.h"
 #include "sixteen_bit_counts.h"
 
+#include <algorithm>
+
 namespace vandelor::insert {
 
 using namespace host;
@@ -21,10 +23,12 @@ void normaliseTolerances(InsertionControls &controls) {
     controls.setText(Box::UTOL, lower);
 }
 
-void advanceProgress(InsertionControls &controls, const PointTable &table) {
+// The bar moves by the share of one row of the table's rows, the head row
+// counted, as it always has; a run of some rows counts those.
+void advanceProgress(InsertionControls &controls, int rowsCounted) {
     const float value = controls.progress();
     if (value < 99.0f)
-        controls.setProgress(value + 100.0f / static_cast<float>(table.rowCount()));
+        controls.setProgress(value + 100.0f / static_cast<float>(rowsCounted));
     else
         controls.setProgress(100.0f);
 }
@@ -36,30 +40,51 @@ void advanceCounter(InsertionControls &controls) {
         controls.setText(Box::pstart, formatLocaleNumber(*counter + 1, separators));
 }
 
-void reportIncomplete(InsertionControls &controls, int incomplete, int rows) {
-    if (incomplete == 0)
+// The end message names this many of the points that did not arrive.
+constexpr int NamedIncompletePoints = 10;
+
+void reportIncomplete(InsertionControls &controls, const QStringList &names, int rows) {
+    if (names.isEmpty())
         return;
-    controls.showMessage(
+    QString message =
         QStringLiteral("%1 von %2 Punkten wurden nicht vollständig in ORVANTO übertragen.")
-            .arg(incomplete)
-            .arg(rows));
+            .arg(names.size())
+            .arg(rows);
+    message += QStringLiteral(" Betroffen: ") +
+               names.first(std::min<qsizetype>(names.size(), NamedIncompletePoints))
+                   .join(QStringLiteral(", "));
+    if (names.size() > NamedIncompletePoints)
+        message += QStringLiteral(" und %1 weitere").arg(names.size() - NamedIncompletePoints);
+    controls.showMessage(message + u'.');
 }
 
-void insertRows(HostAutomation &host, const PointTable &table, InsertionControls &controls,
-                CommandCursor &cursor, const HostSession &session) {
+// How the end message names a point: by the ID the host got, or by its row.
+QString pointName(const QString &id, int row) {
+    return id.isEmpty() ? QStringLiteral("Zeile %1").arg(row) : id;
+}
+
+InsertionReport insertRows(HostAutomation &host, const PointTable &table,
+                           InsertionControls &controls, CommandCursor &cursor,
+                           const HostSession &session, const QList<int> &rows, int rowsCounted) {
     cursor.commands = host.call(session.partProgram, orvanto::PartProgramCommands).object();
     CommandWriter writer(host, cursor);
-    const int lastRow = table.rowCount() - 1;
-    int incomplete = 0;
-    for (int row = 1; row <= lastRow; ++row) {
-        advanceProgress(controls, table);
+    InsertionReport report;
+    QStringList names;
+    for (qsizetype at = 0; at < rows.size(); ++at) {
+        const int row = rows[at];
+        advanceProgress(controls, rowsCounted);
         const std::optional<qint32> commands = writer.placeInsertionPointAtEnd();
         if (commands && *commands > LargestCount) {
             controls.showMessage(
                 QStringLiteral("Das Teileprogramm hat mehr als %1 Befehle. Es werden keine "
                                "weiteren Punkte eingefügt.")
                     .arg(LargestCount));
-            incomplete += lastRow - row + 1;
+            for (qsizetype left = at; left < rows.size(); ++left) {
+                report.incompleteRows.append(rows[left]);
+                names.append(pointName(
+                    controls.isSet(Choice::Option9) ? table.cellText(rows[left], 0) : QString(),
+                    rows[left]));
+            }
             break;
         }
         const RowContext context{table, controls, writer, row};
@@ -70,17 +95,20 @@ void insertRows(HostAutomation &host, const PointTable &table, InsertionControls
             writeEdgePoint(context, id);
         writeDimensionGroup(context);
         advanceCounter(controls);
-        if (writer.takeIncomplete())
-            ++incomplete;
+        if (writer.takeIncomplete()) {
+            report.incompleteRows.append(row);
+            names.append(pointName(id, row));
+        }
     }
     controls.setProgress(0.0f);
-    reportIncomplete(controls, incomplete, lastRow);
+    reportIncomplete(controls, names, static_cast<int>(rows.size()));
+    return report;
 }
 
-} // namespace
-
-void runInsertion(HostAutomation &host, const PointTable &table, InsertionControls &controls,
-                  CommandCursor &cursor) {
+// The host checks, the tolerances and the table's limits, as every run
+// begins; nothing when the run cannot go on.
+std::optional<HostSession> prepareRun(HostAutomation &host, const PointTable &table,
+                                      InsertionControls &controls, bool anyRow) {
     const auto show = [&controls](const QString &text) {
         controls.showMessage(text);
     };
@@ -91,13 +119,13 @@ void runInsertion(HostAutomation &host, const PointTable &table, InsertionContro
                       show);
     if (!session) {
         controls.setProgress(0.0f);
-        return;
+        return std::nullopt;
     }
     normaliseTolerances(controls);
-    if (table.rowCount() < 2 || table.cellText(1, 1).isEmpty()) {
+    if (!anyRow) {
         controls.showMessage(QStringLiteral("Sie haben keine Werte zum Übertragen"));
         controls.setProgress(0.0f);
-        return;
+        return std::nullopt;
     }
     if (table.rowCount() - 1 > LargestCount) {
         controls.showMessage(
@@ -105,9 +133,34 @@ void runInsertion(HostAutomation &host, const PointTable &table, InsertionContro
                            "kleineren Teilen einfügen.")
                 .arg(LargestCount));
         controls.setProgress(0.0f);
-        return;
+        return std::nullopt;
     }
-    insertRows(host, table, controls, cursor, *session);
+    return session;
+}
+
+} // namespace
+
+InsertionReport runInsertion(HostAutomation &host, const PointTable &table,
+                             InsertionControls &controls, CommandCursor &cursor) {
+    // An empty X in row 1 counts as an empty table, whatever stands below.
+    const bool anyRow = table.rowCount() >= 2 && !table.cellText(1, 1).isEmpty();
+    const std::optional<HostSession> session = prepareRun(host, table, controls, anyRow);
+    if (!session)
+        return {};
+    QList<int> rows;
+    for (int row = 1; row < table.rowCount(); ++row)
+        rows.append(row);
+    return insertRows(host, table, controls, cursor, *session, rows, table.rowCount());
+}
+
+InsertionReport runInsertionOfRows(HostAutomation &host, const PointTable &table,
+                                   InsertionControls &controls, CommandCursor &cursor,
+                                   const QList<int> &rows) {
+    const std::optional<HostSession> session = prepareRun(host, table, controls, !rows.isEmpty());
+    if (!session)
+        return {};
+    return insertRows(host, table, controls, cursor, *session, rows,
+                      static_cast<int>(rows.size()) + 1);
 }
 
 void checkSurfaceVectorHost(HostAutomation &host, InsertionControls &controls) {

@@ -10,9 +10,20 @@ namespace vandelor::insert {
 // normalises the tolerances, and writes every row of the point table as a
 // vector or edge point, with its dimension group, behind the part program's
 // last command. A failing host step is left out and the run goes on; at the
-// end one message says how many points did not arrive completely.
-void runInsertion(host::HostAutomation &host, const PointTable &table, InsertionControls &controls,
-                  CommandCursor &cursor);
+// end one message says how many points did not arrive completely, and
+// which.
+struct InsertionReport {
+    // The table rows that did not arrive completely, in order.
+    QList<int> incompleteRows;
+};
+
+InsertionReport runInsertion(host::HostAutomation &host, const PointTable &table,
+                             InsertionControls &controls, CommandCursor &cursor);
+// The same for the given table rows only, as the insert button would write
+// them, one after another in the order given.
+InsertionReport runInsertionOfRows(host::HostAutomation &host, const PointTable &table,
+                                   InsertionControls &controls, CommandCursor &cursor,
+                                   const QList<int> &rows);
 
 // The surface vector button: only the host checks of a run.
 void checkSurfaceVectorHost(host::HostAutomation &host, InsertionControls &controls);

@@ -144,6 +144,8 @@ Outcome HostMembers::putText(int id, const std::vector<Value> &arguments) {
     const std::string &text = argument<std::string>(arguments, 0);
     const std::int32_t code = argument<std::int32_t>(arguments, 1);
     const std::int16_t index = argument<std::int16_t>(arguments, 2);
+    if (m_model.refusesText(text))
+        return failure(Failure::Refused, "the text " + text + " can't be written");
     m_model.changeCommand(id, [&](CommandRecord &c) { c.putText(code, index, text); });
     return {};
 }

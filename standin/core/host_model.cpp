@@ -18,6 +18,15 @@ const PartProgram *HostModel::partProgram() const {
     return m_partProgram ? &*m_partProgram : nullptr;
 }
 
+void HostModel::refuseText(const std::string &text) {
+    m_refusedTexts.insert(text);
+}
+
+bool HostModel::refusesText(const std::string &text) const {
+    const bool named = !text.empty() && text.front() == '#';
+    return m_refusedTexts.count(text) != 0 || (named && m_refusedTexts.count(text.substr(1)) != 0);
+}
+
 void HostModel::refuseAdd(std::int32_t typeCode) {
     m_refusedTypes.insert(typeCode);
 }

@@ -25,6 +25,10 @@ public:
     const PartProgram *partProgram() const;
 
     void refuseAdd(std::int32_t typeCode);
+    // Every field write of this point name fails, also in the form "#name"
+    // that the point commands give it, as a host refuses a name.
+    void refuseText(const std::string &text);
+    bool refusesText(const std::string &text) const;
 
     // Adds a command at the insertion point; gives its id, or nothing when no part
     // program is open or the type is refused.
@@ -38,6 +42,7 @@ public:
 private:
     std::optional<PartProgram> m_partProgram;
     std::set<std::int32_t> m_refusedTypes;
+    std::set<std::string> m_refusedTexts;
     int m_nextSerial = 1;
     int m_nextCommandId = 1;
     std::uint64_t m_revision = 0;

@@ -15,6 +15,8 @@ constexpr char HelpText[] =
     "  --empty                The part program starts with no command.\n"
     "  --listing FILE         Keep FILE holding the part program, one line a command.\n"
     "  --refuse-add CODE      Every Add of this type code fails (may be repeated).\n"
+    "  --refuse-id ID         Every field write of the point name ID (or #ID) fails\n"
+    "                         (may be repeated).\n"
     "  --quit-after-calls N   Vanish after N calls, as a crashing host would.\n"
     "  --delay-ms N           Answer every call N milliseconds after it came.\n"
     "  --help                 Show this text.\n";
@@ -87,6 +89,11 @@ std::optional<StandinOptions> parseOptions(const std::vector<std::string> &argum
                 return std::nullopt;
             }
             options.refusedTypes.push_back(*number);
+        } else if (name == "--refuse-id") {
+            const auto id = value();
+            if (!id)
+                return std::nullopt;
+            options.refusedIds.push_back(*id);
         } else if (name == "--quit-after-calls") {
             const auto count = value();
             if (!count)

@@ -13,6 +13,7 @@ struct StandinOptions {
     bool empty = false;
     std::string listingPath;
     std::vector<std::int32_t> refusedTypes;
+    std::vector<std::string> refusedIds;
     // 0: never quit by itself.
     int quitAfterCalls = 0;
     // Every call is answered this long after it arrived, as a busy host would.

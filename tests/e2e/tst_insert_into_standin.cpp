@@ -11,8 +11,10 @@
 #include "window_control.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -115,6 +117,44 @@ private Q_SLOTS:
         QVERIFY(dialogs.messages.isEmpty());
     }
 
+    // A host that refuses one point's name: the run names it, marks and
+    // selects its row, and the grid's menu sends that row alone again,
+    // exactly as the first run wrote it.
+    void refusedPoint_isMarkedAndSentAgainAlone() {
+        StandinProcess standin({QStringLiteral("--listing"), listingPath(),
+                                QStringLiteral("--refuse-id"), QStringLiteral("P3")});
+        QVERIFY(standin.start());
+        frm_Steuerung window(dialogs, {u',', u'.'});
+        dialogs.fileNames.enqueue(example("vektorpunkte_mit_id.txt"));
+        window.cmd_open_Click();
+
+        window.cmd_einfügen_Click();
+
+        const QString refused = QStringLiteral("%1 von %2 Punkten wurden nicht vollständig in "
+                                               "ORVANTO übertragen. Betroffen: P3.");
+        QCOMPARE(dialogs.messages, QStringList{refused.arg(1).arg(4)});
+        auto *grid = windowControl<QTableView>(&window, "Flex_Punkte");
+        QCOMPARE(grid->model()->index(2, 0).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("nicht vollständig übertragen"));
+        QVERIFY(grid->model()->index(1, 0).data(Qt::ToolTipRole).isNull());
+        const QModelIndexList selected = grid->selectionModel()->selectedIndexes();
+        QVERIFY(!selected.isEmpty());
+        for (const QModelIndex &index : selected)
+            QCOMPARE(index.row(), 2);
+        const QList<QByteArray> first = contents(listingPath()).split('\n');
+        QCOMPARE(first.size(), 6); // the first command, four points, the last line end
+        QVERIFY(!first[3].contains("text 2/0"));
+
+        dialogs.messages.clear();
+        windowControl<QAction>(&window, "mnu_einfügen")->trigger();
+
+        QCOMPARE(dialogs.messages, QStringList{refused.arg(1).arg(1)});
+        const QList<QByteArray> again = contents(listingPath()).split('\n');
+        QCOMPARE(again.mid(0, 5), first.mid(0, 5));
+        QCOMPARE(again.size(), 7);
+        QCOMPARE(again[5], first[3]);
+    }
+
     // The calls whose results are not used go out without waiting; a host
     // that goes away at any call, or stops answering, still ends the run
     // within seconds with the count of the points that did not arrive.
@@ -146,10 +186,12 @@ private Q_SLOTS:
         window.cmd_einfügen_Click();
 
         QVERIFY(timer.elapsed() < 10000);
-        QCOMPARE(dialogs.messages,
-                 QStringList{QStringLiteral("%1 von 4 Punkten wurden nicht vollständig in ORVANTO "
-                                            "übertragen.")
-                                 .arg(stopAtSend < 0 ? 3 : 4)});
+        QCOMPARE(
+            dialogs.messages,
+            QStringList{QStringLiteral("%1 von 4 Punkten wurden nicht vollständig in ORVANTO "
+                                       "übertragen. Betroffen: %2.")
+                            .arg(stopAtSend < 0 ? 3 : 4)
+                            .arg(QLatin1String(stopAtSend < 0 ? "P2, P3, P4" : "P1, P2, P3, P4"))});
         if (stopAtSend >= 0)
             ::kill(pid_t(standin.processId()), SIGCONT);
         else

@@ -65,10 +65,12 @@ public:
             codes.append(command.typeCode());
         return codes;
     }
-    QString incomplete(int count, int of) const {
-        return QStringLiteral("%1 von %2 Punkten wurden nicht vollständig in ORVANTO übertragen.")
+    static QString incomplete(int count, int of, const QString &names) {
+        return QStringLiteral("%1 von %2 Punkten wurden nicht vollständig in ORVANTO "
+                              "übertragen. Betroffen: %3.")
             .arg(count)
-            .arg(of);
+            .arg(of)
+            .arg(names);
     }
 
     FakeHost host;
@@ -140,7 +142,7 @@ private Q_SLOTS:
         QCOMPARE(written.mid(written.size() - edgeBlock.size()), edgeBlock);
         QCOMPARE(run.controls.messages.size(), incomplete);
         if (incomplete)
-            QCOMPARE(run.controls.messages.first(), run.incomplete(1, 1));
+            QCOMPARE(run.controls.messages.first(), Run::incomplete(1, 1, QStringLiteral("P1")));
     }
 
     void dimensionGroup_followsThePointWithTheTickedCommands_data() {
@@ -319,8 +321,13 @@ private Q_SLOTS:
         if (!incomplete || !fault.isEmpty())
             expected << QStringLiteral("&double %1)").arg(z.replace(u',', u'.').toDouble());
         QCOMPARE(points, expected);
-        QCOMPARE(run.controls.messages,
-                 incomplete ? QStringList{run.incomplete(incomplete, 2)} : QStringList());
+        QCOMPARE(
+            run.controls.messages,
+            incomplete
+                ? QStringList{Run::incomplete(
+                      incomplete, 2,
+                      QStringList(incomplete, QStringLiteral("P1")).join(QStringLiteral(", ")))}
+                : QStringList());
     }
 
     // Rows and commands are counted in 16 bits: a table of 32,767 points
@@ -334,7 +341,8 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("Das Teileprogramm hat mehr als 32767 Befehle. Es werden "
                                           "keine weiteren Punkte eingefügt."),
                            QStringLiteral("32766 von 32767 Punkten wurden nicht vollständig in "
-                                          "ORVANTO übertragen.")};
+                                          "ORVANTO übertragen. Betroffen: P1, P1, P1, P1, P1, "
+                                          "P1, P1, P1, P1, P1 und 32756 weitere.")};
         QTest::newRow("table too large")
             << 32768 << 32767
             << QStringList{QStringLiteral("Die Tabelle hat mehr als 32767 Punkte. Bitte die Punkte "
