@@ -1,6 +1,7 @@
 #include "id_column_view.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QScrollBar>
 
 namespace vandelor {
@@ -16,12 +17,18 @@ IdColumnView::IdColumnView(QTableView *grid)
     setSelectionBehavior(grid->selectionBehavior());
     setEditTriggers(grid->editTriggers());
     setWordWrap(false);
+    // The focus it would take, after an edit above all, goes to the grid.
     setFocusPolicy(Qt::NoFocus);
+    setFocusProxy(grid);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(grid->verticalScrollMode());
     verticalHeader()->hide();
+    // Drawn in the style of the heads, as the fixed column it is.
+    QPalette heads = palette();
+    heads.setColor(QPalette::Base, heads.color(QPalette::Button));
+    setPalette(heads);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -50,6 +57,20 @@ IdColumnView::IdColumnView(QTableView *grid)
 
 bool IdColumnView::editForGrid(const QModelIndex &index, EditTrigger trigger, QEvent *event) {
     return edit(index, trigger, event);
+}
+
+void IdColumnView::mouseDoubleClickEvent(QMouseEvent *event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && index.isValid() && edit(index, DoubleClicked, event))
+        return;
+    QTableView::mouseDoubleClickEvent(event);
+}
+
+void IdColumnView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) {
+    const bool hadFocus = editor && editor->hasFocus();
+    QTableView::closeEditor(editor, hint);
+    if (hadFocus)
+        m_grid->setFocus();
 }
 
 void IdColumnView::followGrid() {

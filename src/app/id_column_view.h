@@ -19,6 +19,13 @@ public:
     // Follows the grid's place, header height and column width.
     void followGrid();
 
+protected:
+    // A double click on an ID edits it, whatever the press before it did
+    // to the selection both views share.
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    // The keys go on to the grid when an ID's editor closes.
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+
 private:
     QTableView *m_grid;
 };

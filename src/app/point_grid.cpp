@@ -42,7 +42,10 @@ PointGrid::PointGrid(PointTable *table, NumberSeparators separators, QWidget *pa
     verticalHeader()->setDefaultSectionSize(rowHeight);
     verticalHeader()->hide();
 
+    connect(m_model, &PointGridModel::marksChanged, viewport(), qOverload<>(&QWidget::update));
     m_ids = new IdColumnView(this);
+    connect(m_model, &PointGridModel::marksChanged, m_ids->viewport(),
+            qOverload<>(&QWidget::update));
     viewport()->stackUnder(m_ids);
     m_ids->followGrid();
     m_ids->show();

@@ -112,7 +112,12 @@ void PointGridModel::connectTable() {
     connect(table, &PointTable::columnsRemoved, this, [this] { endRemoveColumns(); });
     connect(table, &PointTable::modelAboutToBeReset, this, [this] { beginResetModel(); });
     connect(table, &PointTable::modelReset, this, [this] { endResetModel(); });
-    connect(table, &PointTable::dataChanged, this, &PointGridModel::scheduleRefresh);
+    connect(table, &PointTable::dataChanged, this,
+            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                m_changedTexts |= QRect(QPoint(topLeft.column(), topLeft.row()),
+                                        QPoint(bottomRight.column(), bottomRight.row()));
+                scheduleRefresh();
+            });
 }
 
 void PointGridModel::shiftUnsentRows(int first, int count) {
@@ -183,11 +188,16 @@ void PointGridModel::scheduleRefresh() {
 
 void PointGridModel::refresh() {
     m_refreshPending = false;
-    const int rows = rowCount();
-    const int columns = columnCount();
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columns - 1);
-    if (rows > 0 && columns > 0)
-        Q_EMIT dataChanged(index(0, 0), index(rows - 1, columns - 1));
+    const QRect changed = std::exchange(m_changedTexts, {});
+    if (!changed.isNull() && changed.top() == 0)
+        Q_EMIT headerDataChanged(Qt::Horizontal, changed.left(), changed.right());
+    // Only the cells whose texts changed are announced as changed: the
+    // views then leave an editor open elsewhere as the user left it.
+    const QRect cells = changed.intersected(QRect(0, 1, columnCount(), rowCount()));
+    if (!cells.isEmpty())
+        Q_EMIT dataChanged(index(cells.top() - 1, cells.left()),
+                           index(cells.bottom() - 1, cells.right()));
+    Q_EMIT marksChanged();
 }
 
 } // namespace vandelor

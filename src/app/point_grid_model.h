@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QPointer>
+#include <QRect>
 #include <QSet>
 
 class QUndoStack;
@@ -50,6 +51,11 @@ public:
     const QSet<int> &unsentRows() const { return m_unsent; }
     void setUnsentRows(const QSet<int> &rows);
 
+Q_SIGNALS:
+    // Any cell's marks may have changed: a change in one row can mark
+    // another (a repeated ID), so the views show every cell anew.
+    void marksChanged();
+
 private:
     void connectTable();
     void scheduleRefresh();
@@ -63,6 +69,8 @@ private:
     PointCheck m_check;
     CheckSettings m_settings;
     QSet<int> m_unsent;
+    // The table cells whose texts changed since the last refresh.
+    QRect m_changedTexts;
     bool m_refreshPending = false;
 };
 

@@ -1,0 +1,161 @@
+// The grid as the user works in it, with real keys and clicks: editing
+// cells, deleting rows, taking both back, and what an import does to that.
+
+#include "point_files.h"
+#include "point_table.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vandelor;
+
+class GridEditsTest : public QObject, private WindowFixture {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QTableView *grid = nullptr;
+    QTableView *ids = nullptr;
+
+    PointTable &table() { return window->pointTable(); }
+
+    void import(const QByteArray &bytes) {
+        dialogs.fileNames.enqueue(writeFile(dir, bytes));
+        window->cmd_open_Click();
+    }
+    // The grid's cell of table cell (row, column), made current and selected.
+    QModelIndex select(int row, int column) {
+        const QModelIndex index = grid->model()->index(row - 1, column);
+        grid->setCurrentIndex(index);
+        return index;
+    }
+    QPoint centreOf(const QModelIndex &index, QTableView *view) {
+        return view->visualRect(index).center();
+    }
+    QLineEdit *editor() { return grid->findChild<QLineEdit *>(); }
+    // Keys go where the focus is, as they do for the user: the first one
+    // typed on a cell opens its editor, which takes the rest.
+    static void type(const QString &text) {
+        for (const QChar c : text)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+    // The editor hands its text over once the key's event has passed.
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        QApplication::processEvents();
+    }
+    void undo() { press(Qt::Key_Z, Qt::ControlModifier); }
+
+private Q_SLOTS:
+    void init() {
+        openWindow();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        grid = control<QTableView>("Flex_Punkte");
+        ids = control<QTableView>("Flex_Punkte_ID");
+        grid->setFocus();
+        import("P1;1;2;3;0;0;1\nP2;4;5;6;0;0;1\nP3;7;8;9;0;0;1\n");
+    }
+
+    void typing_F2_and_doubleClick_editInPlace() {
+        // Typing on a selected cell replaces its text; Return keeps it.
+        select(1, 1);
+        type(QStringLiteral("12,5"));
+        press(Qt::Key_Return);
+
+        QCOMPARE(table().cellText(1, 1), QStringLiteral("12,5"));
+        // F2 opens the text as it is; Escape drops what was typed.
+        select(2, 2);
+        press(Qt::Key_F2);
+        QCOMPARE(editor()->text(), QStringLiteral("5"));
+        type(QStringLiteral("99"));
+        press(Qt::Key_Escape);
+        QCOMPARE(table().cellText(2, 2), QStringLiteral("5"));
+        // An ID is edited where it is shown, in the column kept in view.
+        const QModelIndex id = grid->model()->index(2, 0);
+        QTest::mouseDClick(ids->viewport(), Qt::LeftButton, {}, centreOf(id, ids));
+        auto *idEditor = ids->findChild<QLineEdit *>();
+        QVERIFY(idEditor && idEditor->isVisible());
+        idEditor->selectAll();
+        type(QStringLiteral("P3 neu"));
+        press(Qt::Key_Return);
+        QCOMPARE(table().cellText(3, 0), QStringLiteral("P3 neu"));
+        // The check follows at once: "12,5" is a number here, "abc" is none.
+        QVERIFY(grid->model()->index(0, 1).data(Qt::ToolTipRole).isNull());
+        select(1, 2);
+        type(QStringLiteral("abc"));
+        press(Qt::Key_Return);
+        QCOMPARE(grid->model()->index(0, 2).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("Kein gültiger Zahlenwert"));
+    }
+
+    void idsFromTheProgram_leaveTheUnusedIdCellsAlone() {
+        control<QRadioButton>("Option10")->click();
+        select(2, 0);
+        press(Qt::Key_F2);
+        QVERIFY(!ids->findChild<QLineEdit *>() || !ids->findChild<QLineEdit *>()->isVisible());
+        select(1, 0);
+        press(Qt::Key_F2);
+        QVERIFY(ids->findChild<QLineEdit *>());
+    }
+
+    void delete_removesRows_andUndoTakesEverythingBackInOrder() {
+        select(1, 1);
+        type(QStringLiteral("x"));
+        press(Qt::Key_Return);
+        // Two cells of rows 1 and 3 selected: both rows go, row 2 moves up.
+        grid->selectionModel()->select(grid->model()->index(0, 2), QItemSelectionModel::Select);
+        grid->selectionModel()->select(grid->model()->index(2, 4), QItemSelectionModel::Select);
+        press(Qt::Key_Delete);
+        QCOMPARE(tableRows(table()), texts({"P2|4|5|6|0|0|1"}));
+        // Every point gone: the table is as at start.
+        grid->selectAll();
+        press(Qt::Key_Delete);
+        QCOMPARE(table().rowCount(), 2);
+        QCOMPARE(tableRows(table()), QStringList{QString()});
+        QCOMPARE(table().cellText(0, 9), QStringLiteral("K Obf"));
+        undo();
+        QCOMPARE(tableRows(table()), texts({"P2|4|5|6|0|0|1"}));
+        undo();
+        QCOMPARE(tableRows(table()), texts({"P1|x|2|3|0|0|1", "P2|4|5|6|0|0|1", "P3|7|8|9|0|0|1"}));
+        undo();
+        QCOMPARE(table().cellText(1, 1), QStringLiteral("1"));
+        auto *undoEntry = control<QAction>("mnu_rückgängig");
+        QVERIFY(!undoEntry->isEnabled());
+    }
+
+    void import_clearsTheHistory() {
+        select(2, 3);
+        press(Qt::Key_Delete);
+        QVERIFY(control<QAction>("mnu_rückgängig")->isEnabled());
+        import("Q1;1;2;3;0;0;1\n");
+        undo();
+        QCOMPARE(tableRows(table()), texts({"Q1|1|2|3|0|0|1"}));
+        QVERIFY(!control<QAction>("mnu_rückgängig")->isEnabled());
+    }
+
+    void contextMenu_offersTheGridsActions() {
+        QStringList entries;
+        for (const QAction *action : grid->actions())
+            entries << action->text();
+        QCOMPARE(entries,
+                 QStringList({QStringLiteral("Markierte Punkte einfügen"),
+                              QStringLiteral("Zeilen löschen"), QStringLiteral("Rückgängig")}));
+        QCOMPARE(grid->contextMenuPolicy(), Qt::ActionsContextMenu);
+        // Without a host the entry says so, as the main button does.
+        select(2, 1);
+        control<QAction>("mnu_einfügen")->trigger();
+        QCOMPARE(dialogs.messages, QStringList{QStringLiteral("ORVANTO muss gestartet werden")});
+        grid->grab().save(QStringLiteral(SCREENSHOT_DIR "/grid_edits.png"));
+    }
+};
+
+QTEST_MAIN(GridEditsTest)
+#include "tst_grid_edits.moc"
