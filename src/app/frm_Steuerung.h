@@ -70,6 +70,7 @@ public:
     void mnu_einfügen_Triggered();
     void mnu_löschen_Triggered();
     void mnu_rückgängig_Triggered();
+    void mnu_punktansicht_Triggered();
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -135,6 +136,9 @@ private:
     QAction *mnu_einfügen = nullptr;
     QAction *mnu_löschen = nullptr;
     QAction *mnu_rückgängig = nullptr;
+    QAction *mnu_punktansicht = nullptr;
+    // The point view, made when first asked for.
+    QWidget *m_pointView = nullptr;
 
     QGroupBox *Frame1 = nullptr;
     QRadioButton *Option3 = nullptr;

@@ -1,8 +1,9 @@
-// The grid's context menu: sending chosen points again, deleting rows and
-// taking edits back.
+// The grid's context menu: sending chosen points again, deleting rows,
+// taking edits back, and the point view.
 
 #include "frm_Steuerung.h"
 
+#include "frm_Punktansicht.h"
 #include "point_grid.h"
 
 #include <QAction>
@@ -24,6 +25,10 @@ void frm_Steuerung::buildGridMenu() {
         action("mnu_löschen", QStringLiteral("Zeilen löschen"), QKeySequence(QKeySequence::Delete));
     mnu_rückgängig =
         action("mnu_rückgängig", QStringLiteral("Rückgängig"), QKeySequence(QKeySequence::Undo));
+    mnu_punktansicht =
+        action("mnu_punktansicht", QStringLiteral("Punktansicht …"), QKeySequence(Qt::Key_F3));
+    // F3 opens it from anywhere in the window.
+    mnu_punktansicht->setShortcutContext(Qt::WindowShortcut);
     Flex_Punkte->setContextMenuPolicy(Qt::ActionsContextMenu);
     mnu_rückgängig->setEnabled(false);
     connect(&Flex_Punkte->undoStack(), &QUndoStack::canUndoChanged, mnu_rückgängig,
@@ -31,6 +36,16 @@ void frm_Steuerung::buildGridMenu() {
     connect(mnu_einfügen, &QAction::triggered, this, &frm_Steuerung::mnu_einfügen_Triggered);
     connect(mnu_löschen, &QAction::triggered, this, &frm_Steuerung::mnu_löschen_Triggered);
     connect(mnu_rückgängig, &QAction::triggered, this, &frm_Steuerung::mnu_rückgängig_Triggered);
+    connect(mnu_punktansicht, &QAction::triggered, this,
+            &frm_Steuerung::mnu_punktansicht_Triggered);
+}
+
+void frm_Steuerung::mnu_punktansicht_Triggered() {
+    if (!m_pointView)
+        m_pointView = new frm_Punktansicht(*m_points, *Flex_Punkte, this);
+    m_pointView->show();
+    m_pointView->raise();
+    m_pointView->activateWindow();
 }
 
 void frm_Steuerung::mnu_löschen_Triggered() {

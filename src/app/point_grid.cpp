@@ -65,6 +65,7 @@ void PointGrid::holdUpdates() {
 
 void PointGrid::releaseUpdates() {
     m_model->releaseChanges();
+    Q_EMIT pointsShownAnew();
 }
 
 void PointGrid::pointsReplaced() {
@@ -74,6 +75,22 @@ void PointGrid::pointsReplaced() {
 
 void PointGrid::setCheckSettings(CheckSettings settings) {
     m_model->setCheckSettings(settings);
+    Q_EMIT pointsShownAnew();
+}
+
+bool PointGrid::rowHasProblems(int row) const {
+    return m_model->rowHasProblems(row);
+}
+
+void PointGrid::selectPointRow(int row) {
+    const QModelIndex first = m_model->index(row - 1, 0);
+    if (!first.isValid())
+        return;
+    selectionModel()->select(
+        QItemSelection(first, m_model->index(row - 1, m_model->columnCount() - 1)),
+        QItemSelectionModel::ClearAndSelect);
+    selectionModel()->setCurrentIndex(m_model->index(row - 1, 1), QItemSelectionModel::NoUpdate);
+    scrollTo(m_model->index(row - 1, 1));
 }
 
 QList<int> PointGrid::selectedPointRows() const {

@@ -44,6 +44,19 @@ public:
     // Removes the rows that hold a selected cell.
     void removeSelectedRows();
     QUndoStack &undoStack() { return m_undo; }
+    // Whether the point check finds something wrong with the table row.
+    bool rowHasProblems(int row) const;
+
+public Q_SLOTS:
+    // Selects the whole table row and scrolls to it.
+    void selectPointRow(int row);
+
+Q_SIGNALS:
+    // The rows' marks may differ now, after an import or a change of what
+    // the check expects.
+    void pointsShownAnew();
+
+public:
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
 protected:

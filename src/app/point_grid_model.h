@@ -49,6 +49,7 @@ public:
 
     // The table rows the last run did not send completely.
     const QSet<int> &unsentRows() const { return m_unsent; }
+    bool rowHasProblems(int row) const { return m_check.rowHasProblems(row); }
     void setUnsentRows(const QSet<int> &rows);
 
 Q_SIGNALS:

@@ -147,7 +147,8 @@ private Q_SLOTS:
             entries << action->text();
         QCOMPARE(entries,
                  QStringList({QStringLiteral("Markierte Punkte einfügen"),
-                              QStringLiteral("Zeilen löschen"), QStringLiteral("Rückgängig")}));
+                              QStringLiteral("Zeilen löschen"), QStringLiteral("Rückgängig"),
+                              QStringLiteral("Punktansicht …")}));
         QCOMPARE(grid->contextMenuPolicy(), Qt::ActionsContextMenu);
         // Without a host the entry says so, as the main button does.
         select(2, 1);
