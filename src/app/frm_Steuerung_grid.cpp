@@ -11,7 +11,7 @@
 namespace vandelor {
 
 void frm_Steuerung::buildGridMenu() {
-    const auto action = [this](const char *name, const QString &text, QKeySequence keys) {
+    const auto action = [this](const char *name, const QString &text, const QKeySequence &keys) {
         auto *entry = new QAction(text, Flex_Punkte);
         entry->setObjectName(QString::fromUtf8(name));
         entry->setShortcut(keys);

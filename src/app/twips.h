@@ -2,19 +2,16 @@
 
 #include <QRect>
 
-#include <cmath>
-
 namespace vandelor {
 
-// The window is laid out in twips; at 96 dpi fifteen twips make one pixel.
-inline constexpr double TwipsPerPixel = 15.0;
+// The window is laid out in twips, 1440 to the inch. How many make a pixel
+// follows from the screen's logical dots per inch: fifteen at 96 dpi, where
+// Qt scales the pixels for a screen set to a larger scale; fewer where a
+// screen says it has more dots per inch in pixels Qt does not scale.
+double twipsPerPixel();
 
-inline int twipsToPixels(int twips) {
-    return static_cast<int>(std::lround(twips / TwipsPerPixel));
-}
+int twipsToPixels(int twips);
 
-inline QRect twipsRect(int left, int top, int width, int height) {
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
+QRect twipsRect(int left, int top, int width, int height);
 
 } // namespace vandelor

@@ -1,6 +1,7 @@
 #include "user_dialogs.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 
 namespace vandelor {
@@ -12,12 +13,22 @@ void QtUserDialogs::showMessage(QWidget *parent, const QString &text) {
 
 QString QtUserDialogs::askOpenFileName(QWidget *parent, const QString &filter,
                                        const QString &preselected) {
+    QFileDialog dialog(parent);
+#ifdef Q_OS_WIN
+    // Windows' own dialog, in the user's language, as every program there has.
+    dialog.setOptions(QFileDialog::HideNameFilterDetails);
+#else
     // Qt's own dialog matches the file endings whatever their case (POINTS.TXT
     // as well as points.txt); the desktop's native dialog on Linux does not.
     // It shows each filter's description as it is, without the patterns
     // that Qt appends to it.
-    QFileDialog dialog(parent);
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    // Files the selected entry does not match stand greyed in the list
+    // instead of missing from it, so that a typed or pasted path of any
+    // such file opens it, as it does in Windows' dialog.
+    if (auto *files = dialog.findChild<QFileSystemModel *>())
+        files->setNameFilterDisables(true);
+#endif
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(qtNameFilters(filter));

@@ -112,7 +112,7 @@ std::optional<HostSession> prepareRun(HostAutomation &host, const PointTable &ta
     const auto show = [&controls](const QString &text) {
         controls.showMessage(text);
     };
-    const std::optional<HostSession> session =
+    std::optional<HostSession> session =
         connectToHost(host,
                       {QStringLiteral("ORVANTO muss gestartet werden"),
                        QStringLiteral("Teileprogramm muss aktiv sein")},

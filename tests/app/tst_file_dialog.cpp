@@ -6,11 +6,16 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -86,6 +91,48 @@ private Q_SLOTS:
               "Create New Folder", "Size", "Type", "Date Modified", "Detail View", "List View",
               "Parent Directory"})
             QVERIFY2(!texts.contains(QString::fromLatin1(english)), english);
+    }
+
+    // A path typed into the name box opens the file whatever entry of the
+    // filter is selected, every time; a missing file does not.
+    void typedPath_opensAFileTheFilterDoesNotShow() {
+        QTemporaryDir dir;
+        QStringList paths;
+        for (const char *name : {"Punkte.ods", "Punkte.xlsx", "fehlt.xls"}) {
+            paths << dir.filePath(QLatin1String(name));
+            if (!paths.last().endsWith(QLatin1String("fehlt.xls"))) {
+                QFile file(paths.last());
+                QVERIFY(file.open(QIODevice::WriteOnly));
+            }
+        }
+        paths << paths[0];
+        QtUserDialogs dialogs;
+        for (const QString &path : std::as_const(paths)) {
+            bool openEnabled = false;
+            QTimer::singleShot(0, this, [&] {
+                auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                QVERIFY(name);
+                // The folder's files are listed by then, as for a user who looked.
+                dialog->setDirectory(dir.path());
+                QTest::qWait(300);
+                name->setText(path);
+                QApplication::processEvents();
+                auto *buttons = dialog->findChild<QDialogButtonBox *>();
+                QAbstractButton *open = buttons->button(QDialogButtonBox::Open);
+                openEnabled = open->isEnabled();
+                if (openEnabled && QFile::exists(path))
+                    open->click();
+                else
+                    dialog->reject();
+            });
+            const QString chosen = dialogs.askOpenFileName(
+                nullptr, QStringLiteral("Excel Dateien *.xls |*.xls"), QString());
+            const bool exists = QFile::exists(path);
+            QCOMPARE(chosen, exists ? path : QString());
+            QCOMPARE(openEnabled, exists);
+        }
     }
 };
 

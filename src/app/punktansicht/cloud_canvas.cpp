@@ -48,8 +48,8 @@ CloudCanvas::CloudCanvas(QWidget *parent)
     m_camera.setView(CloudCamera::View::Isometric);
 }
 
-void CloudCanvas::setPoints(std::vector<CloudPoint> points, std::vector<std::size_t> inward,
-                            std::vector<std::size_t> farAway) {
+void CloudCanvas::setPoints(std::vector<CloudPoint> points, const std::vector<std::size_t> &inward,
+                            const std::vector<std::size_t> &farAway) {
     m_points = std::move(points);
     m_inward.assign(m_points.size(), false);
     m_farAway.assign(m_points.size(), false);

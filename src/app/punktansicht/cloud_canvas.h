@@ -25,8 +25,8 @@ public:
     // The points anew; they are fitted into the picture unless the user
     // has moved them since they last were.
     // inward and farAway index into points.
-    void setPoints(std::vector<CloudPoint> points, std::vector<std::size_t> inward,
-                   std::vector<std::size_t> farAway);
+    void setPoints(std::vector<CloudPoint> points, const std::vector<std::size_t> &inward,
+                   const std::vector<std::size_t> &farAway);
     void setSelectedRows(QSet<int> rows);
     // The length of the vectors as a share of the cloud's size, in percent.
     void setVectorShare(double percent);
@@ -55,7 +55,7 @@ protected:
 private:
     void project() const;
     void drawAxisCross(class QPainter &painter) const;
-    QString describe(std::size_t point) const;
+    QString describe(std::size_t i) const;
 
     std::vector<CloudPoint> m_points;
     std::vector<bool> m_inward;

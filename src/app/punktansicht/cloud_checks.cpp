@@ -41,44 +41,67 @@ public:
         : m_points(points)
         , m_order(points.size()) {
         std::iota(m_order.begin(), m_order.end(), std::size_t{0});
-        build(0, m_order.size(), 0);
+        build();
     }
 
     // The distance from point i to the nearest other point.
-    float nearestDistance(std::size_t i) const {
-        float best = std::numeric_limits<float>::infinity();
-        search(0, m_order.size(), 0, i, best);
-        return std::sqrt(best);
-    }
+    float nearestDistance(std::size_t i) const { return std::sqrt(search(i)); }
 
 private:
     const QVector3D &at(std::size_t slot) const { return m_points[m_order[slot]].position; }
 
-    void build(std::size_t begin, std::size_t end, int axis) {
-        if (end - begin < 2)
-            return;
-        const std::size_t middle = begin + (end - begin) / 2;
-        std::nth_element(m_order.begin() + long(begin), m_order.begin() + long(middle),
-                         m_order.begin() + long(end), [&](std::size_t a, std::size_t b) {
-                             return m_points[a].position[axis] < m_points[b].position[axis];
-                         });
-        build(begin, middle, (axis + 1) % 3);
-        build(middle + 1, end, (axis + 1) % 3);
+    // A range of the order, the axis it is split on, and for a search the
+    // least squared distance any point in it can have to the target.
+    struct Range {
+        std::size_t begin;
+        std::size_t end;
+        int axis;
+        float nearest = 0;
+    };
+
+    // Each range stands split at its middle on its axis, the lower half
+    // before the middle, the upper after it.
+    void build() {
+        std::vector<Range> ranges{{0, m_order.size(), 0}};
+        while (!ranges.empty()) {
+            const Range range = ranges.back();
+            ranges.pop_back();
+            if (range.end - range.begin < 2)
+                continue;
+            const std::size_t middle = range.begin + (range.end - range.begin) / 2;
+            const int axis = range.axis;
+            std::nth_element(m_order.begin() + long(range.begin), m_order.begin() + long(middle),
+                             m_order.begin() + long(range.end), [&](std::size_t a, std::size_t b) {
+                                 return m_points[a].position[axis] < m_points[b].position[axis];
+                             });
+            ranges.push_back({range.begin, middle, (axis + 1) % 3});
+            ranges.push_back({middle + 1, range.end, (axis + 1) % 3});
+        }
     }
 
-    void search(std::size_t begin, std::size_t end, int axis, std::size_t from, float &best) const {
-        if (begin >= end)
-            return;
-        const std::size_t middle = begin + (end - begin) / 2;
+    float search(std::size_t from) const {
+        float best = std::numeric_limits<float>::infinity();
         const QVector3D &target = m_points[from].position;
-        if (m_order[middle] != from)
-            best = std::min(best, (at(middle) - target).lengthSquared());
-        const float across = target[axis] - at(middle)[axis];
-        const int next = (axis + 1) % 3;
-        const bool lowFirst = across < 0;
-        search(lowFirst ? begin : middle + 1, lowFirst ? middle : end, next, from, best);
-        if (across * across < best)
-            search(lowFirst ? middle + 1 : begin, lowFirst ? end : middle, next, from, best);
+        std::vector<Range> ranges{{0, m_order.size(), 0}};
+        while (!ranges.empty()) {
+            const Range range = ranges.back();
+            ranges.pop_back();
+            if (range.begin >= range.end || range.nearest >= best)
+                continue;
+            const std::size_t middle = range.begin + (range.end - range.begin) / 2;
+            if (m_order[middle] != from)
+                best = std::min(best, (at(middle) - target).lengthSquared());
+            const float across = target[range.axis] - at(middle)[range.axis];
+            const int next = (range.axis + 1) % 3;
+            const Range low{range.begin, middle, next,
+                            across < 0 ? range.nearest : across * across};
+            const Range high{middle + 1, range.end, next,
+                             across < 0 ? across * across : range.nearest};
+            // The side the target lies on is searched first: pushed last.
+            ranges.push_back(across < 0 ? high : low);
+            ranges.push_back(across < 0 ? low : high);
+        }
+        return best;
     }
 
     const std::vector<CloudPoint> &m_points;
