@@ -24,11 +24,13 @@ windows_build=${1:-build-windows}
 linux_build=${2:-build}
 folder=$PWD/$windows_build/vandelor
 shots=$PWD/$windows_build/screenshots
-# Both programs on the display, with the same number format.
+# Both programs on the display, both in German as on a German Windows: Wine
+# takes its locale from LANG and LC_ALL, and so the window, its message boxes
+# and Wine's own file dialog speak German and numbers have a decimal comma.
 unset QT_QPA_PLATFORM
-export LC_ALL=C.UTF-8
+export LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 
-packages=(xvfb xdotool xclip imagemagick fonts-wine wine64 dbus-x11)
+packages=(xvfb xdotool xclip imagemagick fonts-wine wine64 dbus-x11 python3-pefile)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
@@ -99,7 +101,7 @@ trap stop_all EXIT
 display=99
 while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
 export DISPLAY=:$display
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$DISPLAY" -screen 0 1600x1100x24 -nolisten tcp >/dev/null 2>&1 &
 started+=($!)
 wait_for 10 test -e "/tmp/.X11-unix/X$display"
 
@@ -124,19 +126,31 @@ control() {
 window= # the main window's X window, and where its client area starts in it
 left=0
 top=0
+dpi=96 # the screen's dots per inch; 1440 twips make an inch
+pixels() { echo $(($1 * dpi / 1440)); }
 click() { # click CONTROL: buttons in their middle, check boxes and options on their box
     local x y width height frame_x frame_y
     read -r x y width height frame_x frame_y <<<"$(control "$1")"
-    x=$(((x + frame_x) * 2 / 30))
-    if [[ $1 == cmd_* ]]; then x=$((x + width / 30)); else x=$((x + 7)); fi
-    y=$(((y + frame_y + height / 2) * 2 / 30))
-    xdotool mousemove --window "$window" $((left + x)) $((top + y)) click 1
+    if [[ $1 == cmd_* ]]; then x=$((x + frame_x + width / 2)); else x=$((x + frame_x + 105)); fi
+    y=$((y + frame_y + height / 2))
+    xdotool mousemove --window "$window" $((left + $(pixels "$x"))) $((top + $(pixels "$y"))) \
+        click 1
     sleep 0.5
 }
 find_window() { # find_window TITLE: the visible window of that title, waited for
     timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -1
 }
-dialog_open() { xdotool search --onlyvisible --name '^Öffnen$' >/dev/null 2>&1; }
+# Qt's dialog on Linux is titled "Öffnen"; Windows' own dialog, untitled under
+# Wine, is the program's other window.
+dialog_open() {
+    if [ "$platform" = windows ]; then
+        local windows
+        windows=$(xdotool search --onlyvisible --classname '^vandelor\.exe$' 2>/dev/null)
+        [ -n "$(grep -vx "$window" <<<"$windows")" ]
+    else
+        xdotool search --onlyvisible --name '^Öffnen$' >/dev/null 2>&1
+    fi
+}
 dialog_closed() { ! dialog_open; }
 open_file() { # open_file BUTTON PATH: through the file dialog, the name typed
     click "$1"
@@ -233,7 +247,7 @@ started=("${started[0]}")
 # ---- The Windows program under Wine
 echo "== the Windows program under Wine, in a virtual desktop on Xvfb"
 platform=windows
-on_desktop() { "$wine" explorer /desktop=vandelor,1024x768 "$@" >/dev/null 2>&1 & }
+on_desktop() { "$wine" explorer /desktop=vandelor,1400x1000 "$@" >/dev/null 2>&1 & }
 timeout 60 "$wine" wineboot -i >/dev/null 2>&1
 timeout 30 /usr/lib/wine/wineserver -w
 standin=$PWD/$windows_build/standin_win/orvanto-standin.exe
@@ -251,15 +265,17 @@ start_windows() { # start_windows [LISTING STANDIN_OPTIONS...]: the stand-in, th
     window=$(find_window '^Vandelor  V')
     [ -n "$window" ] || return 1
     # Wine draws the frame inside the window: borders alike left, right and
-    # below, the title bar above the client area of 830 x 549 pixels.
+    # below, the title bar above the client area of 830 x 549 pixels at 96 dpi.
     local geometry width height
     geometry=$(xdotool getwindowgeometry --shell "$window") || return 1
     width=$(sed -n 's/^WIDTH=//p' <<<"$geometry")
     height=$(sed -n 's/^HEIGHT=//p' <<<"$geometry")
-    left=$(((width - 830) / 2))
-    top=$((height - 549 - left))
+    left=$(((width - client_width) / 2))
+    top=$((height - client_height - left))
     sleep 1
 }
+client_width=830
+client_height=549
 stop_windows() {
     timeout 30 /usr/lib/wine/wineserver -k
     timeout 30 /usr/lib/wine/wineserver -w
@@ -275,12 +291,28 @@ message_says() { # message_says SHOT TEXT: the message box after the insert butt
     xclip -o -selection clipboard | tee "$out/message" | grep -qF "$2"
 }
 
+point_view_shown() { # F3: the point view of the points in the table, kept as a picture
+    xdotool key F3
+    local view
+    view=$(find_window '^Punktansicht') || return 1
+    sleep 1
+    import -display "$DISPLAY" -window "$view" "$shots/6-punktansicht.png"
+    xdotool getwindowname "$view" | grep -q '3 Punkte$'
+}
+caption_shows_version() { # the window's caption and the executable's version agree
+    local version
+    version=$(/usr/bin/python3 scripts/exe_facts.py "$folder/vandelor.exe" | sed -n 's/^version //p')
+    [ -n "$version" ] && xdotool getwindowname "$window" |
+        grep -qx "Vandelor  V ${version%%.*}\.${version##*.}"
+}
 if start_windows "$out/windows"; then
     drive "$out/windows"
     for step in 1-vector-with-ids 2-vector-without-ids 3-dmis 4-workbook 5-edge; do
         check "$step: listing identical to the Linux stand-in's" \
             cmp "$out/linux.$step" "$out/windows.$step"
     done
+    check "the window's caption shows the executable's version" caption_shows_version
+    check "F3 shows the point view of the table's points" point_view_shown
 else
     check "the program starts with its window" false
 fi
@@ -302,6 +334,38 @@ start_windows "$out/vanishing" --quit-after-calls 40
 open_file cmd_open "$(file_name vektorpunkte_mit_id.txt)"
 check "a host that vanishes mid-run: the end message says how many points did not arrive" \
     message_says 9-host-vanished "Punkten wurden nicht vollständig in ORVANTO übertragen"
+stop_windows
+
+# ---- At 150 % (144 dpi, as the prefix's LogPixels), from a copied folder whose
+# path has umlauts and blanks: the window is 1.5 times its size, its controls
+# in their places scaled alike.
+check "the executable's version, manifest and icon" /usr/bin/python3 scripts/exe_facts.py \
+    "$folder/vandelor.exe" --check
+copied="$WINEPREFIX/drive_c/users/Jürgen Maß/Desktop/Vandelor"
+mkdir -p "$(dirname "$copied")" && cp -r "$folder" "$copied"
+timeout 60 "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f \
+    >/dev/null 2>&1
+stop_windows
+dpi=144
+client_width=1245
+client_height=824
+folder=$copied
+window_is_scaled() { # the client area within a pixel of 1.5 times its size at 96 dpi
+    local geometry width height
+    geometry=$(xdotool getwindowgeometry --shell "$window") || return 1
+    width=$(sed -n 's/^WIDTH=//p' <<<"$geometry")
+    height=$(sed -n 's/^HEIGHT=//p' <<<"$geometry")
+    [ $((width - 2 * left)) -ge 1244 ] && [ $((width - 2 * left)) -le 1246 ] &&
+        [ $((height - top - left)) -ge 823 ] && [ $((height - top - left)) -le 825 ]
+}
+if start_windows; then
+    import -display "$DISPLAY" -window "$window" "$shots/10-150-prozent.png"
+    check "at 144 dpi the window is 1.5 times its size" window_is_scaled
+    check "at 144 dpi the insert button sits at its scaled place" \
+        message_says 11-150-prozent-no-host "ORVANTO muss gestartet werden"
+else
+    check "the copied program starts at 144 dpi" false
+fi
 stop_windows
 
 echo "screenshots in $shots"

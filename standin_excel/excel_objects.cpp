@@ -22,11 +22,8 @@ enum MemberId : DISPID {
     Worksheets,
     Close,
     Range,
-    UsedRange,
+    Evaluate,
     Value,
-    Row,
-    Rows,
-    Count,
 };
 
 struct Member {
@@ -46,15 +43,11 @@ constexpr Member Members[] = {
     {ObjectKind::Workbook, member::Close, Close},
     {ObjectKind::Worksheets, member::Item, Item},
     {ObjectKind::Worksheet, member::Range, Range},
-    {ObjectKind::Worksheet, member::UsedRange, UsedRange},
+    {ObjectKind::Worksheet, member::Evaluate, Evaluate},
     {ObjectKind::Range, member::Value, Value},
-    {ObjectKind::Range, member::Row, Row},
-    {ObjectKind::Range, member::Rows, Rows},
-    {ObjectKind::Rows, member::Count, Count},
 };
 
-// A worksheet's last row.
-constexpr long MaxRow = 1'048'576;
+constexpr long MaxRow = excel_facts::LastRow;
 
 // Codes Excel raises and gives: an error of its own, and the cell error #VALUE!.
 constexpr SCODE ExcelFailure = static_cast<SCODE>(0x800A03EC);
@@ -238,21 +231,10 @@ HRESULT ExcelSession::perform(ObjectKind kind, const CellBlock &block, DISPID id
         giveObject(ObjectKind::Range, *named, result);
         return S_OK;
     }
-    case UsedRange:
-        giveObject(ObjectKind::Range, {1, 1, m_sheet.rows(), m_sheet.columns()}, result);
-        return S_OK;
+    case Evaluate:
+        return evaluate(parameters, result, exception);
     case Value:
         return value(block, result);
-    case Row:
-    case Count:
-        if (result != nullptr) {
-            result->vt = VT_I4;
-            result->lVal = id == Row ? block.row : block.rows;
-        }
-        return S_OK;
-    case Rows:
-        giveObject(ObjectKind::Rows, block, result);
-        return S_OK;
     default:
         return DISP_E_MEMBERNOTFOUND;
     }
@@ -289,6 +271,35 @@ HRESULT ExcelSession::close(LCID locale, DISPPARAMS *parameters) {
     }
     log(L"Close SaveChanges " + saving + localeText(locale));
     m_open = false;
+    return S_OK;
+}
+
+// The one formula the import has evaluated: the count of the cells of a
+// block that hold a value, "COUNTA(A1000:J1048576)"; Excel gives it as a double.
+HRESULT ExcelSession::evaluate(DISPPARAMS *parameters, VARIANT *result,
+                               EXCEPINFO *exception) const {
+    VARIANT formula;
+    if (positionalCount(parameters) != 1 || !argument(parameters, 0, VT_BSTR, formula))
+        return DISP_E_TYPEMISMATCH;
+    const std::wstring text(formula.bstrVal, SysStringLen(formula.bstrVal));
+    VariantClear(&formula);
+    const std::wstring counta = L"COUNTA(";
+    const std::optional<CellBlock> block =
+        text.rfind(counta, 0) == 0 && text.size() > counta.size() && text.back() == L')'
+            ? blockAt(text.substr(counta.size(), text.size() - counta.size() - 1))
+            : std::nullopt;
+    if (!block)
+        return raise(exception, L"Method 'Evaluate' of object '_Worksheet' failed");
+    long filled = 0;
+    const int lastRow = std::min(block->row + block->rows - 1, m_sheet.rows());
+    for (int row = block->row; row <= lastRow; ++row)
+        for (int column = block->column; column < block->column + block->columns; ++column)
+            if (m_sheet.cell(row, column).kind != SheetCell::Kind::Empty)
+                ++filled;
+    if (result != nullptr) {
+        result->vt = VT_R8;
+        result->dblVal = double(filled);
+    }
     return S_OK;
 }
 

@@ -10,7 +10,7 @@
 
 namespace excel_standin {
 
-enum class ObjectKind { Application, Workbooks, Workbook, Worksheets, Worksheet, Range, Rows };
+enum class ObjectKind { Application, Workbooks, Workbook, Worksheets, Worksheet, Range };
 
 // A block of cells of the first worksheet, rows and columns from 1.
 struct CellBlock {
@@ -43,6 +43,7 @@ private:
                     DISPPARAMS *parameters, VARIANT *result, EXCEPINFO *exception);
     HRESULT open(LCID locale, DISPPARAMS *parameters, VARIANT *result, EXCEPINFO *exception);
     HRESULT close(LCID locale, DISPPARAMS *parameters);
+    HRESULT evaluate(DISPPARAMS *parameters, VARIANT *result, EXCEPINFO *exception) const;
     HRESULT value(const CellBlock &block, VARIANT *result) const;
     void giveObject(ObjectKind kind, const CellBlock &block, VARIANT *result);
     void log(const std::wstring &line);

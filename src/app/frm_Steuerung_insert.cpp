@@ -20,6 +20,9 @@ namespace vandelor {
 using insert::Box;
 using insert::Choice;
 
+// The one place that knows both the run's names of the window's settings
+// and the controls that hold them.
+
 void frm_Steuerung::cmd_einfügen_Click() {
     // The run keeps the window painting but takes no input until it ends.
     const UserInputBlocker blocker(this);
@@ -42,27 +45,27 @@ void frm_Steuerung::cmd_findvector_Click() {
 
 QLineEdit *frm_Steuerung::box(Box which) const {
     switch (which) {
-    case Box::pid:
+    case Box::PointName:
         return pid;
-    case Box::pstart:
+    case Box::StartNumber:
         return pstart;
-    case Box::OTOL:
+    case Box::UpperTolerance:
         return OTOL;
-    case Box::UTOL:
+    case Box::LowerTolerance:
         return UTOL;
-    case Box::txt_Staerke:
+    case Box::Thickness:
         return txt_Staerke;
-    case Box::Bewegung:
+    case Box::AutoMoveDistance:
         return Bewegung;
-    case Box::txt_Erste:
+    case Box::EdgeFirst:
         return txt_Erste;
-    case Box::txt_Perm:
+    case Box::EdgePerm:
         return txt_Perm;
-    case Box::txt_Einzug:
+    case Box::EdgeIndent:
         return txt_Einzug;
-    case Box::txt_Abstand:
+    case Box::EdgeSpacing:
         return txt_Abstand;
-    case Box::txt_Tiefe:
+    case Box::EdgeDepth:
         return txt_Tiefe;
     }
     Q_UNREACHABLE();
@@ -70,29 +73,29 @@ QLineEdit *frm_Steuerung::box(Box which) const {
 
 QAbstractButton *frm_Steuerung::choice(Choice which) const {
     switch (which) {
-    case Choice::Option1:
+    case Choice::SnapVector:
         return Option1;
-    case Choice::Option3:
+    case Choice::PointDetails:
         return Option3;
-    case Choice::Option5:
+    case Choice::AutoMove:
         return Option5;
-    case Choice::Option7:
+    case Choice::ActualThickness:
         return Option7;
-    case Choice::Option9:
+    case Choice::IdsFromFile:
         return Option9;
-    case Choice::Option11:
+    case Choice::VectorInsert:
         return Option11;
-    case Choice::CB2:
+    case Choice::Dimensions:
         return CB2;
-    case Choice::cbX:
+    case Choice::DimensionX:
         return cbX;
-    case Choice::cbY:
+    case Choice::DimensionY:
         return cbY;
-    case Choice::cbZ:
+    case Choice::DimensionZ:
         return cbZ;
-    case Choice::cbV:
+    case Choice::DimensionVector:
         return cbV;
-    case Choice::cbT:
+    case Choice::DimensionDeviation:
         return cbT;
     }
     Q_UNREACHABLE();

@@ -44,8 +44,8 @@ void writeMeasurement(const RowContext &context, qint32 typeCode,
     writer.add(typeCode);
     writer.putText(nominal(), 166, 0);
     writer.putText(nominal(), 328, 0);
-    writer.putText(controls.text(Box::OTOL), 167, 0);
-    writer.putText(controls.text(Box::UTOL), 168, 0);
+    writer.putText(controls.text(Box::UpperTolerance), 167, 0);
+    writer.putText(controls.text(Box::LowerTolerance), 168, 0);
     writer.putText(nominal(), 332, 0);
     writer.putText(nominal(), 336, 0);
     writer.putText(zeroDeviation(), 340, 0);
@@ -70,18 +70,18 @@ void writeVector(const RowContext &context) {
 
 void writeDimensionGroup(const RowContext &context) {
     InsertionControls &controls = context.controls;
-    if (!controls.isSet(Choice::CB2))
+    if (!controls.isSet(Choice::Dimensions))
         return;
     writeOpening(context);
-    if (controls.isSet(Choice::cbX))
+    if (controls.isSet(Choice::DimensionX))
         writeAxis(context, XAxisType, 1);
-    if (controls.isSet(Choice::cbY))
+    if (controls.isSet(Choice::DimensionY))
         writeAxis(context, YAxisType, 2);
-    if (controls.isSet(Choice::cbZ))
+    if (controls.isSet(Choice::DimensionZ))
         writeAxis(context, ZAxisType, 3);
-    if (controls.isSet(Choice::cbV))
+    if (controls.isSet(Choice::DimensionVector))
         writeVector(context);
-    if (controls.isSet(Choice::cbT))
+    if (controls.isSet(Choice::DimensionDeviation))
         writeMeasurement(context, DeviationType, [] { return zeroDeviation(); });
     context.writer.add(ClosingType);
 }

@@ -6,35 +6,36 @@
 
 namespace vandelor::insert {
 
-// The window's text boxes that the insertion run reads or writes.
+// The window's text boxes that the insertion run reads or writes, by what
+// they hold; the window alone knows which control is which.
 enum class Box {
-    pid,
-    pstart,
-    OTOL,
-    UTOL,
-    txt_Staerke,
-    Bewegung,
-    txt_Erste,
-    txt_Perm,
-    txt_Einzug,
-    txt_Abstand,
-    txt_Tiefe,
+    PointName,      // the ID's first part when the program makes the IDs
+    StartNumber,    // the counter after it
+    UpperTolerance, // of the dimension commands
+    LowerTolerance,
+    Thickness,        // the nominal or actual thickness
+    AutoMoveDistance, // of the automatic move
+    EdgeFirst,        // the edge point settings
+    EdgePerm,
+    EdgeIndent,
+    EdgeSpacing,
+    EdgeDepth,
 };
 
 // The window's options and check boxes that the insertion run reads.
 enum class Choice {
-    Option1,  // "Vektor einrasten": Ja
-    Option3,  // "Punktedetails": Ja
-    Option5,  // "Auto Bewegung": Ja
-    Option7,  // "Stärke Modus": IST
-    Option9,  // point IDs from the file
-    Option11, // insert type "Vektor"
-    CB2,      // dimension output
-    cbX,
-    cbY,
-    cbZ,
-    cbV,
-    cbT,
+    SnapVector,      // "Vektor einrasten": Ja
+    PointDetails,    // "Punktedetails": Ja
+    AutoMove,        // "Auto Bewegung": Ja
+    ActualThickness, // "Stärke Modus": IST
+    IdsFromFile,     // point IDs from the file
+    VectorInsert,    // insert type "Vektor" (else edge points)
+    Dimensions,      // dimension commands after each point
+    DimensionX,      // of X, Y, Z, the vector and the deviation
+    DimensionY,
+    DimensionZ,
+    DimensionVector,
+    DimensionDeviation,
 };
 
 // What the insertion run needs of the window. Every setting is read at the

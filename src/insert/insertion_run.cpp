@@ -15,12 +15,12 @@ using namespace host;
 namespace {
 
 void normaliseTolerances(InsertionControls &controls) {
-    QString upper = controls.text(Box::OTOL);
-    QString lower = controls.text(Box::UTOL);
+    QString upper = controls.text(Box::UpperTolerance);
+    QString lower = controls.text(Box::LowerTolerance);
     controls.normaliseDecimal(upper);
     controls.normaliseDecimal(lower);
-    controls.setText(Box::OTOL, upper);
-    controls.setText(Box::UTOL, lower);
+    controls.setText(Box::UpperTolerance, upper);
+    controls.setText(Box::LowerTolerance, lower);
 }
 
 // The bar moves by the share of one row of the table's rows, the head row
@@ -36,8 +36,8 @@ void advanceProgress(InsertionControls &controls, int rowsCounted) {
 void advanceCounter(InsertionControls &controls) {
     const NumberSeparators separators = controls.separators();
     if (const std::optional<double> counter =
-            toLocaleNumber(controls.text(Box::pstart), separators))
-        controls.setText(Box::pstart, formatLocaleNumber(*counter + 1, separators));
+            toLocaleNumber(controls.text(Box::StartNumber), separators))
+        controls.setText(Box::StartNumber, formatLocaleNumber(*counter + 1, separators));
 }
 
 // The end message names this many of the points that did not arrive.
@@ -82,14 +82,14 @@ InsertionReport insertRows(HostAutomation &host, const PointTable &table,
             for (qsizetype left = at; left < rows.size(); ++left) {
                 report.incompleteRows.append(rows[left]);
                 names.append(pointName(
-                    controls.isSet(Choice::Option9) ? table.cellText(rows[left], 0) : QString(),
+                    controls.isSet(Choice::IdsFromFile) ? table.cellText(rows[left], 0) : QString(),
                     rows[left]));
             }
             break;
         }
         const RowContext context{table, controls, writer, row};
         const QString id = pointId(context);
-        if (controls.isSet(Choice::Option11))
+        if (controls.isSet(Choice::VectorInsert))
             writeVectorPoint(context, id);
         else
             writeEdgePoint(context, id);
@@ -168,6 +168,8 @@ void checkSurfaceVectorHost(HostAutomation &host, InsertionControls &controls) {
         controls.showMessage(text);
     };
     connectToHost(host,
+                  // Deliberately spelt "muß" here and "muss" in a run, as
+                  // users know the two messages.
                   {QStringLiteral("ORVANTO muß gestartet werden"),
                    QStringLiteral("Teileprogramm muß aktiv sein")},
                   show);

@@ -35,17 +35,17 @@ void writePointFields(const RowContext &context, const QString &id) {
 
     writer.putText(u'#' + id, 2, 0);
     writer.putText(QStringLiteral("NEIN"), 236, 1);
-    putAnswer(writer, controls.isSet(Choice::Option3), 136);
-    if (controls.isSet(Choice::Option7))
+    putAnswer(writer, controls.isSet(Choice::PointDetails), 136);
+    if (controls.isSet(Choice::ActualThickness))
         writer.putText(QStringLiteral("IST-STÄRKE"), 41, 1);
     else
         writer.putText(QStringLiteral("THEO_STÄRKE"), 41, 0);
-    writer.putText(controls.text(Box::txt_Staerke), 77, 1);
+    writer.putText(controls.text(Box::Thickness), 77, 1);
     writer.putText(QStringLiteral("KART"), 39, 0);
-    putAnswer(writer, controls.isSet(Choice::Option1), 43);
+    putAnswer(writer, controls.isSet(Choice::SnapVector), 43);
     writer.putText(QStringLiteral("KEINE"), 54, 0);
-    putAnswer(writer, controls.isSet(Choice::Option5), 45);
-    writer.putText(controls.text(Box::Bewegung), 79, 1);
+    putAnswer(writer, controls.isSet(Choice::AutoMove), 45);
+    writer.putText(controls.text(Box::AutoMoveDistance), 79, 1);
 }
 
 } // namespace
@@ -66,11 +66,11 @@ void writeEdgePoint(const RowContext &context, const QString &id) {
     const QString surfaceK = context.cell(9);
     writePointFields(context, id);
 
-    writer.putText(controls.text(Box::txt_Tiefe), 78, 1);
-    writer.putText(controls.text(Box::txt_Abstand), 75, 1);
-    writer.putText(controls.text(Box::txt_Einzug), 80, 1);
-    writer.putText(controls.text(Box::txt_Erste), 55, 0);
-    const QString perm = controls.text(Box::txt_Perm);
+    writer.putText(controls.text(Box::EdgeDepth), 78, 1);
+    writer.putText(controls.text(Box::EdgeSpacing), 75, 1);
+    writer.putText(controls.text(Box::EdgeIndent), 80, 1);
+    writer.putText(controls.text(Box::EdgeFirst), 55, 0);
+    const QString perm = controls.text(Box::EdgePerm);
     writer.putText(perm, 56, 0);
     if (const std::optional<double> value = toLocaleNumber(perm, controls.separators()))
         writer.setToggleString(*value + 1, 56, 0);

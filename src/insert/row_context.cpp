@@ -3,9 +3,9 @@
 namespace vandelor::insert {
 
 QString pointId(const RowContext &context) {
-    if (context.controls.isSet(Choice::Option9))
+    if (context.controls.isSet(Choice::IdsFromFile))
         return context.cell(0);
-    return context.controls.text(Box::pid) + context.controls.text(Box::pstart);
+    return context.controls.text(Box::PointName) + context.controls.text(Box::StartNumber);
 }
 
 } // namespace vandelor::insert

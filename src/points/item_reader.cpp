@@ -10,6 +10,9 @@ bool isBlank(char16_t c) {
     return c == u' ' || c == u'\t';
 }
 
+// A comma ends an item, also in an ASCII point file whose fields are split
+// at ";" later: "1,5" there gives two items. Deliberate, as such files have
+// always been read.
 bool isDelimiter(char16_t c) {
     return c == u',' || c == u'\r' || c == u'\n';
 }

@@ -103,8 +103,8 @@ WorkbookImportOutcome outcomeOf(const SheetRows &sheet, WorkbookReader &reader) 
     }
     if (sheet.endMark)
         return {};
-    return {reader.lastRowWithData() > WorkbookRowsRead ? WorkbookImportResult::RowsLeftUnread
-                                                        : WorkbookImportResult::NoEndMark};
+    return {reader.hasDataBelow(WorkbookRowsRead) ? WorkbookImportResult::RowsLeftUnread
+                                                  : WorkbookImportResult::NoEndMark};
 }
 
 // Whole rows, as if written one by one from row 1: the rows below row 1

@@ -21,9 +21,10 @@ public:
     virtual void open(const QString &fileName) = 0;
     // The text of cell (row, column) of the first worksheet, both from 1.
     virtual QString cellText(int row, int column) = 0;
-    // The last row of the first worksheet with something in one of the
-    // columns A to J; 0 when they are empty.
-    virtual int lastRowWithData() = 0;
+    // Whether one of the columns A to J of the first worksheet holds
+    // something below the given row; a cell that is only formatted does not
+    // count.
+    virtual bool hasDataBelow(int row) = 0;
     // Closes the open workbook without saving; does nothing when none is open.
     virtual void closeWithoutSaving() noexcept = 0;
     // Ends the instance, by force where it does not end by itself; does

@@ -34,12 +34,11 @@ QString FakeWorkbookReader::cellText(int row, int column) {
     return cells.value({row, column});
 }
 
-int FakeWorkbookReader::lastRowWithData() {
-    int last = 0;
+bool FakeWorkbookReader::hasDataBelow(int row) {
     for (auto cell = cells.cbegin(); cell != cells.cend(); ++cell)
-        if (cell.key().second <= 10 && !cell.value().isEmpty())
-            last = std::max(last, cell.key().first);
-    return last;
+        if (cell.key().first > row && cell.key().second <= 10 && !cell.value().isEmpty())
+            return true;
+    return false;
 }
 
 void FakeWorkbookReader::closeWithoutSaving() noexcept {

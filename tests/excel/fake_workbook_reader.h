@@ -28,7 +28,7 @@ public:
     void setVisible(bool visible) override;
     void open(const QString &fileName) override;
     QString cellText(int row, int column) override;
-    int lastRowWithData() override;
+    bool hasDataBelow(int row) override;
     void closeWithoutSaving() noexcept override;
     void quit() noexcept override;
 

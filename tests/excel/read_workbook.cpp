@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 using namespace vandelor;
 
@@ -65,8 +66,10 @@ int main(int argc, char **argv) {
         if (argc > 2 && std::string(argv[2]) == "--visible")
             excel.show();
         excel.open(path);
-        const int rows = excel.lastUsedRow();
-        for (int row = 1; row <= rows; ++row) {
+        // The rows the reader holds, without the empty ones at the end.
+        std::vector<std::string> lines;
+        std::size_t used = 0;
+        for (int row = 1; row <= WorkbookRowsHeld; ++row) {
             std::string line;
             std::size_t filled = 0;
             for (int column = 1; column <= WorkbookColumnsRead; ++column) {
@@ -75,8 +78,14 @@ int main(int argc, char **argv) {
                 if (!text.empty())
                     filled = line.size();
             }
-            std::printf("%s\n", line.substr(0, filled).c_str());
+            lines.push_back(line.substr(0, filled));
+            if (filled > 0)
+                used = lines.size();
         }
+        for (std::size_t row = 0; row < used; ++row)
+            std::printf("%s\n", lines[row].c_str());
+        if (excel.hasDataBelow(WorkbookRowsHeld))
+            std::printf("more below row %d\n", WorkbookRowsHeld);
     } catch (const WorkbookError &error) {
         std::printf("failed: %s\n", nameOf(error.failure()));
         return 1;

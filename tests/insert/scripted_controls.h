@@ -20,7 +20,7 @@ public:
     QString text(Box box) const override { return texts.value(box); }
     void setText(Box box, const QString &text) override {
         texts[box] = text;
-        if ((box == Box::OTOL || box == Box::UTOL) &&
+        if ((box == Box::UpperTolerance || box == Box::LowerTolerance) &&
             !vandelor::isLocaleNumber(text, separators())) {
             showMessage(QStringLiteral("Bitte nur Zahlen eingeben"));
             texts[box] = QStringLiteral("0");
@@ -43,13 +43,13 @@ public:
     }
 
     QHash<Box, QString> texts{
-        {Box::pid, QStringLiteral("VP")},        {Box::pstart, QStringLiteral("1")},
-        {Box::OTOL, QStringLiteral("0,1")},      {Box::UTOL, QStringLiteral("0,1")},
-        {Box::txt_Staerke, QStringLiteral("0")}, {Box::Bewegung, QStringLiteral("10")},
-        {Box::txt_Erste, QStringLiteral("1")},   {Box::txt_Perm, QStringLiteral("1")},
-        {Box::txt_Einzug, QStringLiteral("2")},  {Box::txt_Abstand, QStringLiteral("2")},
-        {Box::txt_Tiefe, QStringLiteral("2")}};
-    QList<Choice> choices{Choice::Option3, Choice::Option9, Choice::Option11};
+        {Box::PointName, QStringLiteral("VP")},       {Box::StartNumber, QStringLiteral("1")},
+        {Box::UpperTolerance, QStringLiteral("0,1")}, {Box::LowerTolerance, QStringLiteral("0,1")},
+        {Box::Thickness, QStringLiteral("0")},        {Box::AutoMoveDistance, QStringLiteral("10")},
+        {Box::EdgeFirst, QStringLiteral("1")},        {Box::EdgePerm, QStringLiteral("1")},
+        {Box::EdgeIndent, QStringLiteral("2")},       {Box::EdgeSpacing, QStringLiteral("2")},
+        {Box::EdgeDepth, QStringLiteral("2")}};
+    QList<Choice> choices{Choice::PointDetails, Choice::IdsFromFile, Choice::VectorInsert};
     float progressValue = 0;
     QList<float> progressSteps;
     QStringList messages;

@@ -101,9 +101,9 @@ private Q_SLOTS:
         QFETCH(bool, alternatives);
         QFETCH(QStringList, settings);
         Run run({FirstPoint + QStringList{QStringLiteral("7"), QStringLiteral("8")}});
-        run.controls.texts[Box::txt_Staerke] = QStringLiteral("0,2");
-        run.controls.set(Choice::Option3, !alternatives);
-        run.tick({Choice::Option7, Choice::Option1, Choice::Option5}, alternatives);
+        run.controls.texts[Box::Thickness] = QStringLiteral("0,2");
+        run.controls.set(Choice::PointDetails, !alternatives);
+        run.tick({Choice::ActualThickness, Choice::SnapVector, Choice::AutoMove}, alternatives);
         run.run();
         QCOMPARE(callsAfterChecks(run.host), calls(PointCalls) + settings);
         QVERIFY(run.controls.messages.isEmpty());
@@ -127,9 +127,9 @@ private Q_SLOTS:
         QFETCH(int, incomplete);
         Run run(
             {FirstPoint + QStringList{QStringLiteral("0,1"), QString(), QStringLiteral("0,9")}});
-        run.controls.set(Choice::Option11, false);
-        run.controls.texts[Box::txt_Tiefe] = QStringLiteral("1,5");
-        run.controls.texts[Box::txt_Perm] = perm;
+        run.controls.set(Choice::VectorInsert, false);
+        run.controls.texts[Box::EdgeDepth] = QStringLiteral("1,5");
+        run.controls.texts[Box::EdgePerm] = perm;
         run.run();
         const QStringList edgeBlock =
             calls("1,5 78 1|2 75 1|2 80 1|1 55 0") +
@@ -149,11 +149,14 @@ private Q_SLOTS:
         QTest::addColumn<QList<Choice>>("ticked");
         QTest::addColumn<QList<qint32>>("types");
         QTest::newRow("switch off")
-            << QList<Choice>{Choice::cbX, Choice::cbT} << QList<qint32>{602};
-        QTest::newRow("no box") << QList<Choice>{Choice::CB2} << QList<qint32>{602, 1000, 1001};
-        QTest::newRow("all boxes") << QList<Choice>{Choice::CB2, Choice::cbX, Choice::cbY,
-                                                    Choice::cbZ, Choice::cbV, Choice::cbT}
-                                   << QList<qint32>{602, 1000, 1002, 1003, 1004, 1011, 1008, 1001};
+            << QList<Choice>{Choice::DimensionX, Choice::DimensionDeviation} << QList<qint32>{602};
+        QTest::newRow("no box") << QList<Choice>{Choice::Dimensions}
+                                << QList<qint32>{602, 1000, 1001};
+        QTest::newRow("all boxes")
+            << QList<Choice>{Choice::Dimensions,      Choice::DimensionX,
+                             Choice::DimensionY,      Choice::DimensionZ,
+                             Choice::DimensionVector, Choice::DimensionDeviation}
+            << QList<qint32>{602, 1000, 1002, 1003, 1004, 1011, 1008, 1001};
     }
     void dimensionGroup_followsThePointWithTheTickedCommands() {
         QFETCH(QList<Choice>, ticked);
@@ -178,8 +181,9 @@ private Q_SLOTS:
         QFETCH(QString, otol);
         QFETCH(QString, written);
         Run run({FirstPoint});
-        run.tick({Choice::CB2, Choice::cbX, Choice::cbV, Choice::cbT});
-        run.controls.texts[Box::OTOL] = otol;
+        run.tick({Choice::Dimensions, Choice::DimensionX, Choice::DimensionVector,
+                  Choice::DimensionDeviation});
+        run.controls.texts[Box::UpperTolerance] = otol;
         run.run();
         const QStringList all = callsAfterChecks(run.host);
         QStringList expected = calls(
@@ -219,15 +223,15 @@ private Q_SLOTS:
         Run run({{QStringLiteral("A"), QStringLiteral("1")},
                  {QStringLiteral("B"), QStringLiteral("2")},
                  {QStringLiteral("C"), QStringLiteral("3")}});
-        run.controls.set(Choice::Option9, idsFromFile);
-        run.controls.texts[Box::pstart] = start;
+        run.controls.set(Choice::IdsFromFile, idsFromFile);
+        run.controls.texts[Box::StartNumber] = start;
         run.run();
         QStringList written;
         for (const standin::CommandRecord &command : run.partProgram().commands())
             if (command.typeCode() == 602)
                 written.append(QString::fromStdString(command.text(2, 0)));
         QCOMPARE(written.join(u' '), ids);
-        QCOMPARE(run.controls.texts[Box::pstart], after);
+        QCOMPARE(run.controls.texts[Box::StartNumber], after);
     }
 
     void hostChecks_stopWithTheirMessage_data() {
@@ -260,15 +264,15 @@ private Q_SLOTS:
             run.host.model().closePartProgram();
         if (situation == u"empty table")
             run.table.setCellText(1, 1, QString());
-        run.controls.texts[Box::OTOL] = QStringLiteral("0,15");
+        run.controls.texts[Box::UpperTolerance] = QStringLiteral("0,15");
         run.controls.progressValue = 40;
         if (surfaceButton)
             checkSurfaceVectorHost(run.host, run.controls);
         else
             run.run();
         QCOMPARE(run.controls.messages, message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(run.controls.texts[Box::OTOL], otol);
-        QCOMPARE(run.controls.texts[Box::pstart], QStringLiteral("1"));
+        QCOMPARE(run.controls.texts[Box::UpperTolerance], otol);
+        QCOMPARE(run.controls.texts[Box::StartNumber], QStringLiteral("1"));
         QCOMPARE(run.controls.progressValue, surfaceButton ? 40.0f : 0.0f);
         if (run.host.model().partProgram())
             QCOMPARE(run.partProgram().commands().size(), std::size_t(1));
@@ -307,7 +311,7 @@ private Q_SLOTS:
             run.host.model().refuseAdd(1000);
         if (fault == u"empty")
             run.host.model().openPartProgram("Leer", false);
-        run.tick({Choice::CB2});
+        run.tick({Choice::Dimensions});
         run.run();
         QCOMPARE(run.typeCodes(), types);
         // No field of a refused command reached another command.

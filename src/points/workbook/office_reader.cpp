@@ -99,7 +99,7 @@ public:
     void setVisible(bool visible) override { m_visible = visible; }
     void open(const QString &fileName) override;
     QString cellText(int row, int column) override;
-    int lastRowWithData() override { return m_values.lastRowWithData(); }
+    bool hasDataBelow(int row) override { return m_values.lastRowWithData() > row; }
     void closeWithoutSaving() noexcept override;
     void quit() noexcept override { m_office.terminate(); }
 

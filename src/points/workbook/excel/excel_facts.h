@@ -25,15 +25,16 @@ inline constexpr wchar_t Item[] = L"Item";
 // On a workbook: its worksheets, and Close(save changes).
 inline constexpr wchar_t Worksheets[] = L"Worksheets";
 inline constexpr wchar_t Close[] = L"Close";
-// On a worksheet: the range of an address such as "A1:J999", and the range it uses.
+// On a worksheet: the range of an address such as "A1:J999", and the value
+// of a formula such as "COUNTA(A1000:J1048576)" (a number).
 inline constexpr wchar_t Range[] = L"Range";
-inline constexpr wchar_t UsedRange[] = L"UsedRange";
+inline constexpr wchar_t Evaluate[] = L"Evaluate";
 // On a range: the values of its cells (an array, row by row, when there are
-// more than one), its first row, its rows and their count.
+// more than one).
 inline constexpr wchar_t Value[] = L"Value";
-inline constexpr wchar_t Row[] = L"Row";
-inline constexpr wchar_t Rows[] = L"Rows";
-inline constexpr wchar_t Count[] = L"Count";
 } // namespace member
+
+// A worksheet's last row.
+inline constexpr long LastRow = 1'048'576;
 
 } // namespace excel_facts

@@ -22,10 +22,14 @@ bool meansNotRegistered(std::int32_t code) {
     throw WorkbookError(failure, what);
 }
 
+// The last column the import reads, "J".
+std::wstring lastReadColumn() {
+    return std::wstring(1, static_cast<wchar_t>(L'A' + WorkbookColumnsRead - 1));
+}
+
 // The address of the rows and columns the reader holds: "A1:J1000".
 std::wstring blockRead() {
-    const auto lastColumn = static_cast<wchar_t>(L'A' + WorkbookColumnsRead - 1);
-    return L"A1:" + std::wstring(1, lastColumn) + std::to_wstring(WorkbookRowsHeld);
+    return L"A1:" + lastReadColumn() + std::to_wstring(WorkbookRowsHeld);
 }
 
 ExcelCell cellOf(const com::ComElement &value) {
@@ -71,19 +75,6 @@ ComObject ExcelInstance::objectAt(const ComObject &target, const wchar_t *name,
     return objectOf(m_com.call(target, name, arguments), failure);
 }
 
-int ExcelInstance::wholeNumber(const ComObject &target, const wchar_t *name) {
-    const ComResult result = m_com.call(target, name, {});
-    if (!result.ok)
-        fail(result, WorkbookFailure::ReadFailed, "Excel did not count");
-    if (const auto *whole = std::get_if<std::int32_t>(&result.value))
-        return *whole;
-    if (const auto *small = std::get_if<std::int16_t>(&result.value))
-        return *small;
-    if (const auto *real = std::get_if<double>(&result.value))
-        return static_cast<int>(*real);
-    throw WorkbookError(WorkbookFailure::ReadFailed, "Excel gave no number");
-}
-
 void ExcelInstance::start() {
     const ComResult created = m_com.create(excel_facts::ApplicationProgId);
     if (!created.ok && meansNotRegistered(created.code))
@@ -126,10 +117,17 @@ ExcelCell ExcelInstance::cell(int row, int column) {
     return cellOf(m_values.elements[at]);
 }
 
-int ExcelInstance::lastUsedRow() {
-    const ComObject used = objectAt(m_sheet, member::UsedRange, WorkbookFailure::ReadFailed);
-    const ComObject rows = objectAt(used, member::Rows, WorkbookFailure::ReadFailed);
-    return wholeNumber(used, member::Row) + wholeNumber(rows, member::Count) - 1;
+bool ExcelInstance::hasDataBelow(int row) {
+    const std::wstring formula = L"COUNTA(A" + std::to_wstring(row + 1) + L":" + lastReadColumn() +
+                                 std::to_wstring(excel_facts::LastRow) + L")";
+    const ComResult counted = m_com.call(m_sheet, member::Evaluate, {{formula}});
+    if (!counted.ok)
+        fail(counted, WorkbookFailure::ReadFailed, "Excel did not count");
+    if (const auto *real = std::get_if<double>(&counted.value))
+        return *real > 0;
+    if (const auto *whole = std::get_if<std::int32_t>(&counted.value))
+        return *whole > 0;
+    throw WorkbookError(WorkbookFailure::ReadFailed, "Excel gave no number");
 }
 
 void ExcelInstance::closeWithoutSaving() noexcept {

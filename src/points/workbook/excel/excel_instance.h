@@ -44,8 +44,10 @@ public:
     // Row and column from 1, of the first worksheet of the workbook opened; empty
     // beyond the rows and columns the import reads.
     ExcelCell cell(int row, int column);
-    // The last row of the first worksheet's used range.
-    int lastUsedRow();
+    // Whether the columns the import reads hold a value below the row:
+    // Excel counts them (COUNTA), which passes over cells only formatted,
+    // unlike the sheet's used range.
+    bool hasDataBelow(int row);
     // Does nothing when no workbook is open.
     void closeWithoutSaving() noexcept;
     // Does nothing when the instance has ended already.
@@ -57,7 +59,6 @@ private:
     com::ComObject objectAt(const com::ComObject &target, const wchar_t *member,
                             WorkbookFailure failure,
                             const std::vector<com::ComArgument> &arguments = {});
-    int wholeNumber(const com::ComObject &target, const wchar_t *member);
 
     com::ComHost m_com; // outlives every object below
     com::ComObject m_application;

@@ -43,8 +43,7 @@ public:
     QString cellText(int row, int column) override {
         return vandelor::cellText(cellValueOf(m_excel.cell(row, column)), m_rules);
     }
-    // Excel's used range, which counts every column and formatted cells too.
-    int lastRowWithData() override { return m_excel.lastUsedRow(); }
+    bool hasDataBelow(int row) override { return m_excel.hasDataBelow(row); }
     void closeWithoutSaving() noexcept override { m_excel.closeWithoutSaving(); }
     void quit() noexcept override { m_excel.quit(); }
 
