@@ -156,6 +156,8 @@ open_file() { # open_file BUTTON PATH: through the file dialog, the name typed
     click "$1"
     wait_for 20 dialog_open || return 1
     sleep 0.5
+    # The name box may hold the file chosen before: typed over.
+    xdotool key ctrl+a
     xdotool type --delay 30 "$2"
     xdotool key Return
     wait_for 20 dialog_closed && sleep 1
@@ -184,7 +186,7 @@ shot() { # shot NAME: the window with its title bar, into the screenshots folder
     import -display "$DISPLAY" -window "$window" "$shots/$1.png"
 }
 file_name() { # the example's name as the program on this platform sees it
-    if [ "$platform" = windows ]; then echo "Z:$files/$1"; else echo "$files/$1"; fi
+    if [ "$platform" = windows ]; then windows_path "$files/$1"; else echo "$files/$1"; fi
 }
 spreadsheet_gone() { ! pgrep -f 'soffice|excel-standin' >/dev/null; }
 open_workbook() { # open_workbook PATH: the Excel button, until the spreadsheet has quit
