@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -76,6 +77,11 @@ private Q_SLOTS:
                     ->findChild<QLabel *>(QStringLiteral("lbl_Befund"))
                     ->text()
                     .contains(QStringLiteral("liegt weit abseits: 0")));
+        // What is no number above 0 is put back.
+        auto *far = view()->findChild<QLineEdit *>(QStringLiteral("txt_Abseits"));
+        far->setText(QStringLiteral("abc"));
+        Q_EMIT far->editingFinished();
+        QCOMPARE(far->text(), QStringLiteral("10"));
     }
 
     // The largest table there can be, with its vectors, as a picture.

@@ -2,14 +2,16 @@
 
 #include "cloud_canvas.h"
 #include "cloud_checks.h"
+#include "coordinate_number.h"
 #include "point_grid.h"
 #include "point_table.h"
 
 #include <QCheckBox>
-#include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -32,6 +34,28 @@ QString extentText(const Extent &extent) {
 
 } // namespace
 
+QLineEdit *frm_Punktansicht::numberBox(const char *name, double value, const QString &tip) {
+    auto *box = new QLineEdit(QLocale().toString(value), this);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setToolTip(tip);
+    box->setMaximumWidth(80);
+    return box;
+}
+
+double frm_Punktansicht::boxValue(QLineEdit *box, double fallback) {
+    // A point or a comma, as the user writes numbers; anything else, or a
+    // number not above 0, is put back to what it was.
+    const std::optional<double> value = toCoordinate(box->text());
+    if (value && *value > 0) {
+        box->setProperty("lastGood", *value);
+        return *value;
+    }
+    const double kept =
+        box->property("lastGood").isValid() ? box->property("lastGood").toDouble() : fallback;
+    box->setText(QLocale().toString(kept));
+    return kept;
+}
+
 frm_Punktansicht::frm_Punktansicht(PointTable &table, PointGrid &grid, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_table(table)
@@ -53,25 +77,15 @@ frm_Punktansicht::frm_Punktansicht(PointTable &table, PointGrid &grid, QWidget *
     chk_Reihenfolge->setChecked(true);
     chk_Reihenfolge->setToolTip(QStringLiteral("Der Weg durch die Punkte in Tabellenreihenfolge"));
 
-    auto *vectorLabel = new QLabel(QStringLiteral("Vektorlänge"), this);
-    txt_Vektorlaenge = new QDoubleSpinBox(this);
-    txt_Vektorlaenge->setObjectName(QStringLiteral("txt_Vektorlaenge"));
-    txt_Vektorlaenge->setRange(0.5, 50);
-    txt_Vektorlaenge->setDecimals(1);
-    txt_Vektorlaenge->setValue(DefaultVectorShare);
-    txt_Vektorlaenge->setSuffix(QStringLiteral(" %"));
-    txt_Vektorlaenge->setToolTip(QStringLiteral("Länge der Vektoren im Verhältnis zur Größe der "
-                                                "Punktwolke"));
+    auto *vectorLabel = new QLabel(QStringLiteral("Vektorlänge (%)"), this);
+    txt_Vektorlaenge = numberBox("txt_Vektorlaenge", DefaultVectorShare,
+                                 QStringLiteral("Länge der Vektoren im Verhältnis zur Größe der "
+                                                "Punktwolke, in Prozent"));
     vectorLabel->setBuddy(txt_Vektorlaenge);
     txt_Vektorlaenge->setAccessibleName(vectorLabel->text());
-    auto *farLabel = new QLabel(QStringLiteral("Abseits ab"), this);
-    txt_Abseits = new QDoubleSpinBox(this);
-    txt_Abseits->setObjectName(QStringLiteral("txt_Abseits"));
-    txt_Abseits->setRange(2, 10000);
-    txt_Abseits->setDecimals(0);
-    txt_Abseits->setValue(DefaultFarMultiple);
-    txt_Abseits->setSuffix(QStringLiteral(" × Nachbarabstand"));
-    txt_Abseits->setToolTip(QStringLiteral("Ein Punkt liegt weit abseits, wenn sein nächster "
+    auto *farLabel = new QLabel(QStringLiteral("Abseits ab (× Nachbarabstand)"), this);
+    txt_Abseits = numberBox("txt_Abseits", DefaultFarMultiple,
+                            QStringLiteral("Ein Punkt liegt weit abseits, wenn sein nächster "
                                            "Nachbar weiter entfernt ist als dieses Vielfache des "
                                            "mittleren Abstands benachbarter Punkte"));
     farLabel->setBuddy(txt_Abseits);
@@ -105,9 +119,9 @@ frm_Punktansicht::frm_Punktansicht(PointTable &table, PointGrid &grid, QWidget *
     view(cmd_Isometrie, CloudCamera::View::Isometric);
     connect(cmd_AllesZeigen, &QPushButton::clicked, pic_Punkte, &CloudCanvas::showAll);
     connect(chk_Reihenfolge, &QCheckBox::toggled, pic_Punkte, &CloudCanvas::setPathShown);
-    connect(txt_Vektorlaenge, &QDoubleSpinBox::valueChanged, pic_Punkte,
-            &CloudCanvas::setVectorShare);
-    connect(txt_Abseits, &QDoubleSpinBox::valueChanged, this, &frm_Punktansicht::scheduleRebuild);
+    connect(txt_Vektorlaenge, &QLineEdit::editingFinished, this,
+            [this] { pic_Punkte->setVectorShare(boxValue(txt_Vektorlaenge, DefaultVectorShare)); });
+    connect(txt_Abseits, &QLineEdit::editingFinished, this, &frm_Punktansicht::scheduleRebuild);
     connect(pic_Punkte, &CloudCanvas::pointClicked, &m_grid, &PointGrid::selectPointRow);
 
     // Every change of the table shows at once, many changes at once once.
@@ -138,7 +152,8 @@ void frm_Punktansicht::rebuild() {
     std::vector<CloudPoint> points =
         cloudPoints(m_table, [this](int row) { return m_grid.rowHasProblems(row); });
     const std::vector<std::size_t> inward = inwardNormals(points);
-    const std::vector<std::size_t> far = farAwayPoints(points, txt_Abseits->value());
+    const std::vector<std::size_t> far =
+        farAwayPoints(points, boxValue(txt_Abseits, DefaultFarMultiple));
     const auto flagged = std::count_if(points.cbegin(), points.cend(),
                                        [](const CloudPoint &point) { return point.flagged; });
     setWindowTitle(QStringLiteral("Punktansicht – %1 Punkte").arg(points.size()));

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class QCheckBox;
-class QDoubleSpinBox;
+class QLineEdit;
 class QLabel;
 class QPushButton;
 
@@ -29,6 +29,9 @@ private:
     void scheduleRebuild();
     void rebuild();
     void showSelection();
+    QLineEdit *numberBox(const char *name, double value, const QString &tip);
+    // The box's number, or the last good one (at first fallback) put back.
+    static double boxValue(QLineEdit *box, double fallback);
 
     PointTable &m_table;
     PointGrid &m_grid;
@@ -42,8 +45,8 @@ private:
     QPushButton *cmd_Isometrie = nullptr;
     QPushButton *cmd_AllesZeigen = nullptr;
     QCheckBox *chk_Reihenfolge = nullptr;
-    QDoubleSpinBox *txt_Vektorlaenge = nullptr;
-    QDoubleSpinBox *txt_Abseits = nullptr;
+    QLineEdit *txt_Vektorlaenge = nullptr;
+    QLineEdit *txt_Abseits = nullptr;
     CloudCanvas *pic_Punkte = nullptr;
     QLabel *lbl_Befund = nullptr;
 };
