@@ -121,7 +121,10 @@ frm_Punktansicht::frm_Punktansicht(PointTable &table, PointGrid &grid, QWidget *
     connect(chk_Reihenfolge, &QCheckBox::toggled, pic_Punkte, &CloudCanvas::setPathShown);
     connect(txt_Vektorlaenge, &QLineEdit::editingFinished, this,
             [this] { pic_Punkte->setVectorShare(boxValue(txt_Vektorlaenge, DefaultVectorShare)); });
-    connect(txt_Abseits, &QLineEdit::editingFinished, this, &frm_Punktansicht::scheduleRebuild);
+    connect(txt_Abseits, &QLineEdit::editingFinished, this, [this] {
+        boxValue(txt_Abseits, DefaultFarMultiple);
+        scheduleRebuild();
+    });
     connect(pic_Punkte, &CloudCanvas::pointClicked, &m_grid, &PointGrid::selectPointRow);
 
     // Every change of the table shows at once, many changes at once once.
