@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -15,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
