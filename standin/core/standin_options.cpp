@@ -1,6 +1,7 @@
 #include "standin_options.h"
 
 #include <charconv>
+#include <string>
 
 namespace standin {
 
@@ -51,6 +52,21 @@ std::optional<StandinOptions> parseOptions(const std::vector<std::string> &argum
             error = "Missing value after " + name + ".";
             return std::nullopt;
         };
+        // The whole number after the option, at least minimum; what says
+        // what it counts when it is not one.
+        const auto count = [&](std::int32_t minimum,
+                               const char *what) -> std::optional<std::int32_t> {
+            const auto text = value();
+            if (!text)
+                return std::nullopt;
+            const std::optional<std::int32_t> number = wholeNumber(*text);
+            if (!number || *number < minimum) {
+                error = name + " needs a number of " + what + " from " + std::to_string(minimum) +
+                        " on.";
+                return std::nullopt;
+            }
+            return number;
+        };
         const auto flag = [&]() {
             if (inlineValue)
                 error = name + " takes no value.";
@@ -95,25 +111,15 @@ std::optional<StandinOptions> parseOptions(const std::vector<std::string> &argum
                 return std::nullopt;
             options.refusedIds.push_back(*id);
         } else if (name == "--quit-after-calls") {
-            const auto count = value();
-            if (!count)
+            const std::optional<std::int32_t> calls = count(1, "calls");
+            if (!calls)
                 return std::nullopt;
-            const std::optional<std::int32_t> number = wholeNumber(*count);
-            if (!number || *number < 1) {
-                error = "--quit-after-calls needs a number of calls from 1 on.";
-                return std::nullopt;
-            }
-            options.quitAfterCalls = *number;
+            options.quitAfterCalls = *calls;
         } else if (name == "--delay-ms") {
-            const auto delay = value();
+            const std::optional<std::int32_t> delay = count(0, "milliseconds");
             if (!delay)
                 return std::nullopt;
-            const std::optional<std::int32_t> number = wholeNumber(*delay);
-            if (!number || *number < 0) {
-                error = "--delay-ms needs a number of milliseconds from 0 on.";
-                return std::nullopt;
-            }
-            options.delayMs = *number;
+            options.delayMs = *delay;
         } else if (name.rfind('-', 0) == 0) {
             error = "Unknown option " + name + ".";
             return std::nullopt;

@@ -54,10 +54,7 @@ class GridEditsTest : public QObject, private WindowFixture {
 
 private Q_SLOTS:
     void init() {
-        openWindow();
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(openActiveWindow());
         grid = control<QTableView>("Flex_Punkte");
         ids = control<QTableView>("Flex_Punkte_ID");
         grid->setFocus();

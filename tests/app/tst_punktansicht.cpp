@@ -36,12 +36,7 @@ class PunktansichtTest : public QObject, private WindowFixture {
     }
 
 private Q_SLOTS:
-    void init() {
-        openWindow();
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
+    void init() { QVERIFY(openActiveWindow()); }
 
     void f3_opensTheView_andItFollowsTheTable() {
         import(example("vektorpunkte_mit_id.txt"));

@@ -4,6 +4,8 @@
 #include "frm_Steuerung.h"
 #include "window_control.h"
 
+#include <QTest>
+
 #include <memory>
 
 // The window with German separators and dialogs answered by the test; a test
@@ -18,6 +20,13 @@ protected:
         dialogs = AnsweringDialogs();
         window = std::make_unique<vandelor::frm_Steuerung>(
             dialogs, vandelor::NumberSeparators{u',', u'.'}, host);
+    }
+    // The window shown and active, so that keys go where its focus is.
+    bool openActiveWindow() {
+        openWindow();
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
     }
     template <typename T = QWidget> T *control(const char *name) {
         return windowControl<T>(window.get(), name);
