@@ -5,6 +5,7 @@
 #include "line_reader.h"
 #include "point_table.h"
 
+#include <QBuffer>
 #include <QIODevice>
 #include <QVarLengthArray>
 
@@ -86,24 +87,36 @@ ImportResult importByHeader(LineReader &lines, const ColumnHeader &header, Point
             header.unreadNames};
 }
 
+// The header the file's first line is, read from the file's first piece
+// without moving in the file, so that the file itself is read only once.
+std::optional<ColumnHeader> headerOf(QIODevice &file) {
+    QByteArray start = file.peek(DecodedText::PieceBytes);
+    QBuffer piece(&start);
+    piece.open(QIODevice::ReadOnly);
+    LineReader lines(piece);
+    QString first;
+    bool tooLong = false;
+    if (!lines.next(first, tooLong) || tooLong)
+        return std::nullopt;
+    return readColumnHeader(first);
+}
+
 } // namespace
 
 ImportResult importAsciiPoints(QIODevice &file, PointTable &table,
                                const AsciiImportCallbacks &callbacks) {
-    const qint64 start = file.pos();
-    {
+    if (const std::optional<ColumnHeader> header = headerOf(file)) {
         LineReader lines(file);
         if (!lines.isText())
             return {ImportOutcome::NotText, 0};
-        QString first;
+        QString headerLine;
         bool tooLong = false;
-        if (lines.next(first, tooLong) && !tooLong)
-            if (const std::optional<ColumnHeader> header = readColumnHeader(first))
-                return importByHeader(lines, *header, table, callbacks);
+        lines.next(headerLine, tooLong);
+        return importByHeader(lines, *header, table, callbacks);
     }
-    if (!file.seek(start))
-        return {ImportOutcome::ReadFailed, 0};
     ItemReader reader(file);
+    if (!reader.isText())
+        return {ImportOutcome::NotText, 0};
     int row = 0;
     int widestColumn = 0;
     Item item;
