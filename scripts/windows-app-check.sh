@@ -141,21 +141,25 @@ find_window() { # find_window TITLE: the visible window of that title, waited fo
     timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -1
 }
 # Qt's dialog on Linux is titled "Öffnen"; Windows' own dialog, untitled under
-# Wine, is the program's other window.
+# Wine, is a window of the program that was not there before the click.
+program_windows() { xdotool search --onlyvisible --classname '^vandelor\.exe$' 2>/dev/null; }
+windows_before=
 dialog_open() {
     if [ "$platform" = windows ]; then
-        local windows
-        windows=$(xdotool search --onlyvisible --classname '^vandelor\.exe$' 2>/dev/null)
-        [ -n "$(grep -vx "$window" <<<"$windows")" ]
+        local now
+        now=$(program_windows)
+        [ -n "$(grep -vxF -e "$window" -e "$windows_before" <<<"$now")" ]
     else
         xdotool search --onlyvisible --name '^Öffnen$' >/dev/null 2>&1
     fi
 }
 dialog_closed() { ! dialog_open; }
 open_file() { # open_file BUTTON PATH: through the file dialog, the name typed
+    windows_before=$(program_windows)
+    [ -n "$windows_before" ] || windows_before=$window
     click "$1"
     wait_for 20 dialog_open || return 1
-    sleep 0.5
+    sleep 1
     # The name box may hold the file chosen before: typed over.
     xdotool key ctrl+a
     xdotool type --delay 30 "$2"
