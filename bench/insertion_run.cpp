@@ -7,16 +7,16 @@
 //   dbus-run-session -- build/bench/bench_insertion_run
 
 #include "bus_floor.h"
+#include "counting_host.h"
 #include "dbus_host_automation.h"
 #include "frm_Steuerung.h"
+#include "insertion_setup.h"
 #include "orvanto_bus.h"
 #include "orvanto_names.h"
-#include "point_table.h"
+#include "silent_dialogs.h"
 #include "standin_process.h"
-#include "user_dialogs.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDBusMessage>
 #include <QElapsedTimer>
 
@@ -36,50 +36,6 @@ namespace {
 
 constexpr int Rows = 1000;
 constexpr int BareCalls = 20000;
-
-// Counts the member calls that reach the host and notes of each whether its reply
-// was waited for ('W') or not ('s').
-class CountingHost : public HostAutomation {
-public:
-    explicit CountingHost(HostAutomation &inner)
-        : m_inner(inner) {}
-    bool windowExists(const QString &windowClass) override {
-        return m_inner.windowExists(windowClass);
-    }
-    CallResult activate(const QString &progId) override { return m_inner.activate(progId); }
-    CallResult call(const HostObject &target, const QString &member,
-                    const HostArguments &arguments) override {
-        ++memberCalls;
-        kinds += 'W';
-        return m_inner.call(target, member, arguments);
-    }
-    CallResult call(const HostObject &target, DispatchId member,
-                    const HostArguments &arguments) override {
-        ++memberCalls;
-        kinds += 'W';
-        return m_inner.call(target, member, arguments);
-    }
-    void send(const HostObject &target, const QString &member,
-              const HostArguments &arguments) override {
-        ++memberCalls;
-        kinds += 's';
-        m_inner.send(target, member, arguments);
-    }
-    int settle() override { return m_inner.settle(); }
-    long memberCalls = 0;
-    std::string kinds;
-
-private:
-    HostAutomation &m_inner;
-};
-
-class SilentDialogs : public UserDialogs {
-public:
-    void showMessage(QWidget *, const QString &text) override {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    }
-    QString askOpenFileName(QWidget *, const QString &, const QString &) override { return {}; }
-};
 
 // The processor time a process has used so far, in nanoseconds.
 double cpuNs(qint64 pid) {
@@ -137,21 +93,7 @@ int main(int argc, char *argv[]) {
     CountingHost host(busHost);
     SilentDialogs dialogs;
     frm_Steuerung window(dialogs, {u',', u'.'}, &host);
-    for (const char *name : {"CB2", "cbX", "cbY", "cbZ", "cbV"})
-        window.findChild<QCheckBox *>(QString::fromLatin1(name))->click();
-    PointTable &table = window.pointTable();
-    table.setRowCount(Rows + 1);
-    for (int row = 1; row <= Rows; ++row) {
-        const QStringList cells{QStringLiteral("P%1").arg(row),
-                                QString::number(row * 0.5),
-                                QStringLiteral("20.25"),
-                                QStringLiteral("-3.5"),
-                                QStringLiteral("0"),
-                                QStringLiteral("0"),
-                                QStringLiteral("1")};
-        for (int column = 0; column < cells.size(); ++column)
-            table.setCellText(row, column, cells[column]);
-    }
+    prepareInsertion(window, Rows);
 
     const double standinBefore = cpuNs(standin.processId());
     QElapsedTimer timer;
@@ -159,8 +101,6 @@ int main(int argc, char *argv[]) {
     window.cmd_einfügen_Click();
     const double runNs = double(timer.nsecsElapsed());
     const double standinNs = cpuNs(standin.processId()) - standinBefore;
-    // Calls before the first row: the active part program, its name, its commands.
-    constexpr int RunStartCalls = 3;
     const double callsPerRow = double(host.memberCalls - RunStartCalls) / Rows;
     const auto rowLength = std::size_t(host.memberCalls - RunStartCalls) / Rows;
     const std::string rowKinds = host.kinds.substr(RunStartCalls + rowLength, rowLength);

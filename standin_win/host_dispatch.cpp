@@ -1,5 +1,6 @@
 #include "host_dispatch.h"
 
+#include "call_counter.h"
 #include "dispatch_calls.h"
 #include "wide_text.h"
 
@@ -17,6 +18,8 @@ HostDispatch::~HostDispatch() {
 
 HRESULT STDMETHODCALLTYPE HostDispatch::GetIDsOfNames(REFIID, LPOLESTR *names, UINT count, LCID,
                                                       DISPID *ids) {
+    if (CallCounts *counts = CallCounter::counts())
+        InterlockedIncrement(&counts->namesToIds);
     if (names == nullptr || ids == nullptr || count == 0)
         return E_INVALIDARG;
     HRESULT outcome = S_OK;
@@ -35,6 +38,8 @@ HRESULT STDMETHODCALLTYPE HostDispatch::GetIDsOfNames(REFIID, LPOLESTR *names, U
 HRESULT STDMETHODCALLTYPE HostDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags,
                                                DISPPARAMS *parameters, VARIANT *result,
                                                EXCEPINFO *exception, UINT *wrongArgument) {
+    if (CallCounts *counts = CallCounter::counts())
+        InterlockedIncrement(&counts->invoke);
     return m_calls.invoke(m_address, id, flags, parameters, result, exception, wrongArgument);
 }
 

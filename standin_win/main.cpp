@@ -5,6 +5,7 @@
 //   orvanto-standin.exe /register       registers the host's ProgID for this program
 //   orvanto-standin.exe [options]       see --help
 
+#include "call_counter.h"
 #include "class_factory.h"
 #include "dispatch_calls.h"
 #include "listing_file.h"
@@ -38,6 +39,7 @@ constexpr CLSID StandinClassId = {
     0x31afafa1, 0x088c, 0x4b3b, {0xb4, 0xd8, 0xcc, 0xc5, 0xfe, 0xae, 0xd7, 0x60}};
 
 int run(const StandinOptions &options) {
+    const CallCounter counter;
     HostModel host;
     for (const std::string &id : options.refusedIds)
         host.refuseText(id);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "user_dialogs.h"
+
+#include <cstdio>
+
+// Dialogs for a benchmark: messages go to the error output, no file is chosen.
+class SilentDialogs : public vandelor::UserDialogs {
+public:
+    void showMessage(QWidget *, const QString &text) override {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+    QString askOpenFileName(QWidget *, const QString &, const QString &) override { return {}; }
+};
