@@ -9,7 +9,7 @@
 //   wine bench_com_insertion_run.exe PATH\orvanto-standin.exe
 
 #include "call_counts.h"
-#include "com_host.h"
+#include "com_client.h"
 #include "com_host_automation.h"
 #include "com_object.h"
 #include "counting_host.h"
@@ -174,7 +174,7 @@ public:
     }
 
 private:
-    com::ComHost m_host;
+    com::ComClient m_host;
     com::ComObject m_command;
     DISPID m_putText = DISPID_UNKNOWN;
     VARIANTARG m_arguments[3] = {};

@@ -10,7 +10,8 @@ grow=${2:-}
 build=fuzz/clang-build
 bash scripts/install-deps.sh --test
 
-cmake -S fuzz -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=None >/dev/null
+cmake -S . -B "$build" -DVANDELOR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=None \
+    >/dev/null
 cmake --build "$build" -j2
 
 for target in ascii_import dmis_scan; do
@@ -18,7 +19,7 @@ for target in ascii_import dmis_scan; do
     found=$(mktemp -d)
     echo "== fuzz $target for ${seconds}s"
     log=$build/$target.log
-    if ! nice "$build/fuzz_$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+    if ! nice "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
         -rss_limit_mb=2048 -dict="fuzz/$target.dict" -artifact_prefix="$build/" \
         -print_final_stats=1 "$found" "$corpus" >"$log" 2>&1; then
         tail -n 60 "$log"
@@ -28,7 +29,7 @@ for target in ascii_import dmis_scan; do
     grep -E "^(Done|stat::(number_of_executed_units|new_units_added|peak_rss_mb))" "$log"
     if [ "$grow" = "--grow" ]; then
         merged=$(mktemp -d)
-        "$build/fuzz_$target" -merge=1 "$merged" "$corpus" "$found" 2>&1 | tail -n 1
+        "$build/fuzz/fuzz_$target" -merge=1 "$merged" "$corpus" "$found" 2>&1 | tail -n 1
         rm -rf "$corpus" && mv "$merged" "$corpus"
     fi
     rm -rf "$found"

@@ -25,6 +25,8 @@ bash scripts/windows-check.sh
 echo "== the whole Windows program: built with MinGW-w64, run under Wine"
 bash scripts/build-windows.sh build-windows
 bash scripts/windows-app-check.sh build-windows build
+echo "== the insertion run through COM, measured under Wine"
+bash scripts/windows-bench.sh build-windows
 
 echo "== build with sanitizers"
 bash scripts/build.sh build-asan -DVANDELOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug

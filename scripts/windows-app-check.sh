@@ -20,6 +20,7 @@
 #                                     (defaults: build-windows, build)
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
+source scripts/lib.sh
 windows_build=${1:-build-windows}
 linux_build=${2:-build}
 folder=$PWD/$windows_build/vandelor
@@ -30,70 +31,24 @@ shots=$PWD/$windows_build/screenshots
 unset QT_QPA_PLATFORM
 export LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 
-packages=(xvfb xdotool xclip imagemagick fonts-wine wine64 dbus-x11 python3-pefile)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
-        missing+=("$p")
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+need_packages xvfb xdotool xclip imagemagick fonts-wine wine64 dbus-x11 python3-pefile
 [ -x "$folder/vandelor.exe" ] || bash scripts/build-windows.sh "$windows_build" || exit 1
 { [ -f "$linux_build/CMakeCache.txt" ] || cmake -S . -B "$linux_build" >/dev/null; } &&
-    cmake --build "$linux_build" --target vandelor orvanto-standin -j"$(nproc)" >/dev/null ||
+    cmake --build "$linux_build" --target vandelor orvanto-standin window_layout -j"$(nproc)" \
+        >/dev/null ||
     exit 1
 
 out=$(mktemp -d /tmp/vandelor-app.XXXXXX)
 rm -rf "$shots"
 mkdir -p "$shots"
-passed=0
-failed=0
-check() { # check NAME COMMAND...: runs the command, counts and reports it
-    local name=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-        echo "ok    $name"
-    else
-        failed=$((failed + 1))
-        echo "FAIL  $name"
-    fi
-}
-wait_for() { # wait_for SECONDS COMMAND...: until the command succeeds
-    local tries=$(($1 * 5))
-    shift
-    until "$@"; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.2
-    done
-}
-
 # ---- Processes: the display, the bus, the Linux programs and the Wine prefix
-wine=/usr/lib/wine/wine64
-export WINEPREFIX=$out/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-windows_path() { echo "Z:${1//\//\\}"; }
+use_prefix "$out/prefix"
 # The stand-in, built with the program, finds the MinGW runtime in the folder.
 WINEPATH=$(windows_path "$folder")
 export WINEPATH
 started=()
-prefix_processes() { # every process of the Wine prefix, found by its environment
-    local environ
-    for environ in /proc/[0-9]*/environ; do
-        if tr '\0' '\n' 2>/dev/null <"$environ" | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
-            environ=${environ#/proc/}
-            echo "${environ%/environ}"
-        fi
-    done
-}
 stop_all() {
-    local pid
-    for pid in $(prefix_processes) "${started[@]}"; do kill -TERM "$pid" 2>/dev/null; done
-    sleep 1
-    for pid in $(prefix_processes) "${started[@]}"; do kill -KILL "$pid" 2>/dev/null; done
+    stop_processes "${started[@]}"
     rm -rf "$out"
 }
 trap stop_all EXIT
@@ -105,34 +60,20 @@ Xvfb "$DISPLAY" -screen 0 1600x1100x24 -nolisten tcp >/dev/null 2>&1 &
 started+=($!)
 wait_for 10 test -e "/tmp/.X11-unix/X$display"
 
-# ---- The window's controls, from the window's layout in twips (15 to a pixel):
-# left top width height of the control, left top of its frame.
-control() {
-    case $1 in
-    cmd_open) echo 120 120 1695 495 0 0 ;;
-    cmd_einfuegen) echo 3960 120 2415 495 0 0 ;;
-    cmd_DMIS) echo 6480 120 1575 495 0 0 ;;
-    cmd_Excel) echo 1920 120 1935 495 0 0 ;;
-    Option9) echo 120 240 2415 255 5880 720 ;;
-    Option10) echo 120 600 2535 255 5880 720 ;;
-    Option12) echo 120 600 1092 252 7320 1680 ;;
-    CB2) echo 120 240 2895 375 120 2880 ;;
-    cbX) echo 3240 240 975 195 120 2880 ;;
-    cbY) echo 3240 480 972 195 120 2880 ;;
-    cbZ) echo 3240 720 975 195 120 2880 ;;
-    cbV) echo 3240 960 1332 195 120 2880 ;;
-    esac
-}
+# ---- The window's controls where the window's layout puts them: left top width
+# height in pixels of the client area at 96 dpi, printed by the Linux window.
+QT_QPA_PLATFORM=offscreen "$linux_build/tests/support/window_layout" >"$out/layout" 2>/dev/null
+control() { sed -n "s/^$1 //p" "$out/layout"; }
 window= # the main window's X window, and where its client area starts in it
 left=0
 top=0
-dpi=96 # the screen's dots per inch; 1440 twips make an inch
-pixels() { echo $(($1 * dpi / 1440)); }
+dpi=96 # the screen's dots per inch
+pixels() { echo $(($1 * dpi / 96)); }
 click() { # click CONTROL: buttons in their middle, check boxes and options on their box
-    local x y width height frame_x frame_y
-    read -r x y width height frame_x frame_y <<<"$(control "$1")"
-    if [[ $1 == cmd_* ]]; then x=$((x + frame_x + width / 2)); else x=$((x + frame_x + 105)); fi
-    y=$((y + frame_y + height / 2))
+    local x y width height
+    read -r x y width height <<<"$(control "$1")"
+    if [[ $1 == cmd_* ]]; then x=$((x + width / 2)); else x=$((x + 7)); fi
+    y=$((y + height / 2))
     xdotool mousemove --window "$window" $((left + $(pixels "$x"))) $((top + $(pixels "$y"))) \
         click 1
     sleep 0.5
@@ -181,7 +122,7 @@ insert() { # insert FILE: the insert button, until the stand-in's listing is sti
     before=$(cksum <"$1")
     last=
     still=0
-    click cmd_einfuegen
+    click cmd_einfügen
     sleep 1
     wait_for 60 listing_settled "$1"
 }
@@ -254,8 +195,7 @@ started=("${started[0]}")
 echo "== the Windows program under Wine, in a virtual desktop on Xvfb"
 platform=windows
 on_desktop() { "$wine" explorer /desktop=vandelor,1400x1000 "$@" >/dev/null 2>&1 & }
-timeout 60 "$wine" wineboot -i >/dev/null 2>&1
-timeout 30 /usr/lib/wine/wineserver -w
+new_prefix
 standin=$PWD/$windows_build/standin_win/orvanto-standin.exe
 timeout 60 "$wine" "$standin" /register >/dev/null 2>&1
 timeout 60 "$wine" "$PWD/$windows_build/standin_excel/excel-standin.exe" /register >/dev/null 2>&1
@@ -283,12 +223,12 @@ start_windows() { # start_windows [LISTING STANDIN_OPTIONS...]: the stand-in, th
 client_width=830
 client_height=549
 stop_windows() {
-    timeout 30 /usr/lib/wine/wineserver -k
-    timeout 30 /usr/lib/wine/wineserver -w
+    timeout 30 "$wineserver" -k
+    timeout 30 "$wineserver" -w
 }
 message_open() { xdotool search --onlyvisible --name '^Vandelor$' >/dev/null 2>&1; }
 message_says() { # message_says SHOT TEXT: the message box after the insert button
-    click cmd_einfuegen
+    click cmd_einfügen
     wait_for 20 message_open || return 1
     sleep 0.5
     import -display "$DISPLAY" -window root "$shots/$1.png"
@@ -375,5 +315,4 @@ fi
 stop_windows
 
 echo "screenshots in $shots"
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+report

@@ -1,5 +1,5 @@
 // The adapter between the layer and the COM backend, run against a double of the
-// backend's plain C++ ComHost: what goes in, what comes back, and failures.
+// backend's plain C++ ComClient: what goes in, what comes back, and failures.
 
 #include "com_host_automation.h"
 
@@ -22,23 +22,23 @@ struct Seen {
 };
 Seen seen;
 
-ComHost::ComHost() = default;
-ComHost::~ComHost() = default;
-bool ComHost::windowExists(const std::string &windowClass) const {
+ComClient::ComClient() = default;
+ComClient::~ComClient() = default;
+bool ComClient::windowExists(const std::string &windowClass) const {
     seen.windowClass = windowClass;
     return true;
 }
-ComResult ComHost::activate(const std::wstring &progId) {
+ComResult ComClient::activate(const std::wstring &progId) {
     seen.name = progId;
     return seen.answer;
 }
-ComResult ComHost::call(const ComObject &target, const std::wstring &member,
-                        const std::vector<ComArgument> &arguments) {
+ComResult ComClient::call(const ComObject &target, const std::wstring &member,
+                          const std::vector<ComArgument> &arguments) {
     seen = {{}, member, -1, target, arguments, seen.answer};
     return seen.answer;
 }
-ComResult ComHost::call(const ComObject &target, std::int32_t dispatchId,
-                        const std::vector<ComArgument> &arguments) {
+ComResult ComClient::call(const ComObject &target, std::int32_t dispatchId,
+                          const std::vector<ComArgument> &arguments) {
     seen = {{}, {}, dispatchId, target, arguments, seen.answer};
     return seen.answer;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "com_host.h"
+#include "com_client.h"
 #include "host_automation.h"
 
 namespace vandelor::host {
@@ -17,7 +17,7 @@ public:
                     const HostArguments &arguments = {}) override;
 
 private:
-    com::ComHost m_host;
+    com::ComClient m_host;
 };
 
 } // namespace vandelor::host

@@ -2,7 +2,7 @@
 // its window, activates its application, reads the open part program's name and
 // counts its commands. Changes nothing in the host.
 
-#include "com_host.h"
+#include "com_client.h"
 #include "orvanto_facts.h"
 
 #include <cstdio>
@@ -31,7 +31,7 @@ int fail(const wchar_t *step, const ComResult &result) {
 } // namespace
 
 int main() {
-    ComHost host;
+    ComClient host;
     if (!host.windowExists(orvanto_facts::WindowClass)) {
         std::fwprintf(stdout, L"The host is not running.\n");
         return 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "com_host.h"
+#include "com_client.h"
 #include "workbook_failure.h"
 
 #include <string>
@@ -60,7 +60,7 @@ private:
                             WorkbookFailure failure,
                             const std::vector<com::ComArgument> &arguments = {});
 
-    com::ComHost m_com; // outlives every object below
+    com::ComClient m_com; // outlives every object below
     com::ComObject m_application;
     com::ComObject m_workbook;
     com::ComObject m_sheet; // the first worksheet

@@ -1,4 +1,4 @@
-#include "com_host.h"
+#include "com_client.h"
 
 #include "com_arguments.h"
 #include "com_errors.h"
@@ -101,26 +101,26 @@ ComResult invokeByName(const ComObject &target, const std::wstring &member, WORD
 
 } // namespace
 
-ComHost::ComHost()
-    : ComHost(LOCALE_USER_DEFAULT) {}
+ComClient::ComClient()
+    : ComClient(LOCALE_USER_DEFAULT) {}
 
-ComHost::ComHost(std::uint32_t locale)
+ComClient::ComClient(std::uint32_t locale)
     : m_locale(locale) {
     // The caller's thread may have joined an apartment already (Qt does so); that
     // one serves as well, and only an apartment entered here is left here.
     m_ownsApartment = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
 }
 
-ComHost::~ComHost() {
+ComClient::~ComClient() {
     if (m_ownsApartment)
         CoUninitialize();
 }
 
-bool ComHost::windowExists(const std::string &windowClass) const {
+bool ComClient::windowExists(const std::string &windowClass) const {
     return FindWindowA(windowClass.c_str(), nullptr) != nullptr;
 }
 
-ComResult ComHost::create(const std::wstring &progId) {
+ComResult ComClient::create(const std::wstring &progId) {
     CLSID classId;
     HRESULT outcome = CLSIDFromProgID(progId.c_str(), &classId);
     if (FAILED(outcome))
@@ -135,7 +135,7 @@ ComResult ComHost::create(const std::wstring &progId) {
         std::make_shared<ComObjectData>(dispatch, std::make_shared<ComPeer>()));
 }
 
-ComResult ComHost::activate(const std::wstring &progId) {
+ComResult ComClient::activate(const std::wstring &progId) {
     ComResult created = create(progId);
     CLSID classId;
     if (created.ok || FAILED(CLSIDFromProgID(progId.c_str(), &classId)))
@@ -150,13 +150,13 @@ ComResult ComHost::activate(const std::wstring &progId) {
         std::make_shared<ComObjectData>(dispatch, std::make_shared<ComPeer>()));
 }
 
-ComResult ComHost::call(const ComObject &target, const std::wstring &member,
-                        const std::vector<ComArgument> &arguments) {
+ComResult ComClient::call(const ComObject &target, const std::wstring &member,
+                          const std::vector<ComArgument> &arguments) {
     return invokeByName(target, member, CallKind, m_locale, arguments);
 }
 
-ComResult ComHost::call(const ComObject &target, std::int32_t dispatchId,
-                        const std::vector<ComArgument> &arguments) {
+ComResult ComClient::call(const ComObject &target, std::int32_t dispatchId,
+                          const std::vector<ComArgument> &arguments) {
     if (!target)
         return noObject();
     if (target->peer->gone)
@@ -164,7 +164,8 @@ ComResult ComHost::call(const ComObject &target, std::int32_t dispatchId,
     return invoke(*target, dispatchId, CallKind, m_locale, arguments);
 }
 
-ComResult ComHost::put(const ComObject &target, const std::wstring &member, const ComValue &value) {
+ComResult ComClient::put(const ComObject &target, const std::wstring &member,
+                         const ComValue &value) {
     return invokeByName(target, member, DISPATCH_PROPERTYPUT, m_locale, {{value}});
 }
 

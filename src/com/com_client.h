@@ -15,14 +15,14 @@ namespace vandelor::com {
 // Lives on one thread and initialises COM there for its lifetime; every ComObject
 // must be gone before it is. Once a call finds a server gone, every later call on
 // objects of the same activation fails at once.
-class ComHost {
+class ComClient {
 public:
     // Names are resolved and calls made with the user's locale, or with the one given.
-    ComHost();
-    explicit ComHost(std::uint32_t locale);
-    ~ComHost();
-    ComHost(const ComHost &) = delete;
-    ComHost &operator=(const ComHost &) = delete;
+    ComClient();
+    explicit ComClient(std::uint32_t locale);
+    ~ComClient();
+    ComClient(const ComClient &) = delete;
+    ComClient &operator=(const ComClient &) = delete;
 
     bool windowExists(const std::string &windowClass) const;
     // The application object of the class registered as progId: a new one from its

@@ -3,7 +3,7 @@
 // kinds and order of arguments and results are checked across processes against
 // the Windows stand-in.) Runs on Windows (or under Wine).
 
-#include "com_host.h"
+#include "com_client.h"
 #include "com_object.h"
 
 #include <windows.h>
@@ -152,7 +152,7 @@ ULONG referencesOf(IDispatch *object) {
     return count;
 }
 
-void references_pointAtTheValues(ComHost &host) {
+void references_pointAtTheValues(ComClient &host) {
     RecordingDispatch *raw = nullptr;
     const ComObject commands = recordingObject(raw);
     const int alive = liveObjects;
@@ -178,7 +178,7 @@ void references_pointAtTheValues(ComHost &host) {
     expect(raw->lookups[L"Item"] == 1, "a member name is resolved once per object");
 }
 
-void failures_areValues(ComHost &host) {
+void failures_areValues(ComClient &host) {
     RecordingDispatch *raw = nullptr;
     const ComObject command = recordingObject(raw);
     const ComResult raised = host.call(command, L"Fail", {});
@@ -197,7 +197,7 @@ void failures_areValues(ComHost &host) {
     expect(!host.call(ComObject{}, L"PutText", {}).ok, "a call without an object fails");
 }
 
-void goneServer_failsLaterCallsAtOnce(ComHost &host) {
+void goneServer_failsLaterCallsAtOnce(ComClient &host) {
     RecordingDispatch *raw = nullptr;
     const ComObject command = recordingObject(raw);
     expect(!host.call(command, L"Gone", {}).ok, "a disconnected server fails the call");
@@ -211,7 +211,7 @@ void goneServer_failsLaterCallsAtOnce(ComHost &host) {
 
 int main() {
     {
-        ComHost host;
+        ComClient host;
         references_pointAtTheValues(host);
         failures_areValues(host);
         goneServer_failsLaterCallsAtOnce(host);
