@@ -1,18 +1,15 @@
 #include "dimension_group.h"
 
+#include "orvanto_facts.h"
+
 #include <functional>
 
 namespace vandelor::insert {
 
 namespace {
 
-constexpr qint32 OpeningType = 1000;
-constexpr qint32 ClosingType = 1001;
-constexpr qint32 XAxisType = 1002;
-constexpr qint32 YAxisType = 1003;
-constexpr qint32 ZAxisType = 1004;
-constexpr qint32 DeviationType = 1008;
-constexpr qint32 VectorType = 1011;
+namespace field = orvanto_facts::field;
+namespace command_type = orvanto_facts::command_type;
 
 // A zero deviation as the host writes it, three blanks in front.
 const QString &zeroDeviation() {
@@ -22,16 +19,16 @@ const QString &zeroDeviation() {
 
 void writeOpening(const RowContext &context) {
     CommandWriter &writer = context.writer;
-    writer.add(OpeningType);
+    writer.add(command_type::DimensionOpening);
     const QString id = pointId(context);
-    writer.putText(id, 2, 0);
-    writer.putText(u'#' + id, 3, 0);
-    writer.putText(QStringLiteral("AUS"), 162, 0);
-    writer.putText(QStringLiteral("AUS"), 163, 0);
-    writer.putText(QStringLiteral("1.00"), 164, 0);
-    writer.putText(QStringLiteral("BEIDE"), 165, 0);
-    writer.putText(QStringLiteral("MM"), 172, 0);
-    writer.putText(QStringLiteral("0.000"), 181, 0);
+    writer.putText(id, field::DimensionName, 0);
+    writer.putText(u'#' + id, field::DimensionedPoint, 0);
+    writer.putText(QStringLiteral("AUS"), field::FirstOff, 0);
+    writer.putText(QStringLiteral("AUS"), field::SecondOff, 0);
+    writer.putText(QStringLiteral("1.00"), field::Factor, 0);
+    writer.putText(QStringLiteral("BEIDE"), field::BothSides, 0);
+    writer.putText(QStringLiteral("MM"), field::Units, 0);
+    writer.putText(QStringLiteral("0.000"), field::OpeningZero, 0);
     writer.redraw();
 }
 
@@ -42,14 +39,14 @@ void writeMeasurement(const RowContext &context, qint32 typeCode,
     CommandWriter &writer = context.writer;
     InsertionControls &controls = context.controls;
     writer.add(typeCode);
-    writer.putText(nominal(), 166, 0);
-    writer.putText(nominal(), 328, 0);
-    writer.putText(controls.text(Box::UpperTolerance), 167, 0);
-    writer.putText(controls.text(Box::LowerTolerance), 168, 0);
-    writer.putText(nominal(), 332, 0);
-    writer.putText(nominal(), 336, 0);
-    writer.putText(zeroDeviation(), 340, 0);
-    writer.putText(zeroDeviation(), 344, 0);
+    writer.putText(nominal(), field::FirstNominal, 0);
+    writer.putText(nominal(), field::SecondNominal, 0);
+    writer.putText(controls.text(Box::UpperTolerance), field::UpperTolerance, 0);
+    writer.putText(controls.text(Box::LowerTolerance), field::LowerTolerance, 0);
+    writer.putText(nominal(), field::ThirdNominal, 0);
+    writer.putText(nominal(), field::FourthNominal, 0);
+    writer.putText(zeroDeviation(), field::FirstDeviation, 0);
+    writer.putText(zeroDeviation(), field::SecondDeviation, 0);
     writer.redraw();
 }
 
@@ -59,10 +56,10 @@ void writeAxis(const RowContext &context, qint32 typeCode, int column) {
 
 void writeVector(const RowContext &context) {
     CommandWriter &writer = context.writer;
-    writer.add(VectorType);
-    writer.putText(context.cell(4), 25, 0);
-    writer.putText(context.cell(5), 26, 0);
-    writer.putText(context.cell(6), 27, 0);
+    writer.add(command_type::DimensionVector);
+    writer.putText(context.cell(4), field::VectorI, 0);
+    writer.putText(context.cell(5), field::VectorJ, 0);
+    writer.putText(context.cell(6), field::VectorK, 0);
     writer.redraw();
 }
 
@@ -74,16 +71,16 @@ void writeDimensionGroup(const RowContext &context) {
         return;
     writeOpening(context);
     if (controls.isSet(Choice::DimensionX))
-        writeAxis(context, XAxisType, 1);
+        writeAxis(context, command_type::DimensionX, 1);
     if (controls.isSet(Choice::DimensionY))
-        writeAxis(context, YAxisType, 2);
+        writeAxis(context, command_type::DimensionY, 2);
     if (controls.isSet(Choice::DimensionZ))
-        writeAxis(context, ZAxisType, 3);
+        writeAxis(context, command_type::DimensionZ, 3);
     if (controls.isSet(Choice::DimensionVector))
         writeVector(context);
     if (controls.isSet(Choice::DimensionDeviation))
-        writeMeasurement(context, DeviationType, [] { return zeroDeviation(); });
-    context.writer.add(ClosingType);
+        writeMeasurement(context, command_type::DimensionDeviation, [] { return zeroDeviation(); });
+    context.writer.add(command_type::DimensionClosing);
 }
 
 } // namespace vandelor::insert

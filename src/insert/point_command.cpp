@@ -7,8 +7,8 @@ namespace vandelor::insert {
 
 namespace {
 
-constexpr qint32 VectorPointType = 602;
-constexpr qint32 EdgePointType = 604;
+namespace field = orvanto_facts::field;
+namespace command_type = orvanto_facts::command_type;
 
 // A yes/no setting: the answer's text and the field index that goes with it.
 void putAnswer(CommandWriter &writer, bool yes, qint32 field) {
@@ -33,25 +33,25 @@ void writePointFields(const RowContext &context, const QString &id) {
     const std::optional<double> k = toCoordinate(context.cell(6));
     writer.putFeatureValues(host::orvanto::member::PutVector, 1, i, j, k);
 
-    writer.putText(u'#' + id, 2, 0);
-    writer.putText(QStringLiteral("NEIN"), 236, 1);
-    putAnswer(writer, controls.isSet(Choice::PointDetails), 136);
+    writer.putText(u'#' + id, field::PointId, 0);
+    writer.putText(QStringLiteral("NEIN"), field::AlwaysNo, 1);
+    putAnswer(writer, controls.isSet(Choice::PointDetails), field::PointDetails);
     if (controls.isSet(Choice::ActualThickness))
-        writer.putText(QStringLiteral("IST-STÄRKE"), 41, 1);
+        writer.putText(QStringLiteral("IST-STÄRKE"), field::ThicknessMode, 1);
     else
-        writer.putText(QStringLiteral("THEO_STÄRKE"), 41, 0);
-    writer.putText(controls.text(Box::Thickness), 77, 1);
-    writer.putText(QStringLiteral("KART"), 39, 0);
-    putAnswer(writer, controls.isSet(Choice::SnapVector), 43);
-    writer.putText(QStringLiteral("KEINE"), 54, 0);
-    putAnswer(writer, controls.isSet(Choice::AutoMove), 45);
-    writer.putText(controls.text(Box::AutoMoveDistance), 79, 1);
+        writer.putText(QStringLiteral("THEO_STÄRKE"), field::ThicknessMode, 0);
+    writer.putText(controls.text(Box::Thickness), field::Thickness, 1);
+    writer.putText(QStringLiteral("KART"), field::CoordinateSystem, 0);
+    putAnswer(writer, controls.isSet(Choice::SnapVector), field::SnapVector);
+    writer.putText(QStringLiteral("KEINE"), field::AlwaysNone, 0);
+    putAnswer(writer, controls.isSet(Choice::AutoMove), field::AutoMove);
+    writer.putText(controls.text(Box::AutoMoveDistance), field::AutoMoveDistance, 1);
 }
 
 } // namespace
 
 void writeVectorPoint(const RowContext &context, const QString &id) {
-    context.writer.add(VectorPointType);
+    context.writer.add(command_type::VectorPoint);
     writePointFields(context, id);
     context.writer.redraw();
 }
@@ -60,25 +60,25 @@ void writeEdgePoint(const RowContext &context, const QString &id) {
     CommandWriter &writer = context.writer;
     InsertionControls &controls = context.controls;
 
-    writer.add(EdgePointType);
+    writer.add(command_type::EdgePoint);
     const QString surfaceI = context.cell(7);
     const QString surfaceJ = context.cell(8);
     const QString surfaceK = context.cell(9);
     writePointFields(context, id);
 
-    writer.putText(controls.text(Box::EdgeDepth), 78, 1);
-    writer.putText(controls.text(Box::EdgeSpacing), 75, 1);
-    writer.putText(controls.text(Box::EdgeIndent), 80, 1);
-    writer.putText(controls.text(Box::EdgeFirst), 55, 0);
+    writer.putText(controls.text(Box::EdgeDepth), field::EdgeDepth, 1);
+    writer.putText(controls.text(Box::EdgeSpacing), field::EdgeSpacing, 1);
+    writer.putText(controls.text(Box::EdgeIndent), field::EdgeIndent, 1);
+    writer.putText(controls.text(Box::EdgeFirst), field::EdgeFirst, 0);
     const QString perm = controls.text(Box::EdgePerm);
-    writer.putText(perm, 56, 0);
+    writer.putText(perm, field::EdgePerm, 0);
     if (const std::optional<double> value = toLocaleNumber(perm, controls.separators()))
-        writer.setToggleString(*value + 1, 56, 0);
+        writer.setToggleString(*value + 1, field::EdgePerm, 0);
     else
         writer.markIncomplete();
-    writer.putText(surfaceI, 112, 0);
-    writer.putText(surfaceJ, 113, 0);
-    writer.putText(surfaceK, 114, 0);
+    writer.putText(surfaceI, field::SurfaceI, 0);
+    writer.putText(surfaceJ, field::SurfaceJ, 0);
+    writer.putText(surfaceK, field::SurfaceK, 0);
     writer.redraw();
 }
 
