@@ -3,8 +3,8 @@
 // then times the check of the points that the grid shows after an import.
 
 #include "answering_dialogs.h"
-#include "frm_Steuerung.h"
-#include "point_table.h"
+#include "app/frm_Steuerung.h"
+#include "points/point_table.h"
 #include "process_memory.h"
 
 #include <QApplication>

@@ -4,9 +4,9 @@
 //
 //   dbus-run-session -- build/bench/bench_put_text [calls per side]
 
-#include "dbus_host_automation.h"
-#include "orvanto_bus.h"
-#include "orvanto_names.h"
+#include "host/dbus/dbus_host_automation.h"
+#include "host/dbus/orvanto_bus.h"
+#include "host/orvanto_names.h"
 #include "standin_process.h"
 
 #include <QCoreApplication>

@@ -8,14 +8,14 @@
 //
 //   wine bench_com_insertion_run.exe PATH\orvanto-standin.exe
 
+#include "app/frm_Steuerung.h"
 #include "call_counts.h"
-#include "com_client.h"
-#include "com_host_automation.h"
-#include "com_object.h"
+#include "com/com_client.h"
+#include "com/com_object.h"
 #include "counting_host.h"
-#include "frm_Steuerung.h"
+#include "host/com/com_host_automation.h"
+#include "host/facts/orvanto_facts.h"
 #include "insertion_setup.h"
-#include "orvanto_facts.h"
 #include "silent_dialogs.h"
 
 #include <QApplication>

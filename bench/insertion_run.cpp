@@ -6,13 +6,13 @@
 //
 //   dbus-run-session -- build/bench/bench_insertion_run
 
+#include "app/frm_Steuerung.h"
 #include "bus_floor.h"
 #include "counting_host.h"
-#include "dbus_host_automation.h"
-#include "frm_Steuerung.h"
+#include "host/dbus/dbus_host_automation.h"
+#include "host/dbus/orvanto_bus.h"
+#include "host/orvanto_names.h"
 #include "insertion_setup.h"
-#include "orvanto_bus.h"
-#include "orvanto_names.h"
 #include "silent_dialogs.h"
 #include "standin_process.h"
 

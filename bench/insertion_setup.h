@@ -1,7 +1,7 @@
 #pragma once
 
-#include "frm_Steuerung.h"
-#include "point_table.h"
+#include "app/frm_Steuerung.h"
+#include "points/point_table.h"
 
 #include <QCheckBox>
 #include <QStringList>

@@ -3,8 +3,8 @@
 // prints the frame times (best and median) and the time of a pick.
 // Run it offscreen: QT_QPA_PLATFORM=offscreen bench/bench_point_view
 
-#include "cloud_canvas.h"
-#include "cloud_checks.h"
+#include "app/punktansicht/cloud_canvas.h"
+#include "app/punktansicht/cloud_checks.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,10 +2,10 @@
 // own operations while the window shows it, and prints the time and the peak
 // memory above that of the empty window.
 
-#include "frm_Steuerung.h"
+#include "app/frm_Steuerung.h"
+#include "app/user_dialogs.h"
 #include "peak_memory.h"
-#include "point_table.h"
-#include "user_dialogs.h"
+#include "points/point_table.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

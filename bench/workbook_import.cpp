@@ -3,10 +3,10 @@
 // prints the time and the peak memory of this program and of the office.
 
 #include "answering_dialogs.h"
-#include "frm_Steuerung.h"
-#include "import_messages.h"
+#include "app/frm_Steuerung.h"
+#include "app/import_messages.h"
 #include "peak_memory.h"
-#include "point_table.h"
+#include "points/point_table.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // The item reader with the ASCII field split: any bytes as a point file.
 
-#include "ascii_import.h"
 #include "fuzz_input.h"
-#include "item_reader.h"
+#include "points/ascii_import.h"
+#include "points/item_reader.h"
 
 using namespace vandelor;
 

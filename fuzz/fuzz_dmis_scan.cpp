@@ -1,7 +1,7 @@
 // The DMIS scan: any bytes as a DMIS file.
 
-#include "dmis_import.h"
 #include "fuzz_input.h"
+#include "points/dmis_import.h"
 
 using namespace vandelor;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "point_table.h"
+#include "points/point_table.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -1,6 +1,6 @@
 #include "host_calls.h"
 
-#include "orvanto_bus.h"
+#include "host/dbus/orvanto_bus.h"
 
 #include <QDBusObjectPath>
 #include <QDBusVariant>

@@ -1,6 +1,6 @@
 #include "object_paths.h"
 
-#include "orvanto_bus.h"
+#include "host/dbus/orvanto_bus.h"
 
 #include <QStringList>
 

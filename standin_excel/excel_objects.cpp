@@ -1,6 +1,6 @@
 #include "excel_objects.h"
 
-#include "excel_facts.h"
+#include "points/workbook/excel/excel_facts.h"
 #include "wide_text.h"
 
 #include <cwchar>

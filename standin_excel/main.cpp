@@ -9,9 +9,9 @@
 //                                           --vanish-after-calls N (StandinOptions)
 
 #include "class_factory.h"
-#include "excel_facts.h"
 #include "excel_objects.h"
 #include "excel_options.h"
+#include "points/workbook/excel/excel_facts.h"
 #include "registration.h"
 
 #include <windows.h>

@@ -1,7 +1,7 @@
 #include "standin_window.h"
 
+#include "host/facts/orvanto_facts.h"
 #include "listing.h"
-#include "orvanto_facts.h"
 #include "wide_text.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "caption.h"
+#include "app/caption.h"
 
 namespace vandelor {
 

@@ -1,4 +1,4 @@
-#include "dropped_file.h"
+#include "app/dropped_file.h"
 
 #include <QFileInfo>
 

@@ -1,13 +1,13 @@
-#include "frm_Steuerung.h"
+#include "app/frm_Steuerung.h"
 
-#include "caption.h"
-#include "host_backend.h"
-#include "point_grid.h"
-#include "point_table.h"
-#include "progress.h"
-#include "user_dialogs.h"
+#include "app/caption.h"
+#include "app/point_grid.h"
+#include "app/progress.h"
+#include "app/user_dialogs.h"
+#include "app/window_accessible.h"
+#include "host/host_backend.h"
+#include "points/point_table.h"
 #include "version.h"
-#include "window_accessible.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "command_writer.h"
-#include "insertion_controls.h"
-#include "locale_number.h"
+#include "insert/command_writer.h"
+#include "insert/insertion_controls.h"
+#include "points/locale_number.h"
 
 #include <QList>
 #include <QString>

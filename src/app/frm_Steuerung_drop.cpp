@@ -1,10 +1,10 @@
 // A file dropped from a file manager onto the window is read by the import
 // its ending names, as if it had been chosen in that import's dialog.
 
-#include "frm_Steuerung.h"
+#include "app/frm_Steuerung.h"
 
-#include "dropped_file.h"
-#include "user_input_blocker.h"
+#include "app/dropped_file.h"
+#include "app/user_input_blocker.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

@@ -2,15 +2,15 @@
 // read by a spreadsheet program started for this import alone (LibreOffice, on
 // Windows Excel).
 
-#include "frm_Steuerung.h"
+#include "app/frm_Steuerung.h"
 
-#include "import_messages.h"
-#include "office_reader.h"
-#include "point_grid.h"
-#include "point_table.h"
-#include "user_dialogs.h"
-#include "user_input_blocker.h"
-#include "workbook_import.h"
+#include "app/import_messages.h"
+#include "app/point_grid.h"
+#include "app/user_dialogs.h"
+#include "app/user_input_blocker.h"
+#include "points/point_table.h"
+#include "points/workbook/office_reader.h"
+#include "points/workbook_import.h"
 
 #include <QCheckBox>
 #include <QProgressBar>

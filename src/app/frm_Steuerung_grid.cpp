@@ -1,10 +1,10 @@
 // The grid's context menu: sending chosen points again, deleting rows,
 // taking edits back, and the point view.
 
-#include "frm_Steuerung.h"
+#include "app/frm_Steuerung.h"
 
-#include "frm_Punktansicht.h"
-#include "point_grid.h"
+#include "app/point_grid.h"
+#include "app/punktansicht/frm_Punktansicht.h"
 
 #include <QAction>
 

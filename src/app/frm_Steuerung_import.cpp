@@ -1,11 +1,11 @@
-#include "frm_Steuerung.h"
+#include "app/frm_Steuerung.h"
 
-#include "ascii_import.h"
-#include "dmis_import.h"
-#include "import_messages.h"
-#include "point_file.h"
-#include "point_grid.h"
-#include "user_dialogs.h"
+#include "app/import_messages.h"
+#include "app/point_grid.h"
+#include "app/user_dialogs.h"
+#include "points/ascii_import.h"
+#include "points/dmis_import.h"
+#include "points/point_file.h"
 
 #include <QFile>
 #include <QProgressBar>

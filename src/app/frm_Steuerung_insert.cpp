@@ -1,13 +1,13 @@
 // The insert button, the surface vector button, and what the insertion run
 // reads and writes of the window.
 
-#include "frm_Steuerung.h"
+#include "app/frm_Steuerung.h"
 
-#include "insertion_run.h"
-#include "point_grid.h"
-#include "point_table.h"
-#include "umwandeln.h"
-#include "user_input_blocker.h"
+#include "app/point_grid.h"
+#include "app/umwandeln.h"
+#include "app/user_input_blocker.h"
+#include "insert/insertion_run.h"
+#include "points/point_table.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

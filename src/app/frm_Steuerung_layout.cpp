@@ -1,13 +1,13 @@
 // Creates the window's controls at their fixed places (positions in twips;
 // inside a frame they count from the frame's top left corner).
 
-#include "frm_Steuerung.h"
+#include "app/frm_Steuerung.h"
 
-#include "layout_buttons.h"
-#include "point_grid.h"
-#include "point_table.h"
-#include "twips.h"
-#include "wrapping_button.h"
+#include "app/layout_buttons.h"
+#include "app/point_grid.h"
+#include "app/twips.h"
+#include "app/wrapping_button.h"
+#include "points/point_table.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "german_translation.h"
+#include "app/german_translation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

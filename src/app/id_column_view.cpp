@@ -1,4 +1,4 @@
-#include "id_column_view.h"
+#include "app/id_column_view.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
-#include "import_messages.h"
+#include "app/import_messages.h"
 
-#include "item_reader.h"
+#include "points/item_reader.h"
 
 namespace vandelor {
 

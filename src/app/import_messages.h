@@ -1,7 +1,7 @@
 #pragma once
 
-#include "import_result.h"
-#include "workbook_import.h"
+#include "points/import_result.h"
+#include "points/workbook_import.h"
 
 #include <QString>
 

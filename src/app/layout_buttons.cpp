@@ -1,4 +1,4 @@
-#include "layout_buttons.h"
+#include "app/layout_buttons.h"
 
 namespace vandelor {
 

@@ -1,6 +1,6 @@
-#include "frm_Steuerung.h"
-#include "german_translation.h"
-#include "user_dialogs.h"
+#include "app/frm_Steuerung.h"
+#include "app/german_translation.h"
+#include "app/user_dialogs.h"
 
 #include <QApplication>
 #include <QIcon>

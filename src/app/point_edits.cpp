@@ -1,4 +1,4 @@
-#include "point_edits.h"
+#include "app/point_edits.h"
 
 namespace vandelor {
 

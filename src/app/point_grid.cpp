@@ -1,10 +1,10 @@
-#include "point_grid.h"
+#include "app/point_grid.h"
 
-#include "id_column_view.h"
-#include "point_edits.h"
-#include "point_grid_model.h"
-#include "point_table.h"
-#include "twips.h"
+#include "app/id_column_view.h"
+#include "app/point_edits.h"
+#include "app/point_grid_model.h"
+#include "app/twips.h"
+#include "points/point_table.h"
 
 #include <QHeaderView>
 #include <QScrollBar>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "point_check.h"
+#include "points/point_check.h"
 
 #include <QTableView>
 #include <QUndoStack>

@@ -1,7 +1,7 @@
-#include "point_grid_model.h"
+#include "app/point_grid_model.h"
 
-#include "point_edits.h"
-#include "point_table.h"
+#include "app/point_edits.h"
+#include "points/point_table.h"
 
 #include <QApplication>
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "umwandeln.h"
+#include "app/umwandeln.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
-#include "window_accessible.h"
+#include "app/window_accessible.h"
 
-#include "frm_Steuerung.h"
+#include "app/frm_Steuerung.h"
 
 #include <QAccessibleWidget>
 

@@ -1,4 +1,4 @@
-#include "wrapping_button.h"
+#include "app/wrapping_button.h"
 
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>

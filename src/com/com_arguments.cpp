@@ -1,4 +1,4 @@
-#include "com_arguments.h"
+#include "com/com_arguments.h"
 
 #include <optional>
 #include <type_traits>

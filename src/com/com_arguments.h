@@ -1,7 +1,7 @@
 #pragma once
 
-#include "com_object.h"
-#include "com_values.h"
+#include "com/com_object.h"
+#include "com/com_values.h"
 
 #include <windows.h>
 

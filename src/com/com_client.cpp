@@ -1,8 +1,8 @@
-#include "com_client.h"
+#include "com/com_client.h"
 
-#include "com_arguments.h"
-#include "com_errors.h"
-#include "com_object.h"
+#include "com/com_arguments.h"
+#include "com/com_errors.h"
+#include "com/com_object.h"
 
 namespace vandelor::com {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "com_values.h"
+#include "com/com_values.h"
 
 #include <cstdint>
 #include <string>

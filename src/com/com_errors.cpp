@@ -1,4 +1,4 @@
-#include "com_errors.h"
+#include "com/com_errors.h"
 
 #include <cstdio>
 

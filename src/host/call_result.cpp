@@ -1,4 +1,4 @@
-#include "call_result.h"
+#include "host/call_result.h"
 
 #include <utility>
 

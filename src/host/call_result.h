@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host_value.h"
+#include "host/host_value.h"
 
 #include <QString>
 

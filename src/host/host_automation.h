@@ -1,7 +1,7 @@
 #pragma once
 
-#include "call_result.h"
-#include "host_value.h"
+#include "host/call_result.h"
+#include "host/host_value.h"
 
 #include <QString>
 

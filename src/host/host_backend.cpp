@@ -1,9 +1,9 @@
-#include "host_backend.h"
+#include "host/host_backend.h"
 
 #ifdef Q_OS_WIN
-#include "com_host_automation.h"
+#include "host/com/com_host_automation.h"
 #else
-#include "dbus_host_automation.h"
+#include "host/dbus/dbus_host_automation.h"
 #endif
 
 namespace vandelor::host {

@@ -1,4 +1,4 @@
-#include "host_value.h"
+#include "host/host_value.h"
 
 #include <QLocale>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "host_automation.h"
-#include "orvanto_facts.h"
+#include "host/facts/orvanto_facts.h"
+#include "host/host_automation.h"
 
 #include <QLatin1StringView>
 

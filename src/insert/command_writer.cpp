@@ -1,7 +1,7 @@
-#include "command_writer.h"
+#include "insert/command_writer.h"
 
-#include "orvanto_names.h"
-#include "sixteen_bit_counts.h"
+#include "host/orvanto_names.h"
+#include "points/sixteen_bit_counts.h"
 
 #include <utility>
 

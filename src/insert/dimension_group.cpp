@@ -1,6 +1,6 @@
-#include "dimension_group.h"
+#include "insert/dimension_group.h"
 
-#include "orvanto_facts.h"
+#include "host/facts/orvanto_facts.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "row_context.h"
+#include "insert/row_context.h"
 
 namespace vandelor::insert {
 

@@ -1,6 +1,6 @@
-#include "host_check.h"
+#include "insert/host_check.h"
 
-#include "orvanto_names.h"
+#include "host/orvanto_names.h"
 
 namespace vandelor::insert {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host_automation.h"
+#include "host/host_automation.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "locale_number.h"
+#include "points/locale_number.h"
 
 #include <QString>
 

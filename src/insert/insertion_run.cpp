@@ -1,10 +1,10 @@
-#include "insertion_run.h"
+#include "insert/insertion_run.h"
 
-#include "dimension_group.h"
-#include "host_check.h"
-#include "orvanto_names.h"
-#include "point_command.h"
-#include "sixteen_bit_counts.h"
+#include "host/orvanto_names.h"
+#include "insert/dimension_group.h"
+#include "insert/host_check.h"
+#include "insert/point_command.h"
+#include "points/sixteen_bit_counts.h"
 
 #include <algorithm>
 

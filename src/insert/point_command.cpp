@@ -1,7 +1,7 @@
-#include "point_command.h"
+#include "insert/point_command.h"
 
-#include "coordinate_number.h"
-#include "orvanto_names.h"
+#include "host/orvanto_names.h"
+#include "points/coordinate_number.h"
 
 namespace vandelor::insert {
 

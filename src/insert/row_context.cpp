@@ -1,4 +1,4 @@
-#include "row_context.h"
+#include "insert/row_context.h"
 
 namespace vandelor::insert {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "command_writer.h"
-#include "insertion_controls.h"
-#include "point_table.h"
+#include "insert/command_writer.h"
+#include "insert/insertion_controls.h"
+#include "points/point_table.h"
 
 namespace vandelor::insert {
 

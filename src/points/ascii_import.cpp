@@ -1,9 +1,9 @@
-#include "ascii_import.h"
+#include "points/ascii_import.h"
 
-#include "column_header.h"
-#include "item_reader.h"
-#include "line_reader.h"
-#include "point_table.h"
+#include "points/column_header.h"
+#include "points/item_reader.h"
+#include "points/line_reader.h"
+#include "points/point_table.h"
 
 #include <QBuffer>
 #include <QIODevice>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import_result.h"
+#include "points/import_result.h"
 
 #include <functional>
 

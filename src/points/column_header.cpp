@@ -1,4 +1,4 @@
-#include "column_header.h"
+#include "points/column_header.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "coordinate_number.h"
+#include "points/coordinate_number.h"
 
-#include "locale_number.h"
+#include "points/locale_number.h"
 
 namespace vandelor {
 

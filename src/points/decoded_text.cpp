@@ -1,7 +1,7 @@
-#include "decoded_text.h"
+#include "points/decoded_text.h"
 
-#include "utf8_validator.h"
-#include "windows1252.h"
+#include "points/utf8_validator.h"
+#include "points/windows1252.h"
 
 #include <QIODevice>
 

@@ -1,7 +1,7 @@
-#include "dmis_import.h"
+#include "points/dmis_import.h"
 
-#include "item_reader.h"
-#include "point_table.h"
+#include "points/item_reader.h"
+#include "points/point_table.h"
 
 #include <QSet>
 

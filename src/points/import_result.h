@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sixteen_bit_counts.h"
+#include "points/sixteen_bit_counts.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "item_reader.h"
+#include "points/item_reader.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "line_reader.h"
+#include "points/line_reader.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "decoded_text.h"
+#include "points/decoded_text.h"
 
 #include <QString>
 

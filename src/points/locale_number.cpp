@@ -1,4 +1,4 @@
-#include "locale_number.h"
+#include "points/locale_number.h"
 
 #include <QLocale>
 

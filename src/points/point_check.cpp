@@ -1,7 +1,7 @@
-#include "point_check.h"
+#include "points/point_check.h"
 
-#include "coordinate_number.h"
-#include "point_table.h"
+#include "points/coordinate_number.h"
+#include "points/point_table.h"
 
 #include <cmath>
 #include <optional>

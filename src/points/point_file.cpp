@@ -1,4 +1,4 @@
-#include "point_file.h"
+#include "points/point_file.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "point_table.h"
+#include "points/point_table.h"
 
-#include "row_cells.h"
+#include "points/row_cells.h"
 
 #include <algorithm>
 

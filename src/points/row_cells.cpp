@@ -1,4 +1,4 @@
-#include "row_cells.h"
+#include "points/row_cells.h"
 
 #include <QVarLengthArray>
 

@@ -1,4 +1,4 @@
-#include "utf8_validator.h"
+#include "points/utf8_validator.h"
 
 namespace vandelor {
 

@@ -1,4 +1,4 @@
-#include "workbook_file.h"
+#include "points/workbook_file.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
-#include "workbook_import.h"
+#include "points/workbook_import.h"
 
-#include "point_table.h"
+#include "points/point_table.h"
 
 #include <QList>
 #include <QStringList>

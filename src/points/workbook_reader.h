@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workbook_failure.h"
+#include "points/workbook_failure.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "host_members.h"
 
+#include "host/facts/orvanto_facts.h"
 #include "listing.h"
-#include "orvanto_facts.h"
 
 namespace standin {
 

@@ -1,7 +1,7 @@
 // The point view's geometry and its two checks, on clouds whose answers are known.
 
-#include "cloud_camera.h"
-#include "cloud_checks.h"
+#include "app/punktansicht/cloud_camera.h"
+#include "app/punktansicht/cloud_checks.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "answering_dialogs.h"
-#include "frm_Steuerung.h"
-#include "german_translation.h"
-#include "user_dialogs.h"
+#include "app/frm_Steuerung.h"
+#include "app/german_translation.h"
+#include "app/user_dialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>

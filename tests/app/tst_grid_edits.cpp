@@ -2,7 +2,7 @@
 // cells, deleting rows, taking both back, and what an import does to that.
 
 #include "point_files.h"
-#include "point_table.h"
+#include "points/point_table.h"
 #include "window_fixture.h"
 
 #include <QAction>

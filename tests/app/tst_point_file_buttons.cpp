@@ -1,6 +1,6 @@
-#include "import_messages.h"
+#include "app/import_messages.h"
 #include "point_files.h"
-#include "point_table.h"
+#include "points/point_table.h"
 #include "window_fixture.h"
 
 #include <QApplication>

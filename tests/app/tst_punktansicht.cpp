@@ -1,9 +1,9 @@
 // The point view as the user opens and uses it beside the main window.
 
-#include "cloud_canvas.h"
-#include "frm_Punktansicht.h"
+#include "app/punktansicht/cloud_canvas.h"
+#include "app/punktansicht/frm_Punktansicht.h"
 #include "point_files.h"
-#include "point_table.h"
+#include "points/point_table.h"
 #include "window_fixture.h"
 
 #include <QAction>

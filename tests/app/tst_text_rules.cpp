@@ -1,7 +1,7 @@
-#include "caption.h"
-#include "locale_number.h"
-#include "umwandeln.h"
-#include "user_dialogs.h"
+#include "app/caption.h"
+#include "app/umwandeln.h"
+#include "app/user_dialogs.h"
+#include "points/locale_number.h"
 
 #include <QTest>
 

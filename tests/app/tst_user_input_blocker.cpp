@@ -1,4 +1,4 @@
-#include "user_input_blocker.h"
+#include "app/user_input_blocker.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,12 +1,12 @@
 // The window as the user meets it: start state, option rules, keyboard,
 // mouse, screen reader, and pictures of it for the README.
 
+#include "app/point_grid.h"
+#include "app/twips.h"
+#include "app/wrapping_button.h"
 #include "point_files.h"
-#include "point_grid.h"
-#include "point_table.h"
-#include "twips.h"
+#include "points/point_table.h"
 #include "window_fixture.h"
-#include "wrapping_button.h"
 
 #include <QAccessible>
 #include <QApplication>

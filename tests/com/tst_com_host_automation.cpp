@@ -1,7 +1,7 @@
 // The adapter between the layer and the COM backend, run against a double of the
 // backend's plain C++ ComClient: what goes in, what comes back, and failures.
 
-#include "com_host_automation.h"
+#include "host/com/com_host_automation.h"
 
 #include <QtTest>
 

@@ -4,8 +4,8 @@
 // (the part program's first command, then one line a command that was added).
 
 #include "answering_dialogs.h"
-#include "frm_Steuerung.h"
-#include "host_backend.h"
+#include "app/frm_Steuerung.h"
+#include "host/host_backend.h"
 #include "point_files.h"
 #include "standin_process.h"
 #include "window_control.h"

@@ -1,7 +1,7 @@
-#include "dbus_host_automation.h"
-#include "host_backend.h"
-#include "orvanto_bus.h"
-#include "orvanto_names.h"
+#include "host/dbus/dbus_host_automation.h"
+#include "host/dbus/orvanto_bus.h"
+#include "host/host_backend.h"
+#include "host/orvanto_names.h"
 #include "standin_process.h"
 
 #include <QDBusConnection>

@@ -1,8 +1,8 @@
 #include "bus_host.h"
+#include "host/dbus/orvanto_bus.h"
 #include "host_model.h"
 #include "listing_file.h"
 #include "object_paths.h"
-#include "orvanto_bus.h"
 
 #include <QDBusPendingCall>
 #include <QtTest>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "insertion_controls.h"
-#include "locale_number.h"
-#include "umwandeln.h"
+#include "app/umwandeln.h"
+#include "insert/insertion_controls.h"
+#include "points/locale_number.h"
 
 #include <QHash>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "fake_host.h"
-#include "insertion_run.h"
-#include "point_table.h"
+#include "insert/insertion_run.h"
+#include "points/point_table.h"
 #include "scripted_controls.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "ascii_import.h"
-#include "item_reader.h"
 #include "point_files.h"
+#include "points/ascii_import.h"
+#include "points/item_reader.h"
 
 #include <QTest>
 

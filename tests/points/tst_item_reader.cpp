@@ -1,5 +1,5 @@
-#include "item_reader.h"
 #include "point_files.h"
+#include "points/item_reader.h"
 
 #include <QTest>
 

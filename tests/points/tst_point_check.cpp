@@ -1,5 +1,5 @@
-#include "point_check.h"
-#include "point_table.h"
+#include "points/point_check.h"
+#include "points/point_table.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "point_table.h"
+#include "points/point_table.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "user_dialogs.h"
+#include "app/user_dialogs.h"
 
 #include <QQueue>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "fake_host.h"
 
-#include "dbus_host_automation.h"
+#include "host/dbus/dbus_host_automation.h"
 #include "in_process_transport.h"
 
 namespace vandelor::host {

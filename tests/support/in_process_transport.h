@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bus_transport.h"
+#include "host/dbus/bus_transport.h"
 #include "host_calls.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "standin_process.h"
 
-#include "orvanto_bus.h"
+#include "host/dbus/orvanto_bus.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "answering_dialogs.h"
-#include "frm_Steuerung.h"
+#include "app/frm_Steuerung.h"
 #include "window_control.h"
 
 #include <QTest>

@@ -5,7 +5,7 @@
 //   QT_QPA_PLATFORM=offscreen window_layout
 
 #include "answering_dialogs.h"
-#include "frm_Steuerung.h"
+#include "app/frm_Steuerung.h"
 
 #include <QApplication>
 #include <QWidget>

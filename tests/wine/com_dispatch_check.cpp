@@ -3,8 +3,8 @@
 // kinds and order of arguments and results are checked across processes against
 // the Windows stand-in.) Runs on Windows (or under Wine).
 
-#include "com_client.h"
-#include "com_object.h"
+#include "com/com_client.h"
+#include "com/com_object.h"
 
 #include <windows.h>
 

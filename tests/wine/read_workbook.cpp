@@ -6,7 +6,7 @@
 //
 //   read_workbook FILE [--visible]
 
-#include "excel_instance.h"
+#include "points/workbook/excel/excel_instance.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workbook_reader.h"
+#include "points/workbook_reader.h"
 
 #include <QMap>
 #include <QPair>

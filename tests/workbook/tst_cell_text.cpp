@@ -1,4 +1,4 @@
-#include "cell_text.h"
+#include "points/cell_text.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 #include "answering_dialogs.h"
-#include "frm_Steuerung.h"
-#include "import_messages.h"
+#include "app/frm_Steuerung.h"
+#include "app/import_messages.h"
 #include "point_files.h"
-#include "point_table.h"
+#include "points/point_table.h"
 #include "window_control.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "fake_workbook_reader.h"
 #include "point_files.h"
-#include "point_table.h"
-#include "workbook_import.h"
+#include "points/point_table.h"
+#include "points/workbook_import.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "cloud_camera.h"
+#include "app/punktansicht/cloud_camera.h"
 
 #include <algorithm>
 #include <array>

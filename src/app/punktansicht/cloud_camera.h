@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cloud_points.h"
+#include "app/punktansicht/cloud_points.h"
 
 #include <QMatrix4x4>
 #include <QPointF>

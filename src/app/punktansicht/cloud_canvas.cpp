@@ -1,7 +1,7 @@
-#include "cloud_canvas.h"
+#include "app/punktansicht/cloud_canvas.h"
 
-#include "cloud_checks.h"
-#include "pixel_canvas.h"
+#include "app/punktansicht/cloud_checks.h"
+#include "app/punktansicht/pixel_canvas.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>

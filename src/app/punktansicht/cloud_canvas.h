@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cloud_camera.h"
-#include "cloud_points.h"
+#include "app/punktansicht/cloud_camera.h"
+#include "app/punktansicht/cloud_points.h"
 
 #include <QImage>
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "cloud_checks.h"
+#include "app/punktansicht/cloud_checks.h"
 
 #include <algorithm>
 #include <cmath>

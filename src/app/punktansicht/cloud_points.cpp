@@ -1,7 +1,7 @@
-#include "cloud_points.h"
+#include "app/punktansicht/cloud_points.h"
 
-#include "coordinate_number.h"
-#include "point_table.h"
+#include "points/coordinate_number.h"
+#include "points/point_table.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "frm_Punktansicht.h"
+#include "app/punktansicht/frm_Punktansicht.h"
 
-#include "cloud_canvas.h"
-#include "cloud_checks.h"
-#include "coordinate_number.h"
-#include "point_grid.h"
-#include "point_table.h"
+#include "app/point_grid.h"
+#include "app/punktansicht/cloud_canvas.h"
+#include "app/punktansicht/cloud_checks.h"
+#include "points/coordinate_number.h"
+#include "points/point_table.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

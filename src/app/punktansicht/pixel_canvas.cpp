@@ -1,4 +1,4 @@
-#include "pixel_canvas.h"
+#include "app/punktansicht/pixel_canvas.h"
 
 #include <algorithm>
 #include <cmath>

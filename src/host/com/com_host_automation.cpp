@@ -1,4 +1,4 @@
-#include "com_host_automation.h"
+#include "host/com/com_host_automation.h"
 
 namespace vandelor::host {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "com_client.h"
-#include "host_automation.h"
+#include "com/com_client.h"
+#include "host/host_automation.h"
 
 namespace vandelor::host {
 

@@ -2,8 +2,8 @@
 // its window, activates its application, reads the open part program's name and
 // counts its commands. Changes nothing in the host.
 
-#include "com_client.h"
-#include "orvanto_facts.h"
+#include "com/com_client.h"
+#include "host/facts/orvanto_facts.h"
 
 #include <cstdio>
 #include <string>

@@ -1,7 +1,7 @@
-#include "bus_map.h"
+#include "host/dbus/bus_map.h"
 
-#include "orvanto_bus.h"
-#include "orvanto_names.h"
+#include "host/dbus/orvanto_bus.h"
+#include "host/orvanto_names.h"
 
 namespace vandelor::host {
 

@@ -1,4 +1,4 @@
-#include "bus_transport.h"
+#include "host/dbus/bus_transport.h"
 
 #include <QThread>
 

@@ -1,6 +1,6 @@
-#include "bus_values.h"
+#include "host/dbus/bus_values.h"
 
-#include "orvanto_bus.h"
+#include "host/dbus/orvanto_bus.h"
 
 #include <QDBusObjectPath>
 #include <QDBusVariant>

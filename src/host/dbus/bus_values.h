@@ -1,8 +1,8 @@
 #pragma once
 
-#include "bus_object.h"
-#include "call_result.h"
-#include "host_value.h"
+#include "host/call_result.h"
+#include "host/dbus/bus_object.h"
+#include "host/host_value.h"
 
 #include <QList>
 #include <QVariant>

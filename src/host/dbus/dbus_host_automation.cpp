@@ -1,6 +1,6 @@
-#include "dbus_host_automation.h"
+#include "host/dbus/dbus_host_automation.h"
 
-#include "bus_values.h"
+#include "host/dbus/bus_values.h"
 
 #include <QDBusMessage>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "bus_map.h"
-#include "bus_object.h"
-#include "bus_transport.h"
-#include "host_automation.h"
+#include "host/dbus/bus_map.h"
+#include "host/dbus/bus_object.h"
+#include "host/dbus/bus_transport.h"
+#include "host/host_automation.h"
 
 #include <QDBusConnection>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "office_reader.h"
+#include "points/workbook/office_reader.h"
 
 namespace vandelor {
 

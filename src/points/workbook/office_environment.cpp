@@ -1,4 +1,4 @@
-#include "office_environment.h"
+#include "points/workbook/office_environment.h"
 
 #include <clocale>
 #include <cstring>

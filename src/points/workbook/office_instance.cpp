@@ -1,7 +1,7 @@
-#include "office_instance.h"
+#include "points/workbook/office_instance.h"
 
-#include "office_environment.h"
-#include "uno_text.h"
+#include "points/workbook/office_environment.h"
+#include "points/workbook/uno_text.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "office_profile.h"
-#include "workbook_reader.h"
+#include "points/workbook/office_profile.h"
+#include "points/workbook_reader.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

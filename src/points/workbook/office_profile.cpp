@@ -1,4 +1,4 @@
-#include "office_profile.h"
+#include "points/workbook/office_profile.h"
 
 #include <QDir>
 #include <QFile>

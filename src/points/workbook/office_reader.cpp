@@ -1,9 +1,9 @@
-#include "office_reader.h"
+#include "points/workbook/office_reader.h"
 
-#include "office_instance.h"
-#include "sheet_values.h"
-#include "uno_text.h"
-#include "workbook_file.h"
+#include "points/workbook/office_instance.h"
+#include "points/workbook/sheet_values.h"
+#include "points/workbook/uno_text.h"
+#include "points/workbook_file.h"
 
 #include <QFileInfo>
 #include <QUrl>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cell_text.h"
-#include "workbook_reader.h"
+#include "points/cell_text.h"
+#include "points/workbook_reader.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "sheet_values.h"
+#include "points/workbook/sheet_values.h"
 
-#include "uno_text.h"
+#include "points/workbook/uno_text.h"
 
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/sheet/CellFlags.hpp>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cell_text.h"
+#include "points/cell_text.h"
 
 #include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
 #include <com/sun/star/uno/Reference.hxx>

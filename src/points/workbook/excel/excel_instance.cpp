@@ -1,7 +1,7 @@
-#include "excel_instance.h"
+#include "points/workbook/excel/excel_instance.h"
 
-#include "com_errors.h"
-#include "excel_facts.h"
+#include "com/com_errors.h"
+#include "points/workbook/excel/excel_facts.h"
 
 namespace vandelor::excel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "com_client.h"
-#include "workbook_failure.h"
+#include "com/com_client.h"
+#include "points/workbook_failure.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
 // Workbooks on Windows: read by an Excel started for each import through its
 // automation interface.
 
-#include "office_reader.h"
+#include "points/workbook/office_reader.h"
 
-#include "excel_instance.h"
-#include "workbook_file.h"
+#include "points/workbook/excel/excel_instance.h"
+#include "points/workbook_file.h"
 
 #include <QDir>
 #include <QFileInfo>
