@@ -122,26 +122,6 @@ private Q_SLOTS:
         QCOMPARE(progressBar()->value(), 0);
     }
 
-    void dmisImport_takesIdsByTheOptionAndLeavesTheBarAlone_data() {
-        QTest::addColumn<bool>("idsFromFile");
-        QTest::addColumn<QString>("firstRow");
-        QTest::newRow("IDs from the file") << true << QStringLiteral("F(P1)|10|20|30|0|0|1");
-        QTest::newRow("IDs from the program") << false << QStringLiteral("|10|20|30|0|0|1");
-    }
-    void dmisImport_takesIdsByTheOptionAndLeavesTheBarAlone() {
-        QFETCH(bool, idsFromFile);
-        QFETCH(QString, firstRow);
-        option(idsFromFile ? "Option9" : "Option10")->click();
-        QSignalSpy progress(progressBar(), &QProgressBar::valueChanged);
-        importWith(QStringLiteral("cmd_DMIS"),
-                   writeFile(dir, "F(P1)=FEAT/POINT,CART,10,20,30,0,0,1\nMEAS/POINT,F(P1),1\n",
-                             QStringLiteral("part.dms")));
-        QCOMPARE(tableRows(table()), QStringList{firstRow});
-        QCOMPARE(progress.size(), 0);
-        QVERIFY(option("Option9")->isChecked());
-        QVERIFY(dialogs.messages.isEmpty());
-    }
-
     // A file dropped from a file manager is read by the import its ending
     // names; anything else is refused with a word and changes nothing.
     void drop_readsTheFileByItsEnding_data() {

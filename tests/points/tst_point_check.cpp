@@ -71,7 +71,6 @@ private Q_SLOTS:
         row("length 1.0011 is flagged", "P1;1;2;3;0;1.0011;0", true, false,
             "1/4-6 Vektor ist nicht normiert (Länge 1,001)");
         row("vector part no number", "P1;1;2;3;0;a;1", true, false, "1/5 Kein gültiger Zahlenwert");
-        row("surface vector only for edges", "P1;1;2;3;0;0;1", true, false, "");
         row("surface vector missing", "P1;1;2;3;0;0;1;;;", true, true, "1/7-9 Flächenvektor fehlt");
         row("surface vector wrong", "P1;1;2;3;0;0;1;0;0;0/P2;1;2;3;0;0;1;1;x;0", true, true,
             "1/7-9 Vektor ist null|2/8 Kein gültiger Zahlenwert");

@@ -133,19 +133,12 @@ private Q_SLOTS:
         QCOMPARE(tableRows(window.window.pointTable()).mid(0, rows.size()), rows);
     }
 
-    void click_anyFileName_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("sharp s and umlauts") << QStringLiteral("Mäß.xls");
-        QTest::newRow("blank and umlaut") << QStringLiteral("Punkte Ü.xls");
-    }
-
-    // Run in the German locale and in the C locale.
+    // A name with a blank, umlauts and sharp s; run in the German locale and in the C locale.
     void click_anyFileName() {
-        QFETCH(QString, name);
         // A locale that is not installed would silently be C.
         if (qEnvironmentVariableIsSet("LC_ALL"))
             QCOMPARE(QByteArray(std::setlocale(LC_CTYPE, nullptr)), qgetenv("LC_ALL"));
-        Window window(copiedFile(name, QStringLiteral("points.xls")));
+        Window window(copiedFile(QStringLiteral("Mäß Ü.xls"), QStringLiteral("points.xls")));
 
         window.click();
 
