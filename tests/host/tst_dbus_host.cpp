@@ -156,7 +156,6 @@ private Q_SLOTS:
         row("Item behind the last", "commands", "Item", {int16(2)}, range);
         row("Add without its Boolean", "commands", "Add", {int32(602)}, invalid);
         row("Add of a refused type", "commands", "Add", {int32(1008), boolean(true)}, refused);
-        row("PutText with the index first", "command", "PutText", {int16(0), int32(2), x}, invalid);
         row("SetToggleString with a text", "command", "SetToggleString", {x, int32(56), int16(0)},
             invalid);
         row("unknown member", "command", "Delete", {}, unknown);
