@@ -94,6 +94,10 @@ private Q_SLOTS:
         row("text after the closing quote is dropped", "\"ab\"cd,e", texts({"ab", "e"}));
         row("unterminated quote runs to the end", "\"a,b\nc", texts({"a,b\nc"}));
         row("quote inside an item is a character", "a\"b\",c", texts({"a\"b\"", "c"}));
+        // A line longer than a piece is cut anywhere, here between CR and LF.
+        row("CRLF across two pieces of a long line",
+            "a" + repeated(" ", vandelor::DecodedText::PieceBytes - 2) + "\r\nb",
+            texts({"a", "b"}));
     }
     void items_splitAtCommasAndLineEnds() {
         QFETCH(QByteArray, bytes);
