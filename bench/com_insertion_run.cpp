@@ -36,6 +36,7 @@ namespace {
 constexpr int Rows = 200;
 constexpr int Rounds = 3;
 constexpr int BareCalls = 1000;
+constexpr int BareObjectCalls = 200;
 // What a vector point with five dimension commands takes.
 constexpr int CallsPerRow = 75;
 constexpr DWORD StartTimeoutMs = 20000;
@@ -57,10 +58,16 @@ PROCESS_INFORMATION startProgram(const std::wstring &program, const std::wstring
     return process;
 }
 
-// The running stand-in's counts, once its window is there.
+// The running stand-in's counts, once it offers its application object: from
+// then on COM connects callers to it rather than starting another stand-in.
 const standin::CallCounts *countsOf(const PROCESS_INFORMATION &standin) {
+    CLSID standinClass;
+    if (FAILED(CLSIDFromProgID(wide(orvanto_facts::ApplicationProgId).c_str(), &standinClass)))
+        return nullptr;
     for (DWORD waited = 0; waited < StartTimeoutMs; waited += 50) {
-        if (FindWindowA(orvanto_facts::WindowClass, nullptr) != nullptr) {
+        IUnknown *running = nullptr;
+        if (SUCCEEDED(GetActiveObject(standinClass, nullptr, &running)) && running != nullptr) {
+            running->Release();
             HANDLE mapping = OpenFileMappingW(FILE_MAP_READ, FALSE,
                                               standin::callCountsName(standin.dwProcessId).c_str());
             if (mapping == nullptr)
@@ -137,10 +144,14 @@ public:
             object(m_host.activate(wide(orvanto_facts::ApplicationProgId)));
         const com::ComObject program =
             object(m_host.call(application, orvanto_facts::dispid::ActivePartProgram, {}));
-        const com::ComObject commands =
-            object(m_host.call(program, orvanto_facts::dispid::PartProgramCommands, {}));
+        m_commands = object(m_host.call(program, orvanto_facts::dispid::PartProgramCommands, {}));
         m_command = object(
-            m_host.call(commands, wide(orvanto_facts::member::Add), {{std::int32_t{1}}, {true}}));
+            m_host.call(m_commands, wide(orvanto_facts::member::Add), {{std::int32_t{1}}, {true}}));
+        std::wstring add = wide(orvanto_facts::member::Add);
+        LPOLESTR addName = add.data();
+        if (!m_commands || FAILED(m_commands->dispatch->GetIDsOfNames(IID_NULL, &addName, 1,
+                                                                      LOCALE_USER_DEFAULT, &m_add)))
+            m_command = {};
         std::wstring member = wide(orvanto_facts::member::PutText);
         LPOLESTR name = member.data();
         if (!m_command || FAILED(m_command->dispatch->GetIDsOfNames(
@@ -173,9 +184,37 @@ public:
         return double(timer.nsecsElapsed()) / calls;
     }
 
+    // Nanoseconds per Add whose new command is released at once: the two round
+    // trips of a call that gives an object; negative when one failed.
+    double nsPerObjectCall(int calls) {
+        if (!m_command)
+            return -1;
+        VARIANTARG arguments[2];
+        arguments[0].vt = VT_BOOL;
+        arguments[0].boolVal = VARIANT_TRUE;
+        arguments[1].vt = VT_I4;
+        arguments[1].lVal = 1;
+        DISPPARAMS parameters{arguments, nullptr, 2, 0};
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < calls; ++i) {
+            VARIANT result;
+            VariantInit(&result);
+            const HRESULT outcome =
+                m_commands->dispatch->Invoke(m_add, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+                                             &parameters, &result, nullptr, nullptr);
+            VariantClear(&result);
+            if (FAILED(outcome))
+                return -1;
+        }
+        return double(timer.nsecsElapsed()) / calls;
+    }
+
 private:
     com::ComClient m_host;
+    com::ComObject m_commands;
     com::ComObject m_command;
+    DISPID m_add = DISPID_UNKNOWN;
     DISPID m_putText = DISPID_UNKNOWN;
     VARIANTARG m_arguments[3] = {};
 };
@@ -196,8 +235,10 @@ int measure(const standin::CallCounts *live) {
     // Runs and bare calls take turns, so that both see the machine alike.
     std::vector<double> rowMs;
     std::vector<double> bareUs;
+    std::vector<double> bareObjectUs;
     const Counted counted = startCounting(live);
     double bareIncoming = 0;
+    double bareRoundTrips = 0;
     double bareInvokes = 0;
     for (int round = 0; round < Rounds; ++round) {
         const long callsBefore = host.memberCalls;
@@ -212,13 +253,16 @@ int measure(const standin::CallCounts *live) {
         }
         const Counted bareCounted = startCounting(live);
         const double ns = bare.nsPerCall(BareCalls);
-        if (ns < 0) {
+        bareRoundTrips = bareCounted.incoming() / BareCalls;
+        const double objectNs = bare.nsPerObjectCall(BareObjectCalls);
+        if (ns < 0 || objectNs < 0) {
             std::fprintf(stderr, "bench_com_insertion_run: a bare Invoke failed\n");
             return 1;
         }
         bareIncoming += bareCounted.incoming();
         bareInvokes += bareCounted.invoke();
         bareUs.push_back(ns / 1000);
+        bareObjectUs.push_back(objectNs / 1000);
     }
     // What the bare calls brought is taken off; the rest came from the runs.
     const double runs = double(Rounds) * Rows;
@@ -242,9 +286,18 @@ int measure(const standin::CallCounts *live) {
     std::printf("  time per row              %7.3f ms (median of %d runs)\n", perRowMs, Rounds);
     std::printf("  bare cross-process Invoke %7.1f us (PutText, median of %d times %d calls, "
                 "%.2f round trips each)\n",
-                perBareUs, Rounds, BareCalls, bareIncoming / (double(Rounds) * BareCalls));
+                perBareUs, Rounds, BareCalls, bareRoundTrips);
     std::printf("  round trips x bare Invoke %7.3f ms\n", floorMs);
     std::printf("  ratio                     %7.3f (goal at most 1.10)\n", perRowMs / floorMs);
+    // Every object a call gives is released once, by one of COM's own calls.
+    const double objectsPerRow = roundTripsPerRow - invokesPerRow - namesPerRow;
+    const double objectFloorMs = ((roundTripsPerRow - 2 * objectsPerRow) * perBareUs +
+                                  objectsPerRow * median(bareObjectUs)) /
+                                 1000;
+    std::printf("  bare Add and its release  %7.1f us (median of %d times %d)\n",
+                median(bareObjectUs), Rounds, BareObjectCalls);
+    std::printf("  the %.1f calls that give an object priced so: %.3f ms, ratio %.3f\n",
+                objectsPerRow, objectFloorMs, perRowMs / objectFloorMs);
     std::printf("time per member call, client side:\n");
     for (const auto &[member, time] : timed.byMember)
         std::printf("  %-24s %5.1f per row, %7.1f us each\n", qPrintable(member),
@@ -267,6 +320,8 @@ int main(int argc, char *argv[]) {
         return 1;
     WaitForSingleObject(registration.hProcess, StartTimeoutMs);
     CloseHandle(registration.hProcess);
+    // The thread in COM for the whole run, the wait for the stand-in included.
+    const com::ComClient apartment;
     const PROCESS_INFORMATION standin = startProgram(standinProgram, L"");
     const standin::CallCounts *live = standin.hProcess ? countsOf(standin) : nullptr;
     if (live == nullptr) {

@@ -22,4 +22,4 @@ cp -r "$windows_build/vandelor" "$out/folder"
 cp "$windows_build/bench/bench_com_insertion_run.exe" \
     "$windows_build/standin_win/orvanto-standin.exe" "$out/folder/"
 timeout 600 "$wine" "$out/folder/bench_com_insertion_run.exe" \
-    "$(windows_path "$out/folder/orvanto-standin.exe")" 2>&1 | tr -d '\r'
+    "$(windows_path "$out/folder/orvanto-standin.exe")"
