@@ -16,18 +16,9 @@ build=${1:-build-windows}
 toolchain=$PWD/cmake/mingw-w64-x86_64.cmake
 cache_root=${VANDELOR_CACHE:-/var/cache/vandelor}
 
-packages=(g++-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev zip
-    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
-        missing+=("$p")
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+source scripts/lib.sh
+need_packages g++-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev zip \
+    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
 # The source of the same Debian version as the host's Qt tools, which must match it.
 qt_package_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
 qt_version=${qt_package_version%%+*}
