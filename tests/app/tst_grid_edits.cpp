@@ -35,9 +35,6 @@ class GridEditsTest : public QObject, private WindowFixture {
         grid->setCurrentIndex(index);
         return index;
     }
-    QPoint centreOf(const QModelIndex &index, QTableView *view) {
-        return view->visualRect(index).center();
-    }
     QLineEdit *editor() { return grid->findChild<QLineEdit *>(); }
     // Keys go where the focus is, as they do for the user: the first one
     // typed on a cell opens its editor, which takes the rest.
@@ -77,7 +74,7 @@ private Q_SLOTS:
         QCOMPARE(table().cellText(2, 2), QStringLiteral("5"));
         // An ID is edited where it is shown, in the column kept in view.
         const QModelIndex id = grid->model()->index(2, 0);
-        QTest::mouseDClick(ids->viewport(), Qt::LeftButton, {}, centreOf(id, ids));
+        QTest::mouseDClick(ids->viewport(), Qt::LeftButton, {}, ids->visualRect(id).center());
         auto *idEditor = ids->findChild<QLineEdit *>();
         QVERIFY(idEditor && idEditor->isVisible());
         idEditor->selectAll();
@@ -147,10 +144,6 @@ private Q_SLOTS:
                               QStringLiteral("Zeilen löschen"), QStringLiteral("Rückgängig"),
                               QStringLiteral("Punktansicht …")}));
         QCOMPARE(grid->contextMenuPolicy(), Qt::ActionsContextMenu);
-        // Without a host the entry says so, as the main button does.
-        select(2, 1);
-        control<QAction>("mnu_einfügen")->trigger();
-        QCOMPARE(dialogs.messages, QStringList{QStringLiteral("ORVANTO muss gestartet werden")});
         grid->grab().save(QStringLiteral(SCREENSHOT_DIR "/grid_edits.png"));
     }
 };

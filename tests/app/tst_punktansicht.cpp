@@ -28,9 +28,6 @@ class PunktansichtTest : public QObject, private WindowFixture {
         dialogs.fileNames.enqueue(path);
         window->cmd_open_Click();
     }
-    static QString example(const char *name) {
-        return QStringLiteral(EXAMPLES_DIR "/") + QLatin1String(name);
-    }
     static void save(QWidget *widget, const char *name) {
         widget->grab().save(QStringLiteral(SCREENSHOT_DIR "/") + QLatin1String(name));
     }
@@ -83,14 +80,12 @@ private Q_SLOTS:
     void largestCloud_isDrawn() {
         QByteArray bytes;
         for (int i = 0; i < 32766; ++i) {
-            const double a = i * 0.01;
-            const double z = std::sin(a * 0.37) * 20;
-            bytes += QStringLiteral("P%1;%2;%3;%4;0;0;1\n")
-                         .arg(i)
-                         .arg(std::cos(a) * (50 + i * 0.002))
-                         .arg(std::sin(a) * (50 + i * 0.002))
-                         .arg(z)
-                         .toLatin1();
+            const double a = i * 0.01, r = 50 + i * 0.002;
+            bytes +=
+                QStringLiteral("P%1;%2;%3;%4;0;0;1\n")
+                    .arg(QString::number(i), QString::number(std::cos(a) * r),
+                         QString::number(std::sin(a) * r), QString::number(std::sin(a * 0.37) * 20))
+                    .toLatin1();
         }
         import(writeFile(dir, bytes));
         control<QAction>("mnu_punktansicht")->trigger();

@@ -1,4 +1,3 @@
-#include "app/caption.h"
 #include "app/umwandeln.h"
 #include "app/user_dialogs.h"
 #include "points/locale_number.h"
@@ -85,10 +84,6 @@ private Q_SLOTS:
         const std::optional<double> read = toLocaleNumber(text, {u',', u'.'});
         QVERIFY(read.has_value());
         QCOMPARE(*read, value);
-    }
-
-    void caption_showsMajorAndRevisionOnly() {
-        QCOMPARE(windowCaption(2, 5, 3), QStringLiteral("Vandelor  V 2.3"));
     }
 
     void fileFilter_becomesQtNameFilters() {

@@ -5,64 +5,45 @@
 
 #include "answering_dialogs.h"
 #include "app/frm_Steuerung.h"
-#include "host/host_backend.h"
+#include "host/dbus/dbus_host_automation.h"
 #include "point_files.h"
 #include "standin_process.h"
 #include "window_control.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDBusConnection>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
-#include <memory>
 
 using namespace vandelor;
 
 namespace {
 
-// Passes every call on to the host and stops the host's process, as a hung
-// host would stop, when the given call is sent.
-class StoppingHost : public host::HostAutomation {
+// The host on the bus, whose process is stopped, as a hung host would stop, when
+// the given call is sent.
+class StoppingHost : public host::DBusHostAutomation {
 public:
-    StoppingHost(HostAutomation &inner, int stopAtSend, qint64 pid)
-        : m_inner(inner)
+    StoppingHost(int stopAtSend, qint64 pid)
+        : DBusHostAutomation(QDBusConnection::sessionBus())
         , m_stopAtSend(stopAtSend)
         , m_pid(pid) {}
-    bool windowExists(const QString &windowClass) override {
-        return m_inner.windowExists(windowClass);
-    }
-    host::CallResult activate(const QString &progId) override { return m_inner.activate(progId); }
-    host::CallResult call(const host::HostObject &target, const QString &member,
-                          const host::HostArguments &arguments) override {
-        return m_inner.call(target, member, arguments);
-    }
-    host::CallResult call(const host::HostObject &target, host::DispatchId member,
-                          const host::HostArguments &arguments) override {
-        return m_inner.call(target, member, arguments);
-    }
     void send(const host::HostObject &target, const QString &member,
               const host::HostArguments &arguments) override {
-        m_inner.send(target, member, arguments);
+        DBusHostAutomation::send(target, member, arguments);
         if (++m_sent == m_stopAtSend)
             ::kill(pid_t(m_pid), SIGSTOP);
     }
-    int settle() override { return m_inner.settle(); }
 
 private:
-    HostAutomation &m_inner;
     int m_stopAtSend;
     qint64 m_pid;
     int m_sent = 0;
 };
-
-QString example(const char *name) {
-    return QStringLiteral(EXAMPLES_DIR "/") + QString::fromLatin1(name);
-}
 
 } // namespace
 
@@ -73,11 +54,6 @@ class InsertIntoStandinTest : public QObject {
     AnsweringDialogs dialogs;
 
     QString listingPath() const { return folder.filePath(QStringLiteral("listing.txt")); }
-
-    static QByteArray contents(const QString &path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
 private Q_SLOTS:
     void init() { dialogs = AnsweringDialogs(); }
@@ -112,8 +88,8 @@ private Q_SLOTS:
 
         window.cmd_einfügen_Click();
 
-        QCOMPARE(contents(listingPath()), contents(expected));
-        QVERIFY(!contents(expected).isEmpty());
+        QCOMPARE(fileBytes(listingPath()), fileBytes(expected));
+        QVERIFY(!fileBytes(expected).isEmpty());
         QVERIFY(dialogs.messages.isEmpty());
     }
 
@@ -141,7 +117,7 @@ private Q_SLOTS:
         QVERIFY(!selected.isEmpty());
         for (const QModelIndex &index : selected)
             QCOMPARE(index.row(), 2);
-        const QList<QByteArray> first = contents(listingPath()).split('\n');
+        const QList<QByteArray> first = fileBytes(listingPath()).split('\n');
         QCOMPARE(first.size(), 6); // the first command, four points, the last line end
         QVERIFY(!first[3].contains("text 2/0"));
 
@@ -149,7 +125,7 @@ private Q_SLOTS:
         windowControl<QAction>(&window, "mnu_einfügen")->trigger();
 
         QCOMPARE(dialogs.messages, QStringList{refused.arg(1).arg(1)});
-        const QList<QByteArray> again = contents(listingPath()).split('\n');
+        const QList<QByteArray> again = fileBytes(listingPath()).split('\n');
         QCOMPARE(again.mid(0, 5), first.mid(0, 5));
         QCOMPARE(again.size(), 7);
         QCOMPARE(again[5], first[3]);
@@ -175,8 +151,7 @@ private Q_SLOTS:
                                    : QStringList{QStringLiteral("--quit-after-calls"),
                                                  QString::number(quitAfterCalls)});
         QVERIFY(standin.start());
-        const std::unique_ptr<host::HostAutomation> bus = host::createHostAutomation();
-        StoppingHost host(*bus, stopAtSend, standin.processId());
+        StoppingHost host(stopAtSend, standin.processId());
         frm_Steuerung window(dialogs, {u',', u'.'}, &host);
         dialogs.fileNames.enqueue(example("vektorpunkte_mit_id.txt"));
         window.cmd_open_Click();

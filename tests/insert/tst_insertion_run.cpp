@@ -1,5 +1,6 @@
 #include "fake_host.h"
 #include "insert/insertion_run.h"
+#include "point_files.h"
 #include "points/point_table.h"
 #include "scripted_controls.h"
 
@@ -41,9 +42,7 @@ const char *const PointCalls =
     "30)|FeatureCommand()|PutVector(int32 1, int32 100, &variant \"0\", &variant \"0\", &double "
     "1)|#P1 2 0|NEIN 236 1";
 
-const QStringList FirstPoint{QStringLiteral("P1"), QStringLiteral("10.5"), QStringLiteral("20"),
-                             QStringLiteral("30"), QStringLiteral("0"),    QStringLiteral("0"),
-                             QStringLiteral("1")};
+const QStringList FirstPoint = texts({"P1", "10.5", "20", "30", "0", "0", "1"});
 
 class Run {
 public:
@@ -85,27 +84,17 @@ class InsertionRunTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void vectorPoint_writesPointVectorIdAndSettingsInOrder_data() {
-        QTest::addColumn<bool>("alternatives");
-        QTest::addColumn<QStringList>("settings");
-        QTest::newRow("start options")
-            << false
-            << calls("JA 136 1|THEO_STÄRKE 41 0|0,2 77 1|KART 39 0|NEIN 43 0|KEINE 54 0|NEIN 45 "
-                     "0|10 79 1|ReDraw()");
-        QTest::newRow("other options")
-            << true
-            << calls("NEIN 136 0|IST-STÄRKE 41 1|0,2 77 1|KART 39 0|JA 43 1|KEINE 54 0|JA 45 1|10 "
-                     "79 1|ReDraw()");
-    }
+    // The start options' fields are pinned by the end-to-end listings; here the
+    // other choice of each, and the order of the calls.
     void vectorPoint_writesPointVectorIdAndSettingsInOrder() {
-        QFETCH(bool, alternatives);
-        QFETCH(QStringList, settings);
         Run run({FirstPoint + QStringList{QStringLiteral("7"), QStringLiteral("8")}});
         run.controls.texts[Box::Thickness] = QStringLiteral("0,2");
-        run.controls.set(Choice::PointDetails, !alternatives);
-        run.tick({Choice::ActualThickness, Choice::SnapVector, Choice::AutoMove}, alternatives);
+        run.controls.set(Choice::PointDetails, false);
+        run.tick({Choice::ActualThickness, Choice::SnapVector, Choice::AutoMove});
         run.run();
-        QCOMPARE(callsAfterChecks(run.host), calls(PointCalls) + settings);
+        QCOMPARE(callsAfterChecks(run.host),
+                 calls(PointCalls) + calls("NEIN 136 0|IST-STÄRKE 41 1|0,2 77 1|KART 39 0|JA 43 "
+                                           "1|KEINE 54 0|JA 45 1|10 79 1|ReDraw()"));
         QVERIFY(run.controls.messages.isEmpty());
         QCOMPARE(run.controls.progressSteps.last(), 0.0f);
     }
@@ -132,10 +121,7 @@ private Q_SLOTS:
             calls("1,5 78 1|2 75 1|2 80 1|1 55 0") +
             QStringList{QStringLiteral("PutText(text \"%1\", int32 56, int16 0)").arg(perm)} +
             toggle + calls("0,1 112 0| 113 0|0,9 114 0|ReDraw()");
-        QStringList expected = calls(PointCalls);
-        expected[3] = QStringLiteral("Add(int32 604, bool true)");
         const QStringList written = callsAfterChecks(run.host);
-        QCOMPARE(written.mid(0, expected.size()), expected);
         QCOMPARE(written.mid(written.size() - edgeBlock.size()), edgeBlock);
         QCOMPARE(run.controls.messages.size(), incomplete);
         if (incomplete)
@@ -172,7 +158,6 @@ private Q_SLOTS:
             << QStringLiteral("0,12345") << QStringLiteral("0.123");
         QTest::newRow("leading comma, no number after Umwandeln")
             << QStringLiteral(",5") << QStringLiteral("0");
-        QTest::newRow("no number") << QStringLiteral("x") << QStringLiteral("0");
     }
     void dimensionGroup_writesIdsNominalsAndTolerances() {
         QFETCH(QString, otol);
@@ -207,7 +192,6 @@ private Q_SLOTS:
         };
         row("program ids", false, "1", "#VP1 #VP2 #VP3", "4");
         row("leading zeros", false, "007", "#VP007 #VP8 #VP9", "10");
-        row("file ids", true, "1", "#A #B #C", "4");
         row("counter no number", false, "x", "#VPx #VPx #VPx", "x");
     }
     void numbering_appendsCounterAndAdvancesItPerRow() {
@@ -288,7 +272,6 @@ private Q_SLOTS:
         const QList<qint32> both{1, 602, 1000, 1001, 602, 1000, 1001};
         row("refused opening", "refuse 1000", "30", {1, 602, 1001, 602, 1001}, 2);
         row("empty part program", "empty", "30", {602, 1000, 1001, 602, 1000, 1001}, 0);
-        row("Z with comma", "", "10,5", both, 0);
         row("Z with exponent", "", "-1.5e2", both, 0);
         row("Z grouped", "", "1.000,5", both, 1);
         row("Z empty", "", "", both, 1);

@@ -20,6 +20,17 @@ inline QStringList words(const char *utf8) {
     return QString::fromUtf8(utf8).split(u' ', Qt::SkipEmptyParts);
 }
 
+// A file of examples/.
+inline QString example(const char *name) {
+    return QStringLiteral(EXAMPLES_DIR "/") + QLatin1String(name);
+}
+
+// The bytes of the file; none when it can't be read.
+inline QByteArray fileBytes(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // Writes the bytes into a new file of the folder and returns its path.
 inline QString writeFile(const QTemporaryDir &dir, const QByteArray &bytes,
                          const QString &name = QStringLiteral("points.txt")) {

@@ -19,7 +19,6 @@ public:
     // Waits for it to end by itself.
     bool waitForExit(int timeoutMs);
     qint64 processId() const { return m_process.processId(); }
-    QString errorOutput();
 
 private:
     QProcess m_process;

@@ -28,10 +28,7 @@ protected:
         window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());
     }
-    template <typename T = QWidget> T *control(const char *name) {
-        return windowControl<T>(window.get(), name);
-    }
-    template <typename T = QWidget> T *control(const QString &name) {
+    template <typename T = QWidget> T *control(QAnyStringView name) {
         return windowControl<T>(window.get(), name);
     }
 };

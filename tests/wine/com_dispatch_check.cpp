@@ -5,6 +5,7 @@
 
 #include "com/com_client.h"
 #include "com/com_object.h"
+#include "dispatch_object.h"
 
 #include <windows.h>
 
@@ -62,37 +63,13 @@ SeenArgument see(const VARIANTARG &argument) {
 // Records the first argument of each call and answers by dispatch id: Item gives a
 // new object for a 16-bit position by reference, Fail raises an exception, Gone
 // answers as a server that has left.
-class RecordingDispatch : public IDispatch {
+class RecordingDispatch : public standin::DispatchObject {
 public:
     enum Member : DISPID { PutText = 10, Item, Fail, Gone, InsertionPointAfter };
 
     RecordingDispatch() { ++liveObjects; }
-    virtual ~RecordingDispatch() { --liveObjects; }
+    ~RecordingDispatch() override { --liveObjects; }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override {
-        if (iid != IID_IUnknown && iid != IID_IDispatch) {
-            *object = nullptr;
-            return E_NOINTERFACE;
-        }
-        *object = static_cast<IDispatch *>(this);
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --m_references;
-        if (left == 0)
-            delete this;
-        return left;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override {
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **info) override {
-        *info = nullptr;
-        return E_NOTIMPL;
-    }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *names, UINT count, LCID,
                                             DISPID *ids) override {
         static const std::map<std::wstring, DISPID> members = {
@@ -135,9 +112,6 @@ public:
     int invocations = 0;
     SeenArgument lastArgument;
     std::map<std::wstring, int> lookups;
-
-private:
-    ULONG m_references = 1;
 };
 
 // A handle on a new recording object; the raw pointer stays valid while it lives.

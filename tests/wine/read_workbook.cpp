@@ -7,6 +7,7 @@
 //   read_workbook FILE [--visible]
 
 #include "points/workbook/excel/excel_instance.h"
+#include "wide_text.h"
 
 #include <windows.h>
 
@@ -18,22 +19,13 @@ using namespace vandelor;
 
 namespace {
 
-std::string utf8(const std::wstring &text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string out(std::size_t(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), out.data(), size, nullptr,
-                        nullptr);
-    return out;
-}
-
 std::string textOf(const excel::ExcelCell &cell) {
     char number[32];
     switch (cell.kind) {
     case excel::ExcelCell::Kind::Empty:
         return {};
     case excel::ExcelCell::Kind::Text:
-        return utf8(cell.text);
+        return standin::utf8Text(cell.text.data(), cell.text.size());
     case excel::ExcelCell::Kind::Number:
         std::snprintf(number, sizeof number, "%.15G", cell.number);
         return number;

@@ -16,7 +16,6 @@ public:
 
     QMap<Cell, QString> cells;
     std::optional<vandelor::WorkbookFailure> startFailure;
-    std::optional<vandelor::WorkbookFailure> openFailure;
     // Reading this cell throws this failure.
     std::optional<QPair<Cell, vandelor::WorkbookFailure>> cellFailure;
     QStringList calls;

@@ -133,27 +133,32 @@ private Q_SLOTS:
         QCOMPARE(tableRows(window.window.pointTable()).mid(0, rows.size()), rows);
     }
 
-    // A name with a blank, umlauts and sharp s; run in the German locale and in the C locale.
-    void click_anyFileName() {
-        // A locale that is not installed would silently be C.
-        if (qEnvironmentVariableIsSet("LC_ALL"))
-            QCOMPARE(QByteArray(std::setlocale(LC_CTYPE, nullptr)), qgetenv("LC_ALL"));
-        Window window(copiedFile(QStringLiteral("Mäß Ü.xls"), QStringLiteral("points.xls")));
+    // With the IDs from the program, column A is read as X and sheet column J not
+    // at all; the ID cell keeps its text in row 1 and starts empty below.
+    void click_withIdsFromTheProgram_readsColumnAAsX() {
+        Window window(dataFile(QStringLiteral("points.ods")));
+        windowControl<QAbstractButton>(&window.window, "Option10")->click();
 
         window.click();
 
-        QCOMPARE(window.dialogs.messages, QStringList());
-        QVERIFY(window.row(2).startsWith(u"P2|"));
+        QCOMPARE(tableRows(window.window.pointTable()).mid(0, 2),
+                 texts({"old 1|P1|10,5|20|30|0|0|1|0,25|-0,5",
+                        "|P2|-12,125|abc||100000|1234567,891|0,1"}));
     }
 
-    // A workbook dropped on the window is read as if chosen in the dialog.
+    // A workbook dropped on the window is read as if chosen in the dialog, here
+    // one with a blank, umlauts and sharp s in its name; run in the German locale
+    // and in the C locale.
     void drop_readsTheWorkbookWithoutAsking() {
+        // A locale that is not installed would silently be C.
+        if (qEnvironmentVariableIsSet("LC_ALL"))
+            QCOMPARE(QByteArray(std::setlocale(LC_CTYPE, nullptr)), qgetenv("LC_ALL"));
         Window window{QString()};
         window.window.Form_OLEDragDrop({QUrl::fromLocalFile(
-            copiedFile(QStringLiteral("Punkte.ODS"), QStringLiteral("points.ods")))});
+            copiedFile(QStringLiteral("Mäß Ü.ODS"), QStringLiteral("points.ods")))});
         QCOMPARE(window.dialogs.filters, QStringList());
         QCOMPARE(window.dialogs.messages, QStringList());
-        QVERIFY(window.row(1).startsWith(u"P1|"));
+        QVERIFY(window.row(2).startsWith(u"P2|"));
     }
 
     void click_onAStuckOffice_givesUpAndEndsIt() {

@@ -43,7 +43,6 @@ QStringList tableRow(const PointTable &table, int row) {
 // The window's side of an import, recorded; the table holds five points
 // of an earlier import.
 struct Window {
-    bool ids = true;
     bool show = false;
     QString fileName = File;
     int progress = 50;
@@ -66,8 +65,8 @@ struct Window {
         hooks.afterDialog = [this] {
             events << QStringLiteral("front");
         };
-        hooks.idsFromFile = [this] {
-            return ids;
+        hooks.idsFromFile = [] {
+            return true;
         };
         hooks.progressStep = [this] {
             ++progress;
@@ -85,44 +84,12 @@ class TestWorkbookImport : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void import_mapsColumnsByIdSource_data() {
-        QTest::addColumn<bool>("ids");
-        QTest::newRow("IDs from the file") << true;
-        QTest::newRow("IDs from the program") << false;
-    }
-
-    void import_mapsColumnsByIdSource() {
-        QFETCH(bool, ids);
-        FakeWorkbookReader reader;
-        for (int row = 1; row <= 3; ++row)
-            reader.setRow(row, sheetRow(QStringLiteral("P%1").arg(row), row));
-        reader.setRow(4, {QStringLiteral("Ende"), QStringLiteral("not read")});
-        Window window;
-        window.ids = ids;
-
-        QCOMPARE(window.import(reader).result, WorkbookImportResult::Imported);
-
-        QCOMPARE(window.table.rowCount(), 4);
-        for (int row = 1; row <= 3; ++row) {
-            QStringList expected = sheetRow(QStringLiteral("P%1").arg(row), row).mid(0, 10);
-            if (!ids) {
-                // Column A goes to X, sheet column J is not read, the ID cell
-                // keeps its text in row 1 and starts empty below.
-                expected.removeLast();
-                expected.prepend(row == 1 ? QStringLiteral("old 1/0") : QString());
-            }
-            QCOMPARE(tableRow(window.table, row), expected);
-        }
-    }
-
     void import_withoutEndMark_reads999Rows_andSaysSo_data() {
         QTest::addColumn<QString>("below");
         QTest::addColumn<QString>("text");
         QTest::addColumn<WorkbookImportResult>("result");
         QTest::newRow("nothing below") << ""
                                        << "" << WorkbookImportResult::NoEndMark;
-        QTest::newRow("data in J1000") << "J1000"
-                                       << "x" << WorkbookImportResult::RowsLeftUnread;
         QTest::newRow("Ende in A1000") << "A1000"
                                        << "Ende" << WorkbookImportResult::Imported;
         QTest::newRow("ende in A1000 is data") << "A1000"
@@ -201,11 +168,8 @@ private Q_SLOTS:
         using F = WorkbookFailure;
         using R = WorkbookImportResult;
         row("office missing", "start", F::NotInstalled, R::NotInstalled, 0);
-        row("not a workbook", "open", F::CannotOpen, R::CannotOpen, 0);
-        row("error value in D3", "D3", F::ErrorValue, R::ErrorValue, 3);
         row("error value in A3, the end mark column", "A3", F::ErrorValue, R::ErrorValue, 3);
         row("office breaks down at D3", "D3", F::ReadFailed, R::ReadFailed, 3);
-        row("office stuck at D3", "D3", F::NotAnswering, R::NotAnswering, 0);
     }
 
     void import_failure_isReportedAndEndsTheReader() {
@@ -219,8 +183,6 @@ private Q_SLOTS:
         reader.setRow(5, {QStringLiteral("Ende")});
         if (where == QStringLiteral("start"))
             reader.startFailure = failure;
-        else if (where == QStringLiteral("open"))
-            reader.openFailure = failure;
         else
             reader.cellFailure = {cellAt(where), failure};
         Window window;
