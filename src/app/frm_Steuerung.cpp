@@ -6,6 +6,7 @@
 #include "app/user_dialogs.h"
 #include "app/window_accessible.h"
 #include "host/host_backend.h"
+#include "insert/tolerance_text.h"
 #include "points/point_table.h"
 #include "version.h"
 
@@ -136,9 +137,9 @@ void frm_Steuerung::setDimensionControlsEnabled(bool enabled) {
 }
 
 void frm_Steuerung::checkTolerance(QLineEdit *box) {
-    if (isLocaleNumber(box->text(), m_separators))
+    if (insert::isToleranceInput(box->text(), m_separators))
         return;
-    showMessage(QStringLiteral("Bitte nur Zahlen eingeben"));
+    showMessage(insert::notANumberMessage());
     box->setText(QStringLiteral("0"));
 }
 

@@ -4,6 +4,7 @@
 #include "insert/dimension_group.h"
 #include "insert/host_check.h"
 #include "insert/point_command.h"
+#include "insert/tolerance_text.h"
 #include "points/sixteen_bit_counts.h"
 
 #include <algorithm>
@@ -14,13 +15,21 @@ using namespace host;
 
 namespace {
 
-void normaliseTolerances(InsertionControls &controls) {
+// Normalises both tolerances and writes them back; false when the dimension
+// commands would get a tolerance that is no number yet, as a box holds it
+// while a number is typed ("1,5E").
+bool normaliseTolerances(InsertionControls &controls) {
     QString upper = controls.text(Box::UpperTolerance);
     QString lower = controls.text(Box::LowerTolerance);
     controls.normaliseDecimal(upper);
     controls.normaliseDecimal(lower);
     controls.setText(Box::UpperTolerance, upper);
     controls.setText(Box::LowerTolerance, lower);
+    if (!controls.isSet(Choice::Dimensions))
+        return true;
+    const NumberSeparators separators = controls.separators();
+    return isCompleteTolerance(controls.text(Box::UpperTolerance), separators) &&
+           isCompleteTolerance(controls.text(Box::LowerTolerance), separators);
 }
 
 // The bar moves by the share of one row of the table's rows, the head row
@@ -121,7 +130,11 @@ std::optional<HostSession> prepareRun(HostAutomation &host, const PointTable &ta
         controls.setProgress(0.0f);
         return std::nullopt;
     }
-    normaliseTolerances(controls);
+    if (!normaliseTolerances(controls)) {
+        controls.showMessage(notANumberMessage());
+        controls.setProgress(0.0f);
+        return std::nullopt;
+    }
     if (!anyRow) {
         controls.showMessage(QStringLiteral("Sie haben keine Werte zum Übertragen"));
         controls.setProgress(0.0f);

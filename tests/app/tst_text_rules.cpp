@@ -1,7 +1,9 @@
 #include "app/umwandeln.h"
 #include "app/user_dialogs.h"
+#include "insert/tolerance_text.h"
 #include "points/locale_number.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace vandelor;
@@ -68,6 +70,52 @@ private Q_SLOTS:
         QFETCH(bool, english);
         QCOMPARE(isLocaleNumber(text, {u',', u'.'}), german);
         QCOMPARE(isLocaleNumber(text, {u'.', u','}), english);
+    }
+
+    // A box refuses no text that typing a number left to right passes
+    // through, in either notation and either window; what the typing can't
+    // make a number of, it refuses, and the run takes only whole numbers
+    // after Umwandeln.
+    void toleranceBox_takesEveryTextOnTheWayToANumber_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<bool>("whole");
+        for (const char *number : {"0.25", "0,25", "-0,05", "1,5E-2", "-1.5e+3", "12"}) {
+            const QString typed = QString::fromLatin1(number);
+            for (qsizetype length = 1; length <= typed.size(); ++length)
+                if (typed.first(length).contains(QRegularExpression(QStringLiteral("[0-9]"))))
+                    QTest::addRow("%s of %s", qPrintable(typed.first(length)), number)
+                        << typed.first(length) << true
+                        << !QStringLiteral("eE+-").contains(typed[length - 1]);
+        }
+        const auto row = [](const char *text, bool typed, bool whole) {
+            QTest::newRow(text) << QString::fromLatin1(text) << typed << whole;
+        };
+        // After Umwandeln: a lone point reads as the number it stands beside.
+        row(".5", true, true);
+        row("5.", true, true);
+        row("-.5", true, true);
+        row("", false, false);
+        row("-", false, false);
+        row(",", false, false);
+        row(".", false, false);
+        row("0,1x", false, false);
+        row("1..", false, false);
+        row("5-", false, false);
+        row("1,5E", true, false);
+        row("1,5E-", true, false);
+    }
+
+    void toleranceBox_takesEveryTextOnTheWayToANumber() {
+        QFETCH(QString, text);
+        QFETCH(bool, typed);
+        QFETCH(bool, whole);
+        QString normalised = text;
+        Umwandeln(normalised);
+        for (const NumberSeparators window : {NumberSeparators{u',', u'.'}, {u'.', u','}}) {
+            QCOMPARE(insert::isToleranceInput(text, window), typed);
+            QCOMPARE(insert::isCompleteTolerance(normalised, window), whole);
+        }
     }
 
     void localeNumber_readsTheValueUnderGermanSeparators_data() {

@@ -133,10 +133,15 @@ private Q_SLOTS:
     // The number rule has tests of its own; here both boxes apply it as they
     // are set, and say why they put "0".
     void toleranceBoxes_replaceAnythingButANumberByZero() {
+        control<QCheckBox>("CB2")->setChecked(true);
         for (const char *box : {"OTOL", "UTOL"}) {
             auto *edit = control<QLineEdit>(box);
-            edit->setText(QStringLiteral("-1,5E-2"));
-            QCOMPARE(edit->text(), QStringLiteral("-1,5E-2"));
+            // Typed key by key over the whole text, in either notation.
+            for (const QString &typed : {QStringLiteral("0.25"), QStringLiteral("1,5E-2")}) {
+                edit->selectAll();
+                QTest::keyClicks(edit, typed);
+                QCOMPARE(edit->text(), typed);
+            }
             edit->setText(QStringLiteral("0,1x"));
             QCOMPARE(edit->text(), QStringLiteral("0"));
         }

@@ -2,6 +2,7 @@
 
 #include "app/umwandeln.h"
 #include "insert/insertion_controls.h"
+#include "insert/tolerance_text.h"
 #include "points/locale_number.h"
 
 #include <QHash>
@@ -21,8 +22,8 @@ public:
     void setText(Box box, const QString &text) override {
         texts[box] = text;
         if ((box == Box::UpperTolerance || box == Box::LowerTolerance) &&
-            !vandelor::isLocaleNumber(text, separators())) {
-            showMessage(QStringLiteral("Bitte nur Zahlen eingeben"));
+            !vandelor::insert::isToleranceInput(text, separators())) {
+            showMessage(vandelor::insert::notANumberMessage());
             texts[box] = QStringLiteral("0");
         }
     }
