@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace vandelor {
 
@@ -51,33 +52,46 @@ void writeFields(PointTable &table, int row, int firstColumn, const Fields &fiel
 }
 
 // The data lines of a file whose first line names the columns: each line
-// is split at the header's separator only, its fields go to the columns
-// their names give, and blank lines are passed over.
+// is split at the header's separator only, quoted fields as the header's,
+// its fields go to the columns their names give, and blank lines are passed
+// over. The table changes only once a line has been read whole.
 ImportResult importByHeader(LineReader &lines, const ColumnHeader &header, PointTable &table,
                             const AsciiImportCallbacks &callbacks) {
     if (!header.repeatedName.isEmpty())
         return {ImportOutcome::RepeatedColumn, 0, {}, header.repeatedName};
     int row = 0;
     QString line;
+    QStringList quoted;
     bool tooLong = false;
     while (lines.next(line, tooLong)) {
         if (tooLong)
             return {ImportOutcome::ItemTooLong, row, header.unreadNames};
+        if (lines.readFailed())
+            break; // the line may be cut short
         if (line.trimmed().isEmpty())
             continue;
         if (row == MaxImportPoints)
             return {ImportOutcome::TooManyPoints, row, header.unreadNames};
         callbacks.progressStep();
-        table.setRowCount(row + 2);
-        if (row == 0)
-            table.setColumnCount(PointTable::MinimumColumnCount);
         std::array<QStringView, PointTable::MinimumColumnCount> cells{};
         qsizetype field = 0;
-        for (const QStringView text : QStringView(line).tokenize(header.separator)) {
+        const auto place = [&](QStringView text) {
             if (field < header.columns.size() && header.columns[field] >= 0)
                 cells[header.columns[field]] = text;
             ++field;
+        };
+        // Most lines hold no quote; they are split without copying a field.
+        if (line.contains(u'"')) {
+            quoted = quotedFields(line, header.separator);
+            for (const QString &text : std::as_const(quoted))
+                place(text);
+        } else {
+            for (const QStringView text : QStringView(line).tokenize(header.separator))
+                place(text);
         }
+        table.setRowCount(row + 2);
+        if (row == 0)
+            table.setColumnCount(PointTable::MinimumColumnCount);
         const std::size_t firstColumn = callbacks.idsFromFile() ? 0 : 1;
         table.setCellTexts(row + 1, static_cast<int>(firstColumn),
                            std::span(cells).subspan(firstColumn));
@@ -125,14 +139,16 @@ ImportResult importAsciiPoints(QIODevice &file, PointTable &table,
         if (row == MaxImportPoints)
             return {ImportOutcome::TooManyPoints, row};
         callbacks.progressStep();
-        table.setRowCount(row + 2);
         reader.next(item);
+        if (reader.readFailed())
+            break; // the item may be cut short
         const int firstColumn = callbacks.idsFromFile() ? 0 : 1;
         const bool fits = splitFields(item.text, MaxImportColumnCount - firstColumn, fields);
-        if (item.tooLong || !fits) {
-            table.setRowCount(row + 1);
+        if (item.tooLong || !fits)
             return {item.tooLong ? ImportOutcome::ItemTooLong : ImportOutcome::TooManyFields, row};
-        }
+        // The row is added once its item is whole, so that a file that stops
+        // at its first item leaves the table as it was.
+        table.setRowCount(row + 2);
         writeFields(table, row + 1, firstColumn, fields, widestColumn);
         ++row;
     }

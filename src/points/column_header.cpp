@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace vandelor {
 
@@ -33,18 +34,91 @@ int columnNamed(QStringView name) {
     return -1;
 }
 
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+// Whether c stands in the line outside every pair of quotes.
+bool standsOutsideQuotes(QStringView line, QChar c) {
+    bool quoted = false;
+    for (const QChar at : line) {
+        if (at == u'"')
+            quoted = !quoted;
+        else if (at == c && !quoted)
+            return true;
+    }
+    return false;
+}
+
+// Reads the quoted field that starts after the opening quote at pos, up to
+// the separator after it or the line's end, and moves pos there.
+QString readQuoted(QStringView line, QChar separator, qsizetype &pos) {
+    QString field;
+    while (pos < line.size()) {
+        const qsizetype quote = line.indexOf(u'"', pos);
+        const qsizetype stop = quote < 0 ? line.size() : quote;
+        field += line.sliced(pos, stop - pos);
+        pos = stop + 1;
+        if (quote < 0)
+            break;
+        if (pos < line.size() && line[pos] == u'"') {
+            field += u'"';
+            ++pos;
+            continue;
+        }
+        qsizetype end = line.indexOf(separator, pos);
+        if (end < 0)
+            end = line.size();
+        const QStringView after = line.sliced(pos, end - pos);
+        if (!after.trimmed().isEmpty())
+            field += after;
+        pos = end;
+        break;
+    }
+    pos = std::min(pos, line.size());
+    return field;
+}
+
 } // namespace
+
+QStringList quotedFields(QStringView line, QChar separator) {
+    QStringList fields;
+    qsizetype pos = 0;
+    for (;;) {
+        qsizetype first = pos;
+        while (first < line.size() && line[first] != separator && isBlank(line[first]))
+            ++first;
+        if (first < line.size() && line[first] == u'"') {
+            pos = first + 1;
+            fields.append(readQuoted(line, separator, pos));
+        } else {
+            qsizetype end = line.indexOf(separator, pos);
+            if (end < 0)
+                end = line.size();
+            fields.append(line.sliced(pos, end - pos).toString());
+            pos = end;
+        }
+        if (pos == line.size())
+            return fields;
+        ++pos; // the separator
+    }
+}
 
 std::optional<ColumnHeader> readColumnHeader(QStringView line) {
     ColumnHeader header;
-    header.separator = line.contains(u'\t') && !line.contains(u';') ? u'\t' : u';';
+    header.separator =
+        standsOutsideQuotes(line, u'\t') && !standsOutsideQuotes(line, u';') ? u'\t' : u';';
+    QStringList fields = quotedFields(line, header.separator);
+    if (fields.size() > 1 && fields.last().trimmed().isEmpty())
+        fields.removeLast();
     QList<QStringView> names;
-    for (const QStringView field : line.tokenize(header.separator)) {
-        const QStringView name = field.trimmed();
+    for (const QString &field : std::as_const(fields)) {
+        const QStringView name = QStringView(field).trimmed();
         const int column = columnNamed(name);
         header.columns.append(column);
         if (column < 0) {
-            header.unreadNames.append(name.toString());
+            if (!header.unreadNames.contains(name, Qt::CaseInsensitive))
+                header.unreadNames.append(name.toString());
             continue;
         }
         const bool repeated = std::any_of(names.cbegin(), names.cend(), [&](QStringView seen) {

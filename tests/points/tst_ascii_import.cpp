@@ -99,6 +99,15 @@ private Q_SLOTS:
         row("a comma is part of the field", "X;Y;Z\n1,5;2,0,1;3\n", true, texts({"|1,5|2,0,1|3"}));
         row("unknown columns are not read", "ID;Farbe;X;Y;Z;Notiz\nP1;rot;1;2;3;n\n", true,
             texts({"P1|1|2|3"}), words("Farbe Notiz"));
+        row("an unknown name once, a closing separator no column", "ID;a;X;Y;Z;A;\nP;1;2;3;4;5;6",
+            true, texts({"P|2|3|4"}), words("a"));
+        row("quoted fields",
+            "\"ID\";\"X\";\"Y\";\"Z\";I\n\"P;\"\"1\"\"\";\"1,5\"; \"2\" ;3\"x;\"4\"5\n", true,
+            texts({"P;\"1\"|1,5|2|3\"x|45"}));
+        row("a tab-separated header with ';' in quotes", "Punkt\t\"a;b\"\tX\tY\tZ\nP\t1\t2\t3\t4",
+            true, texts({"P|2|3|4"}), QStringList{QStringLiteral("a;b")});
+        row("a byte order mark is no part of the first name", "\xEF\xBB\xBFID;X;Y;Z\nP1;1;2;3\n",
+            true, texts({"P1|1|2|3"}));
         row("surface vectors by their other names", "ID;X;Y;Z;IObf;J Obf;KOBF\nE1;1;2;3;1;0;0\n",
             true, texts({"E1|1|2|3||||1|0|0"}));
         row("IDs from the program leave the ID column", "ID;X;Y;Z\nP1;1;2;3\n", false,
@@ -168,6 +177,12 @@ private Q_SLOTS:
             << "a;1\n" + widest << true << ImportOutcome::Complete << 2;
         QTest::newRow("one column past it")
             << "a;1\n" + widest << false << ImportOutcome::TooManyFields << 1;
+        // A file that stops at its first point leaves the table as it was.
+        QTest::newRow("first item too long") << longItem << true << ImportOutcome::ItemTooLong << 0;
+        QTest::newRow("first item too wide")
+            << widest << false << ImportOutcome::TooManyFields << 0;
+        QTest::newRow("first line after a header too long")
+            << "ID;X;Y;Z\n" + longItem << true << ImportOutcome::ItemTooLong << 0;
     }
     void limits_stopWithTheRowsReadSoFar() {
         QFETCH(QByteArray, bytes);
@@ -176,10 +191,14 @@ private Q_SLOTS:
         QFETCH(int, pointsRead);
         PointTable table;
         fillWithOldPoints(table, 5);
+        const QStringList before = tableRows(table);
         const ImportResult result = importBytes(bytes, table, idsFromFile);
         QCOMPARE(result.outcome, outcome);
         QCOMPARE(result.pointsRead, pointsRead);
-        QCOMPARE(table.rowCount(), std::max(pointsRead + 1, 2));
+        if (pointsRead == 0)
+            QCOMPARE(tableRows(table), before);
+        else
+            QCOMPARE(table.rowCount(), pointsRead + 1);
         QVERIFY(table.columnCount() <= MaxImportColumnCount);
         if (pointsRead > 0)
             QVERIFY(!table.cellText(1, idsFromFile ? 0 : 1).isEmpty());
