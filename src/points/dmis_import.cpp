@@ -3,8 +3,6 @@
 #include "points/item_reader.h"
 #include "points/point_table.h"
 
-#include <QSet>
-
 #include <algorithm>
 #include <array>
 #include <deque>
@@ -147,7 +145,6 @@ ImportResult importDmisPoints(QIODevice &file, PointTable &table,
     int points = 0;
     bool pointStarted = false; // a "CART" was met in place of an ID
     QString label;             // of the definition the next "CART" belongs to
-    QSet<QString> definedLabels;
     for (;;) {
         if (!pointStarted) {
             const std::optional<Item> item = scan.next();
@@ -166,20 +163,20 @@ ImportResult importDmisPoints(QIODevice &file, PointTable &table,
         QString nextLabel;
         if (withId)
             end = readId(scan, point, nextLabel);
+        // A failed read may have cut the point's last item short.
+        if (scan.readFailed())
+            return {ImportOutcome::ReadFailed, points};
         if (end == PointEnd::FileEnded)
-            return {scan.readFailed() ? ImportOutcome::ReadFailed : ImportOutcome::TruncatedPoint,
-                    points};
+            return {ImportOutcome::TruncatedPoint, points};
         if (end == PointEnd::ItemTooLong)
             return {ImportOutcome::ItemTooLong, points};
-        if (withId && !label.isEmpty()) {
-            // Definitions written as a block have no statements of their
-            // own after them: the items read for the ID are missing or
-            // name another point. Such a point is named by its definition.
-            const bool idItemRead = end == PointEnd::Complete;
-            if (!idItemRead || (point.id != label && definedLabels.contains(point.id)))
-                point.id = label;
-            definedLabels.insert(label);
-        }
+        // A defined point is named by its definition: what follows its
+        // values is the next statement, which need not name this point
+        // (a block of definitions, a probe selection, a move, a comment).
+        // Its two items are read all the same, so that the scan goes on
+        // where it always did.
+        if (withId && !label.isEmpty())
+            point.id = label;
         writePoint(table, points + 1, point, withId);
         ++points;
         if (end == PointEnd::DataEnds)

@@ -16,9 +16,8 @@ class PointTable;
 // over. With IDs from the file (asked per point) the second item after the
 // values is the point's ID (column 0); a "CART" or a point definition
 // standing where an ID item is expected starts the next point. A point
-// defined as "F(label)=FEAT/POINT" whose ID items are missing, or name
-// another point defined before, is named "F(label)". Point k is row k; the
-// column count is left as it is.
+// whose "CART" follows "F(label)=FEAT/POINT" is named "F(label)", whatever
+// its ID items hold. Point k is row k; the column count is left as it is.
 ImportResult importDmisPoints(QIODevice &file, PointTable &table,
                               const std::function<bool()> &idsFromFile);
 

@@ -59,8 +59,19 @@ private Q_SLOTS:
         row("ENDFIL among the values is a value", "CART,1,ENDFIL,3,4,5,6\n" + P2, false,
             texts({"old|1|ENDFIL|3|4|5|6", "|1.5|-2|3|0|1|0"}));
         row("ENDFIL in place of the ID is an item when more follows",
-            P1 + "MEAS/POINT,ENDFIL\n" + P2, true,
+            "CART,10,20,30,0,0,1,MEAS/POINT,ENDFIL\n" + P2, true,
             texts({"ENDFIL|10|20|30|0|0|1", "F(P2)|1.5|-2|3|0|1|0"}));
+        // A defined point is named by its label, whatever statement follows
+        // it; the items after it are read as its ID items all the same.
+        const QStringList block = texts({"F(P1)|10|20|30|0|0|1", "F(P2)|1.5|-2|3|0|1|0"});
+        row("a block before a probe selection", P1 + P2 + "SNSLCT/SA(T1)\n" + MeasureP1, true,
+            block);
+        row("a block before a comment", P1 + P2 + "$$ Messen\nMODE/PROG,MAN\n", true, block);
+        row("a block before a move, an actual point after it",
+            P1 + P2 + "GOTO/0,0,100\nFA(A)=FEAT/POINT,CART,1,2,3,0,0,1,GOTO/0,0,100\n", true,
+            block + texts({"0|1|2|3|0|0|1"}));
+        row("a block before a circle", P1 + P2 + "F(C)=FEAT/CIRCLE,INNER,CART,1,2,3,0,0,1,5,M\n",
+            true, block + texts({"M|1|2|3|0|0|1"}));
         row("ENDFIL as the last item ends the scan", "CART,1,2,3,0,0,1,M,ENDFIL\n\n", true,
             texts({"|1|2|3|0|0|1"}));
         row("file ends right after the last values", P1 + P2, true,
