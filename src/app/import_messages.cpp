@@ -2,20 +2,31 @@
 
 #include "points/item_reader.h"
 
+#include <algorithm>
+
 namespace vandelor {
 
 namespace {
 
+// A message names no more columns than one can take in at a glance.
+constexpr qsizetype MostNamesShown = 10;
+
 QString quotedNames(const QStringList &names) {
     QStringList quoted;
-    for (const QString &name : names)
+    for (const QString &name : names.first(std::min(names.size(), MostNamesShown)))
         quoted.append(u'"' + name + u'"');
-    return quoted.join(QStringLiteral(", "));
+    QString text = quoted.join(QStringLiteral(", "));
+    if (names.size() > MostNamesShown)
+        text += QStringLiteral(" und %1 weitere").arg(names.size() - MostNamesShown);
+    return text;
 }
 
 QString outcomeMessage(const ImportResult &result) {
     switch (result.outcome) {
     case ImportOutcome::Complete:
+        if (result.pointsRead == 0)
+            return QStringLiteral("Die Datei enthält keine Punkte. Die Tabelle bleibt "
+                                  "unverändert.");
         return {};
     case ImportOutcome::RepeatedColumn:
         return QStringLiteral("Die Kopfzeile der Datei nennt die Spalte \"%1\" zweimal. Die Datei "
