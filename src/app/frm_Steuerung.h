@@ -2,8 +2,10 @@
 
 #include "insert/command_writer.h"
 #include "insert/insertion_controls.h"
+#include "insert/insertion_run.h"
 #include "points/locale_number.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QString>
 #include <QUrl>
@@ -84,6 +86,11 @@ private:
     void setDimensionControlsEnabled(bool enabled);
     void checkTolerance(QLineEdit *box);
     void showMessage(const QString &text) override;
+    // Runs an insertion unless one runs or has just ended, with the table
+    // locked and the window's input blocked until it has ended.
+    void insertPoints(const std::function<insert::InsertionReport()> &run);
+    // While locked, nothing in the window changes the table.
+    void setTableLocked(bool locked);
 
     // What the insertion run reads and writes of the window.
     QLineEdit *box(insert::Box which) const;
@@ -120,6 +127,9 @@ private:
     insert::CommandCursor m_commandCursor;
     // The progress of an insertion run, with the fractions the bar cannot show.
     float m_progress = 0;
+    bool m_runActive = false;
+    // Since the last run ended, to swallow the second press of a double click.
+    QElapsedTimer m_runEnded;
 
     QPushButton *cmd_open = nullptr;
     QPushButton *cmd_Excel = nullptr;

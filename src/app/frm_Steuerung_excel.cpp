@@ -16,6 +16,8 @@
 #include <QProgressBar>
 #include <QRadioButton>
 
+#include <array>
+
 namespace vandelor {
 
 namespace {
@@ -38,6 +40,8 @@ void frm_Steuerung::cmd_Excel_Click() {
 }
 
 void frm_Steuerung::importWorkbookFile(const std::function<QString()> &askFileName) {
+    if (m_runActive)
+        return;
     // Numbers arrive in the window's own notation, like everything it reads.
     CellTextRules rules = CellTextRules::system();
     rules.separators = m_separators;
@@ -66,11 +70,21 @@ void frm_Steuerung::importWorkbookFile(const std::function<QString()> &askFileNa
     // The window paints while the office works, but takes no input.
     const UserInputBlocker blocker(this);
     bool tableChanged = false;
-    const QMetaObject::Connection watch =
-        connect(m_points, &PointTable::dataChanged, this, [&tableChanged] { tableChanged = true; });
+    const auto changed = [&tableChanged] {
+        tableChanged = true;
+    };
+    const std::array watches{connect(m_points, &PointTable::dataChanged, this, changed),
+                             connect(m_points, &PointTable::rowsRemoved, this, changed),
+                             connect(m_points, &PointTable::rowsInserted, this, changed)};
     const WorkbookImportOutcome outcome = importWorkbook(*reader, *m_points, hooks);
-    disconnect(watch);
-    if (tableChanged)
+    for (const QMetaObject::Connection &watch : watches)
+        disconnect(watch);
+    // A sheet read to its end is an import even where it left every text
+    // as it was; one that stopped early is where it changed the table.
+    const bool sheetRead = outcome.result == WorkbookImportResult::Imported ||
+                           outcome.result == WorkbookImportResult::NoEndMark ||
+                           outcome.result == WorkbookImportResult::RowsLeftUnread;
+    if (tableChanged || sheetRead)
         Flex_Punkte->pointsReplaced();
     const QString message = workbookImportMessage(outcome);
     if (!message.isEmpty())

@@ -54,7 +54,7 @@ void frm_Steuerung::importDmisFile(const QString &name) {
 
 void frm_Steuerung::importPointFile(const QString &name,
                                     const std::function<ImportResult(QIODevice &)> &import) {
-    if (name.isEmpty())
+    if (name.isEmpty() || m_runActive)
         return;
     QFile file(name);
     if (!openPointFile(file)) {
@@ -65,8 +65,9 @@ void frm_Steuerung::importPointFile(const QString &name,
     const ImportResult result = import(file);
     Flex_Punkte->releaseUpdates();
     file.close();
-    if (result.outcome == ImportOutcome::NotText ||
-        result.outcome == ImportOutcome::RepeatedColumn) {
+    // A file that stops before its first point has left the table as it
+    // was; the window stays as it was too, as for a file that is no text.
+    if (result.pointsRead == 0 && result.outcome != ImportOutcome::Complete) {
         showMessage(importMessage(result));
         return;
     }

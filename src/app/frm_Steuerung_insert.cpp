@@ -9,8 +9,9 @@
 #include "insert/insertion_run.h"
 #include "points/point_table.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
@@ -24,19 +25,45 @@ using insert::Choice;
 // and the controls that hold them.
 
 void frm_Steuerung::cmd_einfügen_Click() {
-    // The run keeps the window painting but takes no input until it ends.
-    const UserInputBlocker blocker(this);
-    const insert::InsertionReport report =
-        insert::runInsertion(*m_host, *m_points, *this, m_commandCursor);
-    Flex_Punkte->markUnsent(report.incompleteRows);
+    insertPoints(
+        [this] { return insert::runInsertion(*m_host, *m_points, *this, m_commandCursor); });
 }
 
 void frm_Steuerung::mnu_einfügen_Triggered() {
-    const QList<int> rows = Flex_Punkte->selectedPointRows();
-    const UserInputBlocker blocker(this);
-    const insert::InsertionReport report =
-        insert::runInsertionOfRows(*m_host, *m_points, *this, m_commandCursor, rows);
+    QList<int> rows = Flex_Punkte->selectedPointRows();
+    // A selected empty row has no point to send; the start table's one row
+    // is such a row.
+    rows.removeIf([this](int row) { return m_points->isRowEmpty(row); });
+    insertPoints([this, rows] {
+        return insert::runInsertionOfRows(*m_host, *m_points, *this, m_commandCursor, rows);
+    });
+}
+
+void frm_Steuerung::insertPoints(const std::function<insert::InsertionReport()> &run) {
+    // The second press of a double click comes when a short run has ended.
+    if (m_runActive ||
+        (m_runEnded.isValid() && m_runEnded.elapsed() < QApplication::doubleClickInterval()))
+        return;
+    // The run works from the table as it stood at the press: until its end
+    // message is closed, nothing may change the table or start another run.
+    m_runActive = true;
+    setTableLocked(true);
+    insert::InsertionReport report;
+    {
+        const UserInputBlocker blocker(this);
+        report = run();
+    }
     Flex_Punkte->markUnsent(report.incompleteRows);
+    setTableLocked(false);
+    m_runActive = false;
+    m_runEnded.start();
+}
+
+void frm_Steuerung::setTableLocked(bool locked) {
+    Flex_Punkte->setLocked(locked);
+    for (QAction *action : {mnu_einfügen, mnu_löschen})
+        action->setEnabled(!locked);
+    mnu_rückgängig->setEnabled(!locked && Flex_Punkte->undoStack().canUndo());
 }
 
 void frm_Steuerung::cmd_findvector_Click() {
@@ -123,7 +150,7 @@ float frm_Steuerung::progress() const {
 void frm_Steuerung::setProgress(float value) {
     m_progress = value;
     ProgressBar1->setValue(static_cast<int>(value));
-    QCoreApplication::processEvents();
+    QApplication::processEvents();
 }
 
 void frm_Steuerung::normaliseDecimal(QString &text) const {

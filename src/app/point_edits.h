@@ -6,9 +6,9 @@
 #include <QString>
 #include <QUndoCommand>
 
-#include <functional>
-
 namespace vandelor {
+
+class PointGridModel;
 
 // A text typed into one cell of the table.
 class CellEdit : public QUndoCommand {
@@ -26,14 +26,11 @@ private:
     QString m_before;
 };
 
-// Point rows taken out of the table. Taking it back restores the table as
-// it was, and with it the marks of the rows the last run did not send.
+// Point rows taken out of the table. Taking it back puts them where they
+// stood, with the marks they had if no run has marked rows since.
 class RowRemoval : public QUndoCommand {
 public:
-    using Marks = QSet<int>;
-
-    RowRemoval(PointTable &table, QList<int> rows, std::function<Marks()> marks,
-               std::function<void(const Marks &)> restoreMarks);
+    RowRemoval(PointTable &table, QList<int> rows, PointGridModel &marks);
 
     void redo() override;
     void undo() override;
@@ -41,10 +38,10 @@ public:
 private:
     PointTable &m_table;
     QList<int> m_rows;
-    std::function<Marks()> m_marks;
-    std::function<void(const Marks &)> m_restoreMarks;
-    PointTable::Snapshot m_before;
-    Marks m_marksBefore;
+    PointGridModel &m_marks;
+    PointTable::RemovedRows m_removed;
+    QSet<int> m_marked;
+    int m_markedRun = 0;
 };
 
 } // namespace vandelor

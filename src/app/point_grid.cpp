@@ -73,6 +73,10 @@ void PointGrid::pointsReplaced() {
     m_model->setUnsentRows({});
 }
 
+void PointGrid::setLocked(bool locked) {
+    m_model->setReadOnly(locked);
+}
+
 void PointGrid::setCheckSettings(CheckSettings settings) {
     m_model->setCheckSettings(settings);
     Q_EMIT pointsShownAnew();
@@ -120,9 +124,7 @@ void PointGrid::removeSelectedRows() {
     const QList<int> rows = selectedPointRows();
     if (rows.isEmpty())
         return;
-    m_undo.push(new RowRemoval(
-        *m_table, rows, [this] { return m_model->unsentRows(); },
-        [this](const RowRemoval::Marks &marks) { m_model->setUnsentRows(marks); }));
+    m_undo.push(new RowRemoval(*m_table, rows, *m_model));
 }
 
 bool PointGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) {

@@ -33,6 +33,9 @@ public:
     // taken back, and no row is marked as unsent any more.
     void pointsReplaced();
 
+    // While locked, no cell takes an edit; an insertion run locks the grid.
+    void setLocked(bool locked);
+
     // Marks the points that the next insertion run would send incomplete.
     void setCheckSettings(CheckSettings settings);
 

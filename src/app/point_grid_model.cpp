@@ -41,6 +41,12 @@ void PointGridModel::setCheckSettings(CheckSettings settings) {
 
 void PointGridModel::setUnsentRows(const QSet<int> &rows) {
     m_unsent = rows;
+    ++m_unsentRun;
+    scheduleRefresh();
+}
+
+void PointGridModel::markUnsentAgain(const QSet<int> &rows) {
+    m_unsent.unite(rows);
     scheduleRefresh();
 }
 
@@ -94,12 +100,13 @@ void PointGridModel::connectTable() {
     connect(table, &PointTable::rowsAboutToBeInserted, this,
             [this](const QModelIndex &, int first, int last) {
                 beginInsertRows({}, first - 1, last - 1);
+                shiftUnsentRows(first, last - first + 1);
             });
     connect(table, &PointTable::rowsInserted, this, [this] { endInsertRows(); });
     connect(table, &PointTable::rowsAboutToBeRemoved, this,
             [this](const QModelIndex &, int first, int last) {
                 beginRemoveRows({}, first - 1, last - 1);
-                shiftUnsentRows(first, last - first + 1);
+                shiftUnsentRows(first, -(last - first + 1));
             });
     connect(table, &PointTable::rowsRemoved, this, [this] { endRemoveRows(); });
     connect(
@@ -121,12 +128,13 @@ void PointGridModel::connectTable() {
 }
 
 void PointGridModel::shiftUnsentRows(int first, int count) {
+    // Removed rows (a negative count) lose their marks.
     QSet<int> kept;
     for (const int row : std::as_const(m_unsent))
         if (row < first)
             kept.insert(row);
-        else if (row >= first + count)
-            kept.insert(row - count);
+        else if (row >= first - std::min(count, 0))
+            kept.insert(row + count);
     m_unsent = kept;
 }
 
@@ -176,7 +184,7 @@ Qt::ItemFlags PointGridModel::flags(const QModelIndex &index) const {
     // With IDs from the program only row 1's ID is used (it names the first
     // point); the ID cells below it are not read, so they are not edited.
     const bool unusedId = index.column() == IdColumn && index.row() > 0 && !m_settings.idsFromFile;
-    return unusedId ? shown : shown | Qt::ItemIsEditable;
+    return unusedId || m_readOnly ? shown : shown | Qt::ItemIsEditable;
 }
 
 void PointGridModel::scheduleRefresh() {

@@ -44,13 +44,22 @@ public:
     void holdChanges();
     void releaseChanges();
 
+    // A read-only model offers no cell for editing and takes no edit.
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+
     // What the next insertion run will make of the rows; the check follows it.
     void setCheckSettings(CheckSettings settings);
 
-    // The table rows the last run did not send completely.
+    // The table rows the last run did not send completely; they follow the
+    // rows as rows are removed and put back.
     const QSet<int> &unsentRows() const { return m_unsent; }
     bool rowHasProblems(int row) const { return m_check.rowHasProblems(row); }
+    // The marks of a new run, or none after an import.
     void setUnsentRows(const QSet<int> &rows);
+    // Which setting of the marks they are now; each setting has its own.
+    int unsentRun() const { return m_unsentRun; }
+    // Marks rows again that were marked in this same setting.
+    void markUnsentAgain(const QSet<int> &rows);
 
 Q_SIGNALS:
     // Any cell's marks may have changed: a change in one row can mark
@@ -61,6 +70,7 @@ private:
     void connectTable();
     void scheduleRefresh();
     void refresh();
+    // Moves the marks at and below the first row by count rows.
     void shiftUnsentRows(int first, int count);
 
     QVariant checkData(int row, int column, int role) const;
@@ -70,9 +80,11 @@ private:
     PointCheck m_check;
     CheckSettings m_settings;
     QSet<int> m_unsent;
+    int m_unsentRun = 0;
     // The table cells whose texts changed since the last refresh.
     QRect m_changedTexts;
     bool m_refreshPending = false;
+    bool m_readOnly = false;
 };
 
 } // namespace vandelor

@@ -32,6 +32,13 @@ bool isUserInput(QEvent::Type type) {
     }
 }
 
+bool ownedBy(const QWidget *window, const QWidget *owner) {
+    for (const QWidget *parent = window->parentWidget(); parent; parent = parent->parentWidget())
+        if (parent == owner)
+            return true;
+    return false;
+}
+
 QList<const QWidget *> &blockedWindows() {
     static QList<const QWidget *> windows;
     return windows;
@@ -62,12 +69,16 @@ bool UserInputBlocker::blocks(const QWidget *window) {
 bool UserInputBlocker::eventFilter(QObject *watched, QEvent *event) {
     if (!isUserInput(event->type()) || !watched->isWidgetType())
         return false;
-    auto *widget = static_cast<QWidget *>(watched);
-    if (widget != m_window && !m_window->isAncestorOf(widget))
-        return false;
-    // A refused close must say so, or the window closes all the same.
-    if (event->type() == QEvent::Close)
+    const QWidget *window = static_cast<QWidget *>(watched)->window();
+    if (window != m_window) {
+        // The window's own tool windows, such as the point view, take no
+        // input either, and may close; its dialogs and message boxes answer.
+        if (event->type() == QEvent::Close || window->isModal() || !ownedBy(window, m_window))
+            return false;
+    } else if (event->type() == QEvent::Close) {
+        // A refused close must say so, or the window closes all the same.
         m_closeRequested = true;
+    }
     event->ignore();
     return true;
 }

@@ -5,10 +5,10 @@
 
 class QWidget;
 
-// While it lives, the window takes no mouse or keyboard input and cannot be
-// closed, but still paints; other windows, such as message boxes, take
-// input as usual. A close asked for meanwhile is kept: the window closes
-// once the blocker is gone and control is back in the event loop. The
+// While it lives, the window and the windows it owns (but not its dialogs)
+// take no mouse or keyboard input and it cannot be closed, but all still
+// paint; other windows, such as message boxes, take input as usual. A close asked for meanwhile is
+// kept: the window closes once the blocker is gone and control is back in the event loop. The
 // keyboard focus, which a click moves before any filter sees it, goes back
 // where it was.
 class UserInputBlocker : public QObject {

@@ -49,6 +49,10 @@ void advanceCounter(InsertionControls &controls) {
         controls.setText(Box::StartNumber, formatLocaleNumber(*counter + 1, separators));
 }
 
+QString noValuesMessage() {
+    return QStringLiteral("Sie haben keine Werte zum Übertragen");
+}
+
 // The end message names this many of the points that did not arrive.
 constexpr int NamedIncompletePoints = 10;
 
@@ -136,7 +140,7 @@ std::optional<HostSession> prepareRun(HostAutomation &host, const PointTable &ta
         return std::nullopt;
     }
     if (!anyRow) {
-        controls.showMessage(QStringLiteral("Sie haben keine Werte zum Übertragen"));
+        controls.showMessage(noValuesMessage());
         controls.setProgress(0.0f);
         return std::nullopt;
     }
@@ -169,7 +173,12 @@ InsertionReport runInsertion(HostAutomation &host, const PointTable &table,
 InsertionReport runInsertionOfRows(HostAutomation &host, const PointTable &table,
                                    InsertionControls &controls, CommandCursor &cursor,
                                    const QList<int> &rows) {
-    const std::optional<HostSession> session = prepareRun(host, table, controls, !rows.isEmpty());
+    // With no row to send the host is not even asked.
+    if (rows.isEmpty()) {
+        controls.showMessage(noValuesMessage());
+        return {};
+    }
+    const std::optional<HostSession> session = prepareRun(host, table, controls, true);
     if (!session)
         return {};
     return insertRows(host, table, controls, cursor, *session, rows,

@@ -20,7 +20,7 @@ struct InsertionReport {
 InsertionReport runInsertion(host::HostAutomation &host, const PointTable &table,
                              InsertionControls &controls, CommandCursor &cursor);
 // The same for the given table rows only, as the insert button would write
-// them, one after another in the order given.
+// them, one after another in the order given; without a row, only a message.
 InsertionReport runInsertionOfRows(host::HostAutomation &host, const PointTable &table,
                                    InsertionControls &controls, CommandCursor &cursor,
                                    const QList<int> &rows);

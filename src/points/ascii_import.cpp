@@ -138,7 +138,6 @@ ImportResult importAsciiPoints(QIODevice &file, PointTable &table,
     while (!reader.atEnd()) {
         if (row == MaxImportPoints)
             return {ImportOutcome::TooManyPoints, row};
-        callbacks.progressStep();
         reader.next(item);
         if (reader.readFailed())
             break; // the item may be cut short
@@ -147,7 +146,8 @@ ImportResult importAsciiPoints(QIODevice &file, PointTable &table,
         if (item.tooLong || !fits)
             return {item.tooLong ? ImportOutcome::ItemTooLong : ImportOutcome::TooManyFields, row};
         // The row is added once its item is whole, so that a file that stops
-        // at its first item leaves the table as it was.
+        // at its first item leaves the table and the bar as they were.
+        callbacks.progressStep();
         table.setRowCount(row + 2);
         writeFields(table, row + 1, firstColumn, fields, widestColumn);
         ++row;

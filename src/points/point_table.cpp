@@ -99,10 +99,18 @@ void PointTable::setCellTexts(int row, int firstColumn, std::span<const QStringV
     Q_EMIT dataChanged(index(row, firstColumn), index(row, lastColumn), displayRole);
 }
 
-void PointTable::removePointRows(QList<int> rows) {
+bool PointTable::isRowEmpty(int row) const {
+    return row_cells::heldCount(m_rows.value(row)) == 0;
+}
+
+PointTable::RemovedRows PointTable::removePointRows(QList<int> rows) {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     rows.removeIf([this](int row) { return row < 1 || row >= rowCount(); });
+    RemovedRows removed{rows, {}, false};
+    removed.texts.reserve(rows.size());
+    for (const int row : rows)
+        removed.texts.append(m_rows[row]);
     // From the bottom up, one contiguous run at a time, so the rows still
     // to go keep their numbers.
     for (qsizetype last = rows.size() - 1; last >= 0;) {
@@ -114,20 +122,35 @@ void PointTable::removePointRows(QList<int> rows) {
         endRemoveRows();
         last = first - 1;
     }
-    if (rowCount() < StartRowCount)
+    if (rowCount() < StartRowCount) {
         setRowCount(StartRowCount);
+        removed.fillerAdded = true;
+    }
+    return removed;
 }
 
-PointTable::Snapshot PointTable::snapshot() const {
-    return {m_rows, m_columnCount, m_heldColumns};
-}
-
-void PointTable::restore(const Snapshot &snapshot) {
-    beginResetModel();
-    m_rows = snapshot.rows;
-    m_columnCount = snapshot.columnCount;
-    m_heldColumns = snapshot.heldColumns;
-    endResetModel();
+void PointTable::putBackPointRows(const RemovedRows &removed) {
+    if (removed.fillerAdded) {
+        beginRemoveRows({}, 1, 1);
+        m_rows.remove(1);
+        endRemoveRows();
+    }
+    // From the top down, one contiguous run at a time: each row goes back
+    // to the number it had, the rows above it being back already.
+    for (qsizetype first = 0; first < removed.rows.size();) {
+        qsizetype last = first;
+        while (last + 1 < removed.rows.size() && removed.rows[last + 1] == removed.rows[last] + 1)
+            ++last;
+        const int at = removed.rows[first];
+        beginInsertRows({}, at, removed.rows[last]);
+        m_rows.insert(at, last - first + 1, QString());
+        std::copy(removed.texts.cbegin() + first, removed.texts.cbegin() + last + 1,
+                  m_rows.begin() + at);
+        endInsertRows();
+        first = last + 1;
+    }
+    for (const QString &row : removed.texts)
+        m_heldColumns = std::max(m_heldColumns, row_cells::heldCount(row));
 }
 
 void PointTable::clearColumnsFrom(int column) {

@@ -20,12 +20,13 @@ public:
     // The ten head texts must always have a column to stand in.
     static constexpr int MinimumColumnCount = 10;
 
-    // Every text of the table at one moment; cheap to take, since the rows'
-    // texts are shared with the table until either changes them.
-    struct Snapshot {
-        QList<QString> rows;
-        int columnCount = MinimumColumnCount;
-        int heldColumns = 0;
+    // Point rows taken out of the table, with their texts, to be put back.
+    struct RemovedRows {
+        // Ascending, as numbered before the removal.
+        QList<int> rows;
+        QList<QString> texts;
+        // The empty row that stood in for the points when all were taken.
+        bool fillerAdded = false;
     };
 
     explicit PointTable(QObject *parent = nullptr);
@@ -51,12 +52,15 @@ public:
     // setCellText calls would, but builds the row's text once and announces
     // the changed cells together.
     void setCellTexts(int row, int firstColumn, std::span<const QStringView> texts);
+    // Whether every cell of the row is empty.
+    bool isRowEmpty(int row) const;
 
     // Removes the given point rows (1 and later); the rows below move up.
     // Removing every point leaves one empty point row, as at start.
-    void removePointRows(QList<int> rows);
-    Snapshot snapshot() const;
-    void restore(const Snapshot &snapshot);
+    RemovedRows removePointRows(QList<int> rows);
+    // Puts removed rows back where they stood; the table must be as the
+    // removal left it.
+    void putBackPointRows(const RemovedRows &removed);
 
 private:
     bool contains(int row, int column) const;

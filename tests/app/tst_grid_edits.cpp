@@ -1,6 +1,7 @@
 // The grid as the user works in it, with real keys and clicks: editing
 // cells, deleting rows, taking both back, and what an import does to that.
 
+#include "fake_host.h"
 #include "point_files.h"
 #include "points/point_table.h"
 #include "window_fixture.h"
@@ -133,6 +134,45 @@ private Q_SLOTS:
         undo();
         QCOMPARE(tableRows(table()), texts({"Q1|1|2|3|0|0|1"}));
         QVERIFY(!control<QAction>("mnu_rückgängig")->isEnabled());
+    }
+
+    // The marks are the latest run's: a row deleted and taken back keeps its
+    // mark within that run, never a mark from before a later run.
+    void marksAndUndo_belongToTheLatestRun() {
+        host::FakeHost host;
+        host.model().refuseText("#P2");
+        QVERIFY(openActiveWindow(&host));
+        grid = control<QTableView>("Flex_Punkte");
+        grid->setFocus();
+        const auto marked = [this](int row) {
+            return grid->model()->index(row - 1, 0).data(Qt::ToolTipRole).isValid();
+        };
+        // The start table's empty row has nothing to send; the host is not asked.
+        select(1, 1);
+        control<QAction>("mnu_einfügen")->trigger();
+        QCOMPARE(dialogs.messages,
+                 QStringList{QStringLiteral("Sie haben keine Werte zum Übertragen")});
+        QVERIFY(host.memberCalls().isEmpty());
+        import("P1;1;2;3;0;0;1\nP2;4;5;6;0;0;1\nP3;7;8;9;0;0;1\n");
+        const auto run = [this] {
+            // A press within the double-click time of the last run's end is
+            // the second press of a double click.
+            QTest::qWait(QApplication::doubleClickInterval());
+            window->cmd_einfügen_Click();
+        };
+        run();
+        QVERIFY(marked(2));
+        select(2, 1);
+        press(Qt::Key_Delete); // P2 goes with its mark, P3 moves up unmarked
+        QVERIFY(!marked(2));
+        undo();
+        QVERIFY(marked(2));
+        select(2, 1);
+        press(Qt::Key_Delete);
+        run(); // P1 and P3 arrive
+        undo();
+        QCOMPARE(table().cellText(2, 0), QStringLiteral("P2"));
+        QVERIFY(!marked(2));
     }
 
     void contextMenu_offersTheGridsActions() {

@@ -69,32 +69,50 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("message");
+        // A file without points sets the window up as every read file does.
+        QTest::addColumn<bool>("setUp");
         const QString binary = writeFile(dir, QByteArray("P1;1;2;3\nCART,1,2,3,0,0,1\n") + '\0',
                                          QStringLiteral("binary.txt"));
+        const QString noPoints = importMessage({ImportOutcome::Complete, 0});
+        const QString tooLong = writeFile(dir, QByteArray(40000, 'x'), QStringLiteral("long.txt"));
         for (const char *button : {"cmd_open", "cmd_DMIS"}) {
             const QString name = QString::fromLatin1(button);
             const QString cannotOpen = cannotOpenFileMessage();
-            QTest::addRow("%s cancelled", button) << name << QString() << QString();
+            QTest::addRow("%s cancelled", button) << name << QString() << QString() << false;
             QTest::addRow("%s missing", button)
-                << name << dir.filePath(QStringLiteral("nix.txt")) << cannotOpen;
-            QTest::addRow("%s folder", button) << name << dir.path() << cannotOpen;
+                << name << dir.filePath(QStringLiteral("nix.txt")) << cannotOpen << false;
+            QTest::addRow("%s folder", button) << name << dir.path() << cannotOpen << false;
             QTest::addRow("%s device without end", button)
-                << name << QStringLiteral("/dev/zero") << cannotOpen;
+                << name << QStringLiteral("/dev/zero") << cannotOpen << false;
             QTest::addRow("%s no text", button)
-                << name << binary << importMessage({ImportOutcome::NotText});
+                << name << binary << importMessage({ImportOutcome::NotText}) << false;
+            QTest::addRow("%s empty file", button)
+                << name << writeFile(dir, "", QStringLiteral("empty.txt")) << noPoints << true;
         }
+        const QString ascii = QStringLiteral("cmd_open");
+        QTest::newRow("first item too long")
+            << ascii << tooLong << importMessage({ImportOutcome::ItemTooLong}) << false;
+        QTest::newRow("header without rows")
+            << ascii << writeFile(dir, "ID;X;Y;Z\n", QStringLiteral("head.csv")) << noPoints
+            << true;
+        QTest::newRow("DMIS without a point")
+            << QStringLiteral("cmd_DMIS")
+            << writeFile(dir, "DMISMN/'x',4.0\nENDFIL\n", QStringLiteral("none.dms")) << noPoints
+            << true;
     }
     void refusedFile_isReportedAndChangesNothing() {
         QFETCH(QString, button);
         QFETCH(QString, file);
         QFETCH(QString, message);
+        QFETCH(bool, setUp);
         const QString earlier = writeFile(dir, "P1;1;2;3\nCART,1,2,3,0,0,1,M,P1\n");
         importWith(button, earlier);
         prepareWindow();
         const QStringList rows = tableRows(table());
         importWith(button, file);
         QCOMPARE(dialogs.messages, message.isEmpty() ? QStringList() : QStringList{message});
-        QVERIFY(windowUntouched(rows));
+        QCOMPARE(tableRows(table()), rows);
+        QCOMPARE(windowUntouched(rows), !setUp);
         QCOMPARE(dialogs.preselections, QStringList({QString(), earlier}));
         QCOMPARE(
             dialogs.filters.last(),

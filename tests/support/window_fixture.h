@@ -22,8 +22,8 @@ protected:
             dialogs, vandelor::NumberSeparators{u',', u'.'}, host);
     }
     // The window shown and active, so that keys go where its focus is.
-    bool openActiveWindow() {
-        openWindow();
+    bool openActiveWindow(vandelor::host::HostAutomation *host = nullptr) {
+        openWindow(host);
         window->show();
         window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());

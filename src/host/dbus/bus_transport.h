@@ -34,15 +34,15 @@ public:
     }
 };
 
-// A blocking call over a bus connection.
+// Calls over a bus connection.
 class ConnectionTransport : public BusTransport {
 public:
     explicit ConnectionTransport(const QDBusConnection &connection)
         : m_connection(connection) {}
 
-    QDBusMessage call(const QDBusMessage &message, int timeoutMs) override {
-        return m_connection.call(message, QDBus::Block, timeoutMs);
-    }
+    // Both wait for a slow host's reply handling the thread's events, so
+    // that windows keep painting meanwhile.
+    QDBusMessage call(const QDBusMessage &message, int timeoutMs) override;
     // The connection keeps its calls in order, so the host sees them in the
     // order sent, whether their replies are waited for or not.
     PendingReply send(const QDBusMessage &message) override;
