@@ -12,11 +12,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
 
@@ -122,6 +124,7 @@ private Q_SLOTS:
         QVERIFY(!first[3].contains("text 2/0"));
 
         dialogs.messages.clear();
+        QTest::qWait(QApplication::doubleClickInterval());
         windowControl<QAction>(&window, "mnu_einfügen")->trigger();
 
         QCOMPARE(dialogs.messages, QStringList{refused.arg(1).arg(1)});
@@ -129,6 +132,52 @@ private Q_SLOTS:
         QCOMPARE(again.mid(0, 5), first.mid(0, 5));
         QCOMPARE(again.size(), 7);
         QCOMPARE(again[5], first[3]);
+    }
+
+    // A slow host: while the selected rows go out, keys, a double click on
+    // a cell and the insert button change nothing, and the second press of a
+    // double click on the button after the run's end starts no other run.
+    void slowRun_ownsTheTableUntilItEnds() {
+        StandinProcess standin({QStringLiteral("--listing"), listingPath(),
+                                QStringLiteral("--delay-ms"), QStringLiteral("20")});
+        QVERIFY(standin.start());
+        frm_Steuerung window(dialogs, {u',', u'.'});
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        dialogs.fileNames.enqueue(example("vektorpunkte_mit_id.txt"));
+        window.cmd_open_Click();
+        const QStringList atPress = tableRows(window.pointTable());
+        auto *grid = windowControl<QTableView>(&window, "Flex_Punkte");
+        auto *button = windowControl<QAbstractButton>(&window, "cmd_einfügen");
+        grid->setFocus();
+        for (const int row : {1, 3})
+            grid->selectionModel()->select(grid->model()->index(row, 2),
+                                           QItemSelectionModel::Select);
+        QStringList offDuringRun;
+        QTimer::singleShot(200, grid, [&] {
+            for (const char *name : {"mnu_einfügen", "mnu_löschen", "mnu_rückgängig"})
+                if (!windowControl<QAction>(&window, name)->isEnabled())
+                    offDuringRun << QString::fromUtf8(name);
+            QTest::keyClick(grid, Qt::Key_Delete);
+            QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+            const QPoint cell = grid->visualRect(grid->model()->index(0, 1)).center();
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
+            QTest::keyClicks(grid, QStringLiteral("9"));
+            QTest::mouseClick(button, Qt::LeftButton);
+        });
+
+        windowControl<QAction>(&window, "mnu_einfügen")->trigger();
+        QTest::mouseClick(button, Qt::LeftButton);
+
+        QCOMPARE(offDuringRun, words("mnu_einfügen mnu_löschen mnu_rückgängig"));
+        QCOMPARE(tableRows(window.pointTable()), atPress);
+        const QList<QByteArray> expected =
+            fileBytes(QStringLiteral(LISTINGS_DIR "/vektorpunkte_mit_id.listing")).split('\n');
+        QCOMPARE(fileBytes(listingPath()).split('\n'),
+                 QList<QByteArray>({expected[0], expected[2], expected[4], {}}));
+        QVERIFY(windowControl<QAction>(&window, "mnu_löschen")->isEnabled());
+        QVERIFY(dialogs.messages.isEmpty());
     }
 
     // The calls whose results are not used go out without waiting; a host
