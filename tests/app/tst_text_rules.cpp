@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <tuple>
+
 using namespace vandelor;
 
 class TextRulesTest : public QObject {
@@ -45,23 +47,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("german");
         QTest::addColumn<bool>("english");
-        const auto row = [](const char *text, bool german, bool english) {
+        const std::initializer_list<std::tuple<const char *, bool, bool>> rows{
+            {"-0,05", true, true},    {"1.5e+3", true, true},   {"  +12,5 ", true, true},
+            {"1.000,5", true, false}, {"1,000.5", false, true}, {",5", true, false},
+            {"5,", true, false},      {"", false, false},       {"-", false, false},
+            {"0,1x", false, false},   {"1,2,3", false, true},   {"1E", false, false},
+            {"5-", false, false},     {"1 5", false, false}};
+        for (const auto &[text, german, english] : rows)
             QTest::newRow(text) << QString::fromLatin1(text) << german << english;
-        };
-        row("-0,05", true, true);
-        row("1.5e+3", true, true);
-        row("  +12,5 ", true, true);
-        row("1.000,5", true, false);
-        row("1,000.5", false, true);
-        row(",5", true, false);
-        row("5,", true, false);
-        row("", false, false);
-        row("-", false, false);
-        row("0,1x", false, false);
-        row("1,2,3", false, true);
-        row("1E", false, false);
-        row("5-", false, false);
-        row("1 5", false, false);
     }
 
     void numberTest_acceptsNumbersUnderBothSeparatorConventions() {
@@ -88,22 +81,14 @@ private Q_SLOTS:
                         << typed.first(length) << true
                         << !QStringLiteral("eE+-").contains(typed[length - 1]);
         }
-        const auto row = [](const char *text, bool typed, bool whole) {
+        // After Umwandeln a lone point reads as the number it stands beside.
+        const std::initializer_list<std::tuple<const char *, bool, bool>> rows{
+            {".5", true, true},   {"5.", true, true},     {"-.5", true, true},
+            {"", false, false},   {"-", false, false},    {",", false, false},
+            {".", false, false},  {"0,1x", false, false}, {"1..", false, false},
+            {"5-", false, false}, {"1,5E", true, false},  {"1,5E-", true, false}};
+        for (const auto &[text, typed, whole] : rows)
             QTest::newRow(text) << QString::fromLatin1(text) << typed << whole;
-        };
-        // After Umwandeln: a lone point reads as the number it stands beside.
-        row(".5", true, true);
-        row("5.", true, true);
-        row("-.5", true, true);
-        row("", false, false);
-        row("-", false, false);
-        row(",", false, false);
-        row(".", false, false);
-        row("0,1x", false, false);
-        row("1..", false, false);
-        row("5-", false, false);
-        row("1,5E", true, false);
-        row("1,5E-", true, false);
     }
 
     void toleranceBox_takesEveryTextOnTheWayToANumber() {
