@@ -103,22 +103,6 @@ private Q_SLOTS:
         }
     }
 
-    void localeNumber_readsTheValueUnderGermanSeparators_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::newRow("point groups digits") << QStringLiteral("0.25") << 25.0;
-        QTest::newRow("grouped") << QStringLiteral("1.000,5") << 1000.5;
-        QTest::newRow("exponent, blanks") << QStringLiteral(" -1,5E-2 ") << -0.015;
-    }
-
-    void localeNumber_readsTheValueUnderGermanSeparators() {
-        QFETCH(QString, text);
-        QFETCH(double, value);
-        const std::optional<double> read = toLocaleNumber(text, {u',', u'.'});
-        QVERIFY(read.has_value());
-        QCOMPARE(*read, value);
-    }
-
     void fileFilter_becomesQtNameFilters() {
         QCOMPARE(qtNameFilters(QStringLiteral("Excel Dateien *.xls |*.xls|Alle |*.xls;*.ods")),
                  QStringList({QStringLiteral("Excel Dateien *.xls (*.xls)"),

@@ -136,12 +136,9 @@ private Q_SLOTS:
         control<QCheckBox>("CB2")->setChecked(true);
         for (const char *box : {"OTOL", "UTOL"}) {
             auto *edit = control<QLineEdit>(box);
-            // Typed key by key over the whole text, in either notation.
-            for (const QString &typed : {QStringLiteral("0.25"), QStringLiteral("1,5E-2")}) {
-                edit->selectAll();
-                QTest::keyClicks(edit, typed);
-                QCOMPARE(edit->text(), typed);
-            }
+            edit->selectAll();
+            QTest::keyClicks(edit, QStringLiteral("0.25")); // key by key, "0." on the way
+            QCOMPARE(edit->text(), QStringLiteral("0.25"));
             edit->setText(QStringLiteral("0,1x"));
             QCOMPARE(edit->text(), QStringLiteral("0"));
         }

@@ -27,13 +27,6 @@ Reached reach(HostAutomation &host) {
     return r;
 }
 
-HostObject lastCommand(HostAutomation &host, const HostObject &commands) {
-    const auto count = host.call(commands, QStringLiteral("Count")).integer();
-    return host
-        .call(commands, QStringLiteral("Item"), {byReference(int16(static_cast<qint16>(*count)))})
-        .object();
-}
-
 } // namespace
 
 class TestDBusHost : public QObject {
@@ -108,43 +101,6 @@ private Q_SLOTS:
         QCOMPARE(host.settle(), 0);
         QVERIFY(burst.elapsed() > 2 * TimeoutMs);
         QVERIFY(host.call(command, QStringLiteral("ReDraw")).ok());
-    }
-
-    void wrongCalls_getErrorRepliesAndHostGoesOn_data() {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("member");
-        QTest::addColumn<HostArguments>("arguments");
-        QTest::addColumn<QString>("error");
-        const QString refused = bus::RefusedError, range = bus::OutOfRangeError;
-        const QString invalid = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
-        const auto row = [](const char *name, const char *target, const char *member,
-                            const HostArguments &arguments, const QString &error) {
-            QTest::newRow(name) << QString::fromLatin1(target) << QString::fromLatin1(member)
-                                << arguments << error;
-        };
-        const HostArgument x = text(QStringLiteral("x"));
-        row("Item behind the last", "commands", "Item", {int16(2)}, range);
-        row("Add without its Boolean", "commands", "Add", {int32(602)}, invalid);
-        row("Add of a refused type", "commands", "Add", {int32(1008), boolean(true)}, refused);
-        row("SetToggleString with a text", "command", "SetToggleString", {x, int32(56), int16(0)},
-            invalid);
-    }
-    void wrongCalls_getErrorRepliesAndHostGoesOn() {
-        QFETCH(QString, target);
-        QFETCH(QString, member);
-        QFETCH(HostArguments, arguments);
-        QFETCH(QString, error);
-        StandinProcess standin({QStringLiteral("--refuse-add"), QStringLiteral("1008")});
-        QVERIFY(standin.start());
-        DBusHostAutomation host(QDBusConnection::sessionBus());
-        const Reached r = reach(host);
-        const HostObject command = lastCommand(host, r.commands);
-        const CallResult result = host.call(
-            target == QLatin1String("commands") ? r.commands : command, member, arguments);
-        QVERIFY(!result.ok());
-        QVERIFY2(result.error().startsWith(error), qPrintable(result.error()));
-        QCOMPARE(host.call(r.commands, QStringLiteral("Count")).integer(), 1);
-        QVERIFY(host.call(r.commands, QStringLiteral("Add"), {int32(602), boolean(true)}).ok());
     }
 
     void objectsOfAnEarlierHost_fail() {
