@@ -17,6 +17,7 @@
 #include "host/facts/orvanto_facts.h"
 #include "insertion_setup.h"
 #include "silent_dialogs.h"
+#include "windows_programs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -45,39 +46,16 @@ std::wstring wide(const char *fact) {
     return QString::fromLatin1(fact).toStdWString();
 }
 
-// A program of the stand-in, started with arguments; its process handle.
-PROCESS_INFORMATION startProgram(const std::wstring &program, const std::wstring &arguments) {
-    std::wstring line = L"\"" + program + L"\" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return {};
-    CloseHandle(process.hThread);
-    return process;
-}
-
-// The running stand-in's counts, once it offers its application object: from
-// then on COM connects callers to it rather than starting another stand-in.
+// The running stand-in's counts, once it offers its application object.
 const standin::CallCounts *countsOf(const PROCESS_INFORMATION &standin) {
-    CLSID standinClass;
-    if (FAILED(CLSIDFromProgID(wide(orvanto_facts::ApplicationProgId).c_str(), &standinClass)))
+    if (!bench::waitForActiveObject(wide(orvanto_facts::ApplicationProgId), StartTimeoutMs))
         return nullptr;
-    for (DWORD waited = 0; waited < StartTimeoutMs; waited += 50) {
-        IUnknown *running = nullptr;
-        if (SUCCEEDED(GetActiveObject(standinClass, nullptr, &running)) && running != nullptr) {
-            running->Release();
-            HANDLE mapping = OpenFileMappingW(FILE_MAP_READ, FALSE,
-                                              standin::callCountsName(standin.dwProcessId).c_str());
-            if (mapping == nullptr)
-                return nullptr;
-            return static_cast<const standin::CallCounts *>(
-                MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, sizeof(standin::CallCounts)));
-        }
-        Sleep(50);
-    }
-    return nullptr;
+    HANDLE mapping = OpenFileMappingW(FILE_MAP_READ, FALSE,
+                                      standin::callCountsName(standin.dwProcessId).c_str());
+    if (mapping == nullptr)
+        return nullptr;
+    return static_cast<const standin::CallCounts *>(
+        MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, sizeof(standin::CallCounts)));
 }
 
 // Passes every call on, and sums the time of the calls of each member.
@@ -315,14 +293,14 @@ int main(int argc, char *argv[]) {
         return 2;
     }
     const std::wstring standinProgram = arguments[1].toStdWString();
-    const PROCESS_INFORMATION registration = startProgram(standinProgram, L"/register");
+    const PROCESS_INFORMATION registration = bench::startProgram(standinProgram, L"/register");
     if (registration.hProcess == nullptr)
         return 1;
     WaitForSingleObject(registration.hProcess, StartTimeoutMs);
     CloseHandle(registration.hProcess);
     // The thread in COM for the whole run, the wait for the stand-in included.
     const com::ComClient apartment;
-    const PROCESS_INFORMATION standin = startProgram(standinProgram, L"");
+    const PROCESS_INFORMATION standin = bench::startProgram(standinProgram, L"");
     const standin::CallCounts *live = standin.hProcess ? countsOf(standin) : nullptr;
     if (live == nullptr) {
         std::fprintf(stderr, "bench_com_insertion_run: the stand-in did not come up\n");
