@@ -95,6 +95,14 @@ private Q_SLOTS:
         QTest::newRow("header without rows")
             << ascii << writeFile(dir, "ID;X;Y;Z\n", QStringLiteral("head.csv")) << noPoints
             << true;
+        QTest::newRow("twelve unknown columns")
+            << ascii
+            << writeFile(dir, "ID;X;Y;Z;m;n;o;p;q;r;s;t;u;v;w;y\n", QStringLiteral("w.csv"))
+            << noPoints +
+                   QStringLiteral(" Die Spalten \"m\", \"n\", \"o\", \"p\", \"q\", \"r\", \"s\", "
+                                  "\"t\", \"u\", \"v\" und 2 weitere der Kopfzeile sind "
+                                  "unbekannt und wurden nicht gelesen.")
+            << true;
         QTest::newRow("DMIS without a point")
             << QStringLiteral("cmd_DMIS")
             << writeFile(dir, "DMISMN/'x',4.0\nENDFIL\n", QStringLiteral("none.dms")) << noPoints
