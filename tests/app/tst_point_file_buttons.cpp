@@ -97,7 +97,7 @@ private Q_SLOTS:
             << true;
         QTest::newRow("twelve unknown columns")
             << ascii
-            << writeFile(dir, "ID;X;Y;Z;m;n;o;p;q;r;s;t;u;v;w;y\n", QStringLiteral("w.csv"))
+            << writeFile(dir, "ID;X;Y;Z;m;n;o;p;q;r;s;t;u;v;w;ab\n", QStringLiteral("w.csv"))
             << noPoints +
                    QStringLiteral(" Die Spalten \"m\", \"n\", \"o\", \"p\", \"q\", \"r\", \"s\", "
                                   "\"t\", \"u\", \"v\" und 2 weitere der Kopfzeile sind "
