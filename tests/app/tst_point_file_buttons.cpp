@@ -103,10 +103,6 @@ private Q_SLOTS:
                                   "\"t\", \"u\", \"v\" und 2 weitere der Kopfzeile sind "
                                   "unbekannt und wurden nicht gelesen.")
             << true;
-        QTest::newRow("DMIS without a point")
-            << QStringLiteral("cmd_DMIS")
-            << writeFile(dir, "DMISMN/'x',4.0\nENDFIL\n", QStringLiteral("none.dms")) << noPoints
-            << true;
     }
     void refusedFile_isReportedAndChangesNothing() {
         QFETCH(QString, button);

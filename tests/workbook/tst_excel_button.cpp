@@ -5,9 +5,11 @@
 #include "points/point_table.h"
 #include "window_control.h"
 
+#include <QAction>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -124,9 +126,17 @@ private Q_SLOTS:
         QFETCH(QStringList, rows);
         QFETCH(QString, message);
         Window window(file);
+        // An edit taken back by another: something to undo, the table as it was.
+        QAbstractItemModel *grid =
+            windowControl<QTableView>(&window.window, "Flex_Punkte")->model();
+        for (const char *text : {"x", ""})
+            grid->setData(grid->index(0, 1), QString::fromLatin1(text));
 
         window.click();
 
+        // A workbook read is an import, whatever it changed: nothing to undo.
+        QCOMPARE(windowControl<QAction>(&window.window, "mnu_rückgängig")->isEnabled(),
+                 file.isEmpty() || message == CannotOpen);
         QCOMPARE(window.dialogs.filters, QStringList{Filter});
         QCOMPARE(window.dialogs.messages, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(window.window.pointTable().rowCount(), rowCount);
