@@ -31,6 +31,7 @@ namespace vandelor {
 
 class PointGrid;
 class PointTable;
+class frm_Punktansicht;
 class UserDialogs;
 struct ImportResult;
 
@@ -73,6 +74,8 @@ public:
     void mnu_löschen_Triggered();
     void mnu_rückgängig_Triggered();
     void mnu_punktansicht_Triggered();
+    void mnu_normalenUmkehren_Triggered();
+    void mnu_flaechenUmkehren_Triggered();
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -147,8 +150,10 @@ private:
     QAction *mnu_löschen = nullptr;
     QAction *mnu_rückgängig = nullptr;
     QAction *mnu_punktansicht = nullptr;
+    QAction *mnu_normalenUmkehren = nullptr;
+    QAction *mnu_flaechenUmkehren = nullptr;
     // The point view, made when first asked for.
-    QWidget *m_pointView = nullptr;
+    frm_Punktansicht *m_pointView = nullptr;
 
     QGroupBox *Frame1 = nullptr;
     QRadioButton *Option3 = nullptr;

@@ -1,10 +1,12 @@
 // The grid's context menu: sending chosen points again, deleting rows,
-// taking edits back, and the point view.
+// turning vectors around, taking edits back, and the point view.
 
 #include "app/frm_Steuerung.h"
 
 #include "app/point_grid.h"
 #include "app/punktansicht/frm_Punktansicht.h"
+#include "app/vector_flip.h"
+#include "points/point_table.h"
 
 #include <QAction>
 
@@ -23,6 +25,9 @@ void frm_Steuerung::buildGridMenu() {
     mnu_einfügen = action("mnu_einfügen", QStringLiteral("Markierte Punkte einfügen"), {});
     mnu_löschen =
         action("mnu_löschen", QStringLiteral("Zeilen löschen"), QKeySequence(QKeySequence::Delete));
+    mnu_normalenUmkehren = action("mnu_normalenUmkehren", QStringLiteral("Normalen umkehren"), {});
+    mnu_flaechenUmkehren =
+        action("mnu_flaechenUmkehren", QStringLiteral("Flächenvektoren umkehren"), {});
     mnu_rückgängig =
         action("mnu_rückgängig", QStringLiteral("Rückgängig"), QKeySequence(QKeySequence::Undo));
     mnu_punktansicht =
@@ -38,14 +43,36 @@ void frm_Steuerung::buildGridMenu() {
     connect(mnu_rückgängig, &QAction::triggered, this, &frm_Steuerung::mnu_rückgängig_Triggered);
     connect(mnu_punktansicht, &QAction::triggered, this,
             &frm_Steuerung::mnu_punktansicht_Triggered);
+    connect(mnu_normalenUmkehren, &QAction::triggered, this,
+            &frm_Steuerung::mnu_normalenUmkehren_Triggered);
+    connect(mnu_flaechenUmkehren, &QAction::triggered, this,
+            &frm_Steuerung::mnu_flaechenUmkehren_Triggered);
 }
 
 void frm_Steuerung::mnu_punktansicht_Triggered() {
-    if (!m_pointView)
-        m_pointView = new frm_Punktansicht(*m_points, *Flex_Punkte, this);
+    if (!m_pointView) {
+        m_pointView = new frm_Punktansicht(*m_points, *Flex_Punkte, m_separators, this);
+        m_pointView->setMenuActions({mnu_normalenUmkehren, mnu_flaechenUmkehren});
+        // Where the user puts it later, it stays while the program runs.
+        m_pointView->placeBeside(*this);
+    }
     m_pointView->show();
     m_pointView->raise();
     m_pointView->activateWindow();
+}
+
+void frm_Steuerung::mnu_normalenUmkehren_Triggered() {
+    const QList<int> kept =
+        Flex_Punkte->flipSelectedVectors(PointTable::VectorColumn, mnu_normalenUmkehren->text());
+    if (!kept.isEmpty())
+        showMessage(vectorsKeptMessage(*m_points, kept, false));
+}
+
+void frm_Steuerung::mnu_flaechenUmkehren_Triggered() {
+    const QList<int> kept = Flex_Punkte->flipSelectedVectors(PointTable::SurfaceVectorColumn,
+                                                             mnu_flaechenUmkehren->text());
+    if (!kept.isEmpty())
+        showMessage(vectorsKeptMessage(*m_points, kept, true));
 }
 
 void frm_Steuerung::mnu_löschen_Triggered() {

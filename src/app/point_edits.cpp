@@ -4,20 +4,22 @@
 
 namespace vandelor {
 
-CellEdit::CellEdit(PointTable &table, int row, int column, QString text)
-    : QUndoCommand(QStringLiteral("Zelle ändern"))
+CellEdits::CellEdits(PointTable &table, const QString &name, QList<CellChange> changes)
+    : QUndoCommand(name)
     , m_table(table)
-    , m_row(row)
-    , m_column(column)
-    , m_text(std::move(text))
-    , m_before(table.cellText(row, column)) {}
-
-void CellEdit::redo() {
-    m_table.setCellText(m_row, m_column, m_text);
+    , m_changes(std::move(changes)) {
+    for (const CellChange &change : std::as_const(m_changes))
+        m_before.append(table.cellText(change.row, change.column));
 }
 
-void CellEdit::undo() {
-    m_table.setCellText(m_row, m_column, m_before);
+void CellEdits::redo() {
+    for (const CellChange &change : std::as_const(m_changes))
+        m_table.setCellText(change.row, change.column, change.text);
+}
+
+void CellEdits::undo() {
+    for (qsizetype i = m_changes.size() - 1; i >= 0; --i)
+        m_table.setCellText(m_changes[i].row, m_changes[i].column, m_before[i]);
 }
 
 RowRemoval::RowRemoval(PointTable &table, QList<int> rows, PointGridModel &marks)

@@ -4,26 +4,31 @@
 
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QUndoCommand>
 
 namespace vandelor {
 
 class PointGridModel;
 
-// A text typed into one cell of the table.
-class CellEdit : public QUndoCommand {
+struct CellChange {
+    int row;
+    int column;
+    QString text;
+};
+
+// Texts written into cells of the table, taken back as one step.
+class CellEdits : public QUndoCommand {
 public:
-    CellEdit(PointTable &table, int row, int column, QString text);
+    CellEdits(PointTable &table, const QString &name, QList<CellChange> changes);
 
     void redo() override;
     void undo() override;
 
 private:
     PointTable &m_table;
-    int m_row;
-    int m_column;
-    QString m_text;
-    QString m_before;
+    QList<CellChange> m_changes;
+    QStringList m_before;
 };
 
 // Point rows taken out of the table. Taking it back puts them where they

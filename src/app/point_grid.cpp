@@ -4,12 +4,13 @@
 #include "app/point_edits.h"
 #include "app/point_grid_model.h"
 #include "app/twips.h"
+#include "app/vector_flip.h"
 #include "points/point_table.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
 
-#include <algorithm>
+#include <vector>
 
 namespace vandelor {
 
@@ -97,22 +98,20 @@ void PointGrid::selectPointRow(int row) {
     scrollTo(m_model->index(row - 1, 1));
 }
 
-QList<int> PointGrid::selectedPointRows() const {
-    QList<int> rows;
-    for (const QModelIndex &index : selectionModel()->selectedIndexes())
-        rows.append(index.row() + 1);
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    return rows;
-}
-
-void PointGrid::markUnsent(const QList<int> &rows) {
-    m_model->setUnsentRows(QSet<int>(rows.cbegin(), rows.cend()));
+void PointGrid::selectPointRows(const QList<int> &rows, bool adding) {
+    // Rows that follow each other are selected as one range, so that all
+    // rows of the largest table make one range, not tens of thousands.
     QItemSelection selection;
-    for (const int row : rows)
-        selection.select(m_model->index(row - 1, 0),
-                         m_model->index(row - 1, m_model->columnCount() - 1));
-    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    for (qsizetype first = 0; first < rows.size();) {
+        qsizetype last = first;
+        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1)
+            ++last;
+        selection.select(m_model->index(rows[first] - 1, 0),
+                         m_model->index(rows[last] - 1, m_model->columnCount() - 1));
+        first = last + 1;
+    }
+    selectionModel()->select(selection, adding ? QItemSelectionModel::Select
+                                               : QItemSelectionModel::ClearAndSelect);
     if (!rows.isEmpty()) {
         const QModelIndex first = m_model->index(rows.first() - 1, 1);
         selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
@@ -120,11 +119,36 @@ void PointGrid::markUnsent(const QList<int> &rows) {
     }
 }
 
+QList<int> PointGrid::selectedPointRows() const {
+    // By the selection's ranges: a whole selected table is a few of them.
+    std::vector<bool> selected(std::size_t(m_model->rowCount()), false);
+    for (const QItemSelectionRange &range : selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            selected[std::size_t(row)] = true;
+    QList<int> rows;
+    for (std::size_t row = 0; row < selected.size(); ++row)
+        if (selected[row])
+            rows.append(int(row) + 1);
+    return rows;
+}
+
+void PointGrid::markUnsent(const QList<int> &rows) {
+    m_model->setUnsentRows(QSet<int>(rows.cbegin(), rows.cend()));
+    selectPointRows(rows, false);
+}
+
 void PointGrid::removeSelectedRows() {
     const QList<int> rows = selectedPointRows();
     if (rows.isEmpty())
         return;
     m_undo.push(new RowRemoval(*m_table, rows, *m_model));
+}
+
+QList<int> PointGrid::flipSelectedVectors(int firstColumn, const QString &stepName) {
+    VectorFlip flip = flipVectors(*m_table, selectedPointRows(), firstColumn);
+    if (!flip.changes.isEmpty())
+        m_undo.push(new CellEdits(*m_table, stepName, std::move(flip.changes)));
+    return flip.notNumbers;
 }
 
 bool PointGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) {

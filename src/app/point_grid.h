@@ -46,6 +46,10 @@ public:
     void markUnsent(const QList<int> &rows);
     // Removes the rows that hold a selected cell.
     void removeSelectedRows();
+    // Turns the vectors from firstColumn on of the rows that hold a selected
+    // cell around, in one step that can be taken back; returns the rows left
+    // as they were, since their vector is no number.
+    QList<int> flipSelectedVectors(int firstColumn, const QString &stepName);
     QUndoStack &undoStack() { return m_undo; }
     // Whether the point check finds something wrong with the table row.
     bool rowHasProblems(int row) const;
@@ -53,6 +57,9 @@ public:
 public Q_SLOTS:
     // Selects the whole table row and scrolls to it.
     void selectPointRow(int row);
+    // Selects the whole table rows, given in ascending order, and scrolls to
+    // the first; adding keeps what was selected before.
+    void selectPointRows(const QList<int> &rows, bool adding);
 
 Q_SIGNALS:
     // The rows' marks may differ now, after an import or a change of what

@@ -163,7 +163,8 @@ bool PointGridModel::setData(const QModelIndex &index, const QVariant &value, in
     const QString text = value.toString();
     if (m_table->cellView(row, index.column()) == text)
         return false;
-    m_undo->push(new CellEdit(*m_table, row, index.column(), text));
+    m_undo->push(
+        new CellEdits(*m_table, QStringLiteral("Zelle ändern"), {{row, index.column(), text}}));
     return true;
 }
 

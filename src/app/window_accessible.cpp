@@ -1,6 +1,7 @@
 #include "app/window_accessible.h"
 
 #include "app/frm_Steuerung.h"
+#include "app/punktansicht/frm_Punktansicht.h"
 
 #include <QAccessibleWidget>
 
@@ -9,10 +10,9 @@ namespace vandelor {
 namespace {
 
 QAccessibleInterface *windowAccessible(const QString &, QObject *object) {
-    auto *window = qobject_cast<frm_Steuerung *>(object);
-    if (window == nullptr)
-        return nullptr;
-    return new QAccessibleWidget(window, QAccessible::Window);
+    if (qobject_cast<frm_Steuerung *>(object) || qobject_cast<frm_Punktansicht *>(object))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
 }
 
 } // namespace

@@ -17,4 +17,18 @@ std::optional<double> toCoordinate(const QString &text) {
     return toLocaleNumber(text, {decimal, noGroup});
 }
 
+QString withOtherSign(const QString &text) {
+    qsizetype sign = 0;
+    while (sign < text.size() && text[sign].isSpace())
+        ++sign;
+    QString flipped = text;
+    if (sign < text.size() && text[sign] == u'-')
+        flipped.remove(sign, 1);
+    else if (sign < text.size() && text[sign] == u'+')
+        flipped[sign] = u'-';
+    else
+        flipped.insert(sign, u'-');
+    return flipped;
+}
+
 } // namespace vandelor

@@ -12,4 +12,8 @@ namespace vandelor {
 // has commas; both must give the same value, and 10.5 must never read as 105.
 std::optional<double> toCoordinate(const QString &text);
 
+// The text of the opposite number, its digits as written: after any leading
+// blanks a "-" is taken away, a "+" becomes "-", and else a "-" is put in.
+QString withOtherSign(const QString &text);
+
 } // namespace vandelor

@@ -11,9 +11,9 @@ namespace vandelor {
 namespace {
 
 constexpr int IdColumn = 0;
-constexpr int FirstCoordinateColumn = 1;
-constexpr int VectorColumn = 4;
-constexpr int SurfaceVectorColumn = 7;
+constexpr int FirstCoordinateColumn = PointTable::XColumn;
+constexpr int VectorColumn = PointTable::VectorColumn;
+constexpr int SurfaceVectorColumn = PointTable::SurfaceVectorColumn;
 // How far a vector's length may lie from 1 before it counts as not normalised.
 constexpr double LengthTolerance = 0.001;
 

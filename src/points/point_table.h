@@ -19,6 +19,10 @@ public:
     static constexpr int StartRowCount = 2;
     // The ten head texts must always have a column to stand in.
     static constexpr int MinimumColumnCount = 10;
+    // Where the point's X and its two vectors (I, J, K and I, J, K Obf) begin.
+    static constexpr int XColumn = 1;
+    static constexpr int VectorColumn = 4;
+    static constexpr int SurfaceVectorColumn = 7;
 
     // Point rows taken out of the table, with their texts, to be put back.
     struct RemovedRows {

@@ -176,8 +176,9 @@ private Q_SLOTS:
             entries << action->text();
         QCOMPARE(entries,
                  QStringList({QStringLiteral("Markierte Punkte einfügen"),
-                              QStringLiteral("Zeilen löschen"), QStringLiteral("Rückgängig"),
-                              QStringLiteral("Punktansicht …")}));
+                              QStringLiteral("Zeilen löschen"), QStringLiteral("Normalen umkehren"),
+                              QStringLiteral("Flächenvektoren umkehren"),
+                              QStringLiteral("Rückgängig"), QStringLiteral("Punktansicht …")}));
         QCOMPARE(grid->contextMenuPolicy(), Qt::ActionsContextMenu);
         grid->grab().save(QStringLiteral(SCREENSHOT_DIR "/grid_edits.png"));
     }

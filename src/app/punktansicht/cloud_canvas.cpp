@@ -3,6 +3,7 @@
 #include "app/punktansicht/cloud_checks.h"
 #include "app/punktansicht/pixel_canvas.h"
 
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace vandelor {
 
@@ -26,6 +28,8 @@ constexpr double ClickDistance = 4;
 // How near the pointer must come to a point to pick it, in pixels.
 constexpr double PickDistance = 8;
 constexpr int AxisLength = 40;
+// The outer radius of the ring around a selected point, in pixels.
+constexpr double SelectedRadius = 7;
 
 const QColor PointColour(40, 40, 40);
 const QColor NormalColour(30, 90, 220);
@@ -37,8 +41,10 @@ const QColor SelectedColour(255, 0, 200);
 
 } // namespace
 
-CloudCanvas::CloudCanvas(QWidget *parent)
-    : QWidget(parent) {
+CloudCanvas::CloudCanvas(const PointCloud &cloud, NumberSeparators separators, QWidget *parent)
+    : QWidget(parent)
+    , m_cloud(cloud)
+    , m_separators(separators) {
     setObjectName(QStringLiteral("pic_Punkte"));
     setAccessibleName(QStringLiteral("Punktansicht"));
     setAccessibleDescription(QStringLiteral("Bild der Punkte mit ihren Vektoren"));
@@ -48,23 +54,18 @@ CloudCanvas::CloudCanvas(QWidget *parent)
     m_camera.setView(CloudCamera::View::Isometric);
 }
 
-void CloudCanvas::setPoints(std::vector<CloudPoint> points, const std::vector<std::size_t> &inward,
-                            const std::vector<std::size_t> &farAway) {
-    m_points = std::move(points);
-    m_inward.assign(m_points.size(), false);
-    m_farAway.assign(m_points.size(), false);
-    for (const std::size_t i : inward)
-        m_inward[i] = true;
-    for (const std::size_t i : farAway)
-        m_farAway[i] = true;
-    m_extent = extentOf(m_points);
+void CloudCanvas::cloudChanged() {
+    m_selected.resize(m_cloud.points().size());
     if (!m_moved)
         showAll();
     update();
 }
 
-void CloudCanvas::setSelectedRows(QSet<int> rows) {
-    m_selectedRows = std::move(rows);
+void CloudCanvas::setSelectedRows(const QList<int> &rows) {
+    m_selected.assign(m_cloud.points().size(), false);
+    for (const int row : rows)
+        if (row >= 1 && std::size_t(row) <= m_selected.size())
+            m_selected[std::size_t(row - 1)] = true;
     update();
 }
 
@@ -86,20 +87,31 @@ void CloudCanvas::showView(CloudCamera::View view) {
 void CloudCanvas::showAll() {
     m_moved = false;
     m_camera.setViewport(size());
-    m_camera.fit(m_extent);
+    m_camera.fit(m_cloud.extent());
     update();
 }
 
 void CloudCanvas::project() const {
-    m_screen.resize(m_points.size());
-    for (std::size_t i = 0; i < m_points.size(); ++i)
-        m_screen[i] = m_camera.project(m_points[i].position);
+    const std::vector<CloudPoint> &points = m_cloud.points();
+    m_screen.resize(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i)
+        m_screen[i] =
+            points[i].placed ? m_camera.project(points[i].position) : QPointF(qQNaN(), qQNaN());
 }
 
 int CloudCanvas::rowAt(QPointF position) const {
     project();
     const long nearest = nearestOnScreen(m_screen, position, PickDistance);
-    return nearest < 0 ? 0 : m_points[std::size_t(nearest)].row;
+    return nearest < 0 ? 0 : m_cloud.points()[std::size_t(nearest)].row;
+}
+
+QList<int> CloudCanvas::rowsIn(const QRectF &region) const {
+    project();
+    QList<int> rows;
+    for (std::size_t i = 0; i < m_screen.size(); ++i)
+        if (region.contains(m_screen[i]))
+            rows.append(m_cloud.points()[i].row);
+    return rows;
 }
 
 void CloudCanvas::paintEvent(QPaintEvent *) {
@@ -112,16 +124,37 @@ void CloudCanvas::paintEvent(QPaintEvent *) {
     }
     m_picture.fill(Qt::white);
     project();
+    drawPixels(ratio);
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_picture);
+    if (m_choosingRegion) {
+        painter.setPen(QPen(SelectedColour, 1, Qt::DashLine));
+        painter.drawRect(QRectF(m_pressedAt, m_lastAt).normalized());
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawAxisCross(painter);
+}
+
+void CloudCanvas::drawPixels(qreal ratio) {
+    const std::vector<CloudPoint> &points = m_cloud.points();
     PixelCanvas pixels(m_picture);
     const auto inPixels = [ratio](QPointF at) {
         return at * ratio;
     };
-    if (m_pathShown)
-        for (std::size_t i = 1; i < m_screen.size(); ++i)
-            pixels.line(inPixels(m_screen[i - 1]), inPixels(m_screen[i]), PathColour.rgb());
-    const float vectorLength = m_extent.size() * float(m_vectorShare / 100.0);
-    for (std::size_t i = 0; i < m_points.size(); ++i) {
-        const CloudPoint &point = m_points[i];
+    if (m_pathShown) {
+        const QPointF *previous = nullptr;
+        for (std::size_t i = 0; i < points.size(); ++i)
+            if (points[i].placed) {
+                if (previous)
+                    pixels.line(inPixels(*previous), inPixels(m_screen[i]), PathColour.rgb());
+                previous = &m_screen[i];
+            }
+    }
+    const float vectorLength = m_cloud.extent().size() * float(m_vectorShare / 100.0);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const CloudPoint &point = points[i];
+        if (!point.placed)
+            continue;
         for (const auto &[vector, colour] :
              {std::pair{&point.normal, NormalColour}, {&point.surface, SurfaceColour}})
             if (*vector && !(*vector)->isNull())
@@ -130,27 +163,23 @@ void CloudCanvas::paintEvent(QPaintEvent *) {
                                                        (*vector)->normalized() * vectorLength)),
                             colour.rgb());
     }
-    // The marked points last, so that nothing hides them.
+    // The marked points last, so that nothing hides them, and the rings of
+    // the selected ones around them.
     const int dotSize = int(std::lround(3 * ratio));
     for (const int pass : {0, 1}) {
-        for (std::size_t i = 0; i < m_points.size(); ++i) {
-            const bool suspect = m_inward[i] || m_farAway[i];
-            const bool marked = suspect || m_points[i].flagged;
-            if (marked != (pass == 1))
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const bool suspect = m_cloud.isInward(i) || m_cloud.isFarAway(i);
+            const bool marked = suspect || points[i].flagged;
+            if (!points[i].placed || marked != (pass == 1))
                 continue;
             const QColor &colour = suspect ? SuspectColour : (marked ? FlaggedColour : PointColour);
             pixels.dot(inPixels(m_screen[i]), marked ? dotSize + 2 : dotSize, colour.rgb());
         }
     }
-    QPainter painter(this);
-    painter.drawImage(0, 0, m_picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(SelectedColour, 2));
-    painter.setBrush(Qt::NoBrush);
-    for (std::size_t i = 0; i < m_points.size(); ++i)
-        if (m_selectedRows.contains(m_points[i].row))
-            painter.drawEllipse(m_screen[i], 6, 6);
-    drawAxisCross(painter);
+    const int ringRadius = int(std::lround(SelectedRadius * ratio));
+    for (std::size_t i = 0; i < points.size() && i < m_selected.size(); ++i)
+        if (m_selected[i] && points[i].placed)
+            pixels.ring(inPixels(m_screen[i]), ringRadius, SelectedColour.rgb());
 }
 
 void CloudCanvas::drawAxisCross(QPainter &painter) const {
@@ -179,12 +208,19 @@ void CloudCanvas::resizeEvent(QResizeEvent *) {
 void CloudCanvas::mousePressEvent(QMouseEvent *event) {
     m_pressedAt = m_lastAt = event->position();
     m_dragButton = event->button();
+    m_choosingRegion =
+        m_dragButton == Qt::LeftButton && event->modifiers().testFlag(Qt::ShiftModifier);
+    m_addingRegion = event->modifiers().testFlag(Qt::ControlModifier);
     setFocus();
 }
 
 void CloudCanvas::mouseMoveEvent(QMouseEvent *event) {
     const QPointF moved = event->position() - m_lastAt;
     m_lastAt = event->position();
+    if (m_choosingRegion) {
+        update();
+        return;
+    }
     if (m_dragButton == Qt::LeftButton)
         m_camera.rotate(float(moved.x()) * DegreesPerPixel, float(moved.y()) * DegreesPerPixel);
     else if (m_dragButton == Qt::RightButton || m_dragButton == Qt::MiddleButton)
@@ -196,10 +232,25 @@ void CloudCanvas::mouseMoveEvent(QMouseEvent *event) {
 void CloudCanvas::mouseReleaseEvent(QMouseEvent *event) {
     const QPointF travelled = event->position() - m_pressedAt;
     const bool click = std::hypot(travelled.x(), travelled.y()) < ClickDistance;
-    if (click && m_dragButton == Qt::LeftButton)
+    const Qt::MouseButton button = std::exchange(m_dragButton, Qt::NoButton);
+    if (std::exchange(m_choosingRegion, false)) {
+        update();
+        Q_EMIT regionChosen(rowsIn(QRectF(m_pressedAt, event->position()).normalized()),
+                            m_addingRegion);
+    } else if (click && button == Qt::LeftButton) {
         if (const int row = rowAt(event->position()); row > 0)
             Q_EMIT pointClicked(row);
-    m_dragButton = Qt::NoButton;
+    } else if (click && button == Qt::RightButton) {
+        // At the release, so that a drag with the right button moves the points.
+        Q_EMIT menuRequested(event->globalPosition().toPoint());
+    }
+}
+
+void CloudCanvas::contextMenuEvent(QContextMenuEvent *event) {
+    // The mouse's menu comes at the release of a right click.
+    if (event->reason() != QContextMenuEvent::Mouse)
+        Q_EMIT menuRequested(mapToGlobal(rect().center()));
+    event->accept();
 }
 
 void CloudCanvas::wheelEvent(QWheelEvent *event) {
@@ -254,9 +305,11 @@ bool CloudCanvas::event(QEvent *event) {
 }
 
 QString CloudCanvas::describe(std::size_t i) const {
-    const CloudPoint &point = m_points[i];
-    const auto vector = [](const QVector3D &v) {
-        return QStringLiteral("%1 / %2 / %3").arg(v.x()).arg(v.y()).arg(v.z());
+    const CloudPoint &point = m_cloud.points()[i];
+    const auto vector = [this](const QVector3D &v) {
+        return shownNumber(v.x(), m_separators) + QStringLiteral(" / ") +
+               shownNumber(v.y(), m_separators) + QStringLiteral(" / ") +
+               shownNumber(v.z(), m_separators);
     };
     QStringList lines{QStringLiteral("%1 (Zeile %2)")
                           .arg(point.id.isEmpty() ? QStringLiteral("ohne ID") : point.id)
@@ -266,9 +319,9 @@ QString CloudCanvas::describe(std::size_t i) const {
         lines << QStringLiteral("I / J / K: ") + vector(*point.normal);
     if (point.surface)
         lines << QStringLiteral("Obf: ") + vector(*point.surface);
-    if (m_inward[i])
+    if (m_cloud.isInward(i))
         lines << QStringLiteral("Normale zeigt vermutlich ins Material");
-    if (m_farAway[i])
+    if (m_cloud.isFarAway(i))
         lines << QStringLiteral("liegt weit abseits");
     return lines.join(u'\n');
 }

@@ -3,23 +3,26 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numeric>
 
 namespace vandelor {
 
 std::vector<std::size_t> inwardNormals(const std::vector<CloudPoint> &points) {
-    if (points.size() < 4)
-        return {};
     QVector3D centroid;
+    std::size_t placed = 0;
     for (const CloudPoint &point : points)
-        centroid += point.position;
-    centroid /= float(points.size());
+        if (point.placed) {
+            centroid += point.position;
+            ++placed;
+        }
+    if (placed < 4)
+        return {};
+    centroid /= float(placed);
     std::vector<std::size_t> towards;
     std::size_t away = 0;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const std::optional<QVector3D> &normal = points[i].normal;
         const QVector3D out = points[i].position - centroid;
-        if (!normal || normal->isNull() || out.isNull())
+        if (!points[i].placed || !normal || normal->isNull() || out.isNull())
             continue;
         const float cosine = QVector3D::dotProduct(normal->normalized(), out.normalized());
         if (cosine >= InwardRule::InwardCosine)
@@ -34,18 +37,22 @@ std::vector<std::size_t> inwardNormals(const std::vector<CloudPoint> &points) {
 
 namespace {
 
-// A k-d tree over the points' positions, for the nearest neighbour of each.
+constexpr float None = std::numeric_limits<float>::infinity();
+
+// A k-d tree over the placed points' positions, for the nearest neighbour of each.
 class NeighbourTree {
 public:
     explicit NeighbourTree(const std::vector<CloudPoint> &points)
-        : m_points(points)
-        , m_order(points.size()) {
-        std::iota(m_order.begin(), m_order.end(), std::size_t{0});
+        : m_points(points) {
+        for (std::size_t i = 0; i < points.size(); ++i)
+            if (points[i].placed)
+                m_order.push_back(i);
         build();
     }
 
-    // The distance from point i to the nearest other point.
-    float nearestDistance(std::size_t i) const { return std::sqrt(search(i)); }
+    // The squared distance from point i to the nearest other placed point,
+    // and that point.
+    std::pair<float, std::size_t> nearest(std::size_t from) const;
 
 private:
     const QVector3D &at(std::size_t slot) const { return m_points[m_order[slot]].position; }
@@ -79,58 +86,111 @@ private:
         }
     }
 
-    float search(std::size_t from) const {
-        float best = std::numeric_limits<float>::infinity();
-        const QVector3D &target = m_points[from].position;
-        std::vector<Range> ranges{{0, m_order.size(), 0}};
-        while (!ranges.empty()) {
-            const Range range = ranges.back();
-            ranges.pop_back();
-            if (range.begin >= range.end || range.nearest >= best)
-                continue;
-            const std::size_t middle = range.begin + (range.end - range.begin) / 2;
-            if (m_order[middle] != from)
-                best = std::min(best, (at(middle) - target).lengthSquared());
-            const float across = target[range.axis] - at(middle)[range.axis];
-            const int next = (range.axis + 1) % 3;
-            const Range low{range.begin, middle, next,
-                            across < 0 ? range.nearest : across * across};
-            const Range high{middle + 1, range.end, next,
-                             across < 0 ? across * across : range.nearest};
-            // The side the target lies on is searched first: pushed last.
-            ranges.push_back(across < 0 ? high : low);
-            ranges.push_back(across < 0 ? low : high);
-        }
-        return best;
-    }
-
     const std::vector<CloudPoint> &m_points;
     std::vector<std::size_t> m_order;
 };
 
+std::pair<float, std::size_t> NeighbourTree::nearest(std::size_t from) const {
+    float best = None;
+    std::size_t found = from;
+    const QVector3D &target = m_points[from].position;
+    std::vector<Range> ranges{{0, m_order.size(), 0}};
+    while (!ranges.empty()) {
+        const Range range = ranges.back();
+        ranges.pop_back();
+        if (range.begin >= range.end || range.nearest >= best)
+            continue;
+        const std::size_t middle = range.begin + (range.end - range.begin) / 2;
+        if (const float squared = (at(middle) - target).lengthSquared();
+            m_order[middle] != from && squared < best) {
+            best = squared;
+            found = m_order[middle];
+        }
+        const float across = target[range.axis] - at(middle)[range.axis];
+        const int next = (range.axis + 1) % 3;
+        const Range low{range.begin, middle, next, across < 0 ? range.nearest : across * across};
+        const Range high{middle + 1, range.end, next, across < 0 ? across * across : range.nearest};
+        // The side the target lies on is searched first: pushed last.
+        ranges.push_back(across < 0 ? high : low);
+        ranges.push_back(across < 0 ? low : high);
+    }
+    return {best, found};
+}
+
 } // namespace
 
-std::vector<std::size_t> farAwayPoints(const std::vector<CloudPoint> &points, double multiple) {
-    if (points.size() < 3)
-        return {};
+void NearestNeighbours::findAll(const std::vector<CloudPoint> &points) {
     const NeighbourTree tree(points);
-    std::vector<float> distances(points.size());
+    m_distance.assign(points.size(), None);
+    m_nearest.assign(points.size(), 0);
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (points[i].placed) {
+            const auto [squared, nearest] = tree.nearest(i);
+            m_distance[i] = std::sqrt(squared);
+            m_nearest[i] = nearest;
+        }
+}
+
+void NearestNeighbours::findByPass(const std::vector<CloudPoint> &points, std::size_t from) {
+    float best = None;
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (i != from && points[i].placed) {
+            if (const float squared = (points[i].position - points[from].position).lengthSquared();
+                squared < best) {
+                best = squared;
+                m_nearest[from] = i;
+            }
+        }
+    m_distance[from] = std::sqrt(best);
+}
+
+void NearestNeighbours::moved(const std::vector<CloudPoint> &points, std::size_t moved) {
+    // Those whose nearest it was must look again; all others need only
+    // compare their nearest with where it stands now.
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (i != moved && points[i].placed && m_nearest[i] == moved && m_distance[i] != None)
+            findByPass(points, i);
+    m_distance[moved] = None;
+    if (!points[moved].placed)
+        return;
+    findByPass(points, moved);
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (i != moved && points[i].placed) {
+            const float squared = (points[i].position - points[moved].position).lengthSquared();
+            if (squared < m_distance[i] * m_distance[i]) {
+                m_distance[i] = std::sqrt(squared);
+                m_nearest[i] = moved;
+            }
+        }
+}
+
+std::vector<std::size_t> NearestNeighbours::farAway(double multiple) const {
     std::vector<float> positive;
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        distances[i] = tree.nearestDistance(i);
-        if (distances[i] > 0)
-            positive.push_back(distances[i]);
-    }
-    if (positive.empty())
+    positive.reserve(m_distance.size());
+    std::size_t placed = 0;
+    for (const float distance : m_distance)
+        if (distance != None) {
+            ++placed;
+            if (distance > 0)
+                positive.push_back(distance);
+        }
+    // Two points alone have nothing to stand apart from.
+    if (placed < 3 || positive.empty())
         return {};
     const auto middle = positive.begin() + long(positive.size() / 2);
     std::nth_element(positive.begin(), middle, positive.end());
     const double limit = multiple * double(*middle);
     std::vector<std::size_t> far;
-    for (std::size_t i = 0; i < points.size(); ++i)
-        if (double(distances[i]) > limit)
+    for (std::size_t i = 0; i < m_distance.size(); ++i)
+        if (m_distance[i] != None && double(m_distance[i]) > limit)
             far.push_back(i);
     return far;
+}
+
+std::vector<std::size_t> farAwayPoints(const std::vector<CloudPoint> &points, double multiple) {
+    NearestNeighbours neighbours;
+    neighbours.findAll(points);
+    return neighbours.farAway(multiple);
 }
 
 long nearestOnScreen(const std::vector<QPointF> &screen, QPointF at, double maxDistance) {

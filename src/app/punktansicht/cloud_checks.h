@@ -21,12 +21,34 @@ struct InwardRule {
     static constexpr float InwardCosine = 0.35f;
     static constexpr int InwardMajority = 2;
 };
-// Indexes into points of the normals that point into the material.
+// Indexes into points of the placed points whose normals point into the
+// material.
 std::vector<std::size_t> inwardNormals(const std::vector<CloudPoint> &points);
 
-// Points farther than multiple times the median distance between
-// neighbours from every other point: a unit or sign error. Points standing
-// twice (distance 0) do not lower the median.
+// Each placed point's distance to the nearest other placed point, kept up to
+// date as points move: a move costs one pass over the points for the moved
+// point and one for each point whose nearest neighbour it was.
+class NearestNeighbours {
+public:
+    void findAll(const std::vector<CloudPoint> &points);
+    // points[moved] has moved, or has been placed or unplaced; points holds
+    // it as it is now. After the calls for every point that changed, the
+    // distances are those of the points as they are now.
+    void moved(const std::vector<CloudPoint> &points, std::size_t moved);
+
+    // Points farther than multiple times the median distance between
+    // neighbours from every other point: a unit or sign error. Points
+    // standing twice (distance 0) do not lower the median.
+    std::vector<std::size_t> farAway(double multiple) const;
+
+private:
+    void findByPass(const std::vector<CloudPoint> &points, std::size_t from);
+
+    // Infinite for a point that is not placed or has no placed neighbour.
+    std::vector<float> m_distance;
+    std::vector<std::size_t> m_nearest;
+};
+
 std::vector<std::size_t> farAwayPoints(const std::vector<CloudPoint> &points, double multiple);
 
 // The index of the screen point nearest to at, no farther than maxDistance;

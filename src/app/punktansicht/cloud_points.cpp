@@ -10,6 +10,8 @@ namespace vandelor {
 namespace {
 
 std::optional<QVector3D> vectorAt(const PointTable &table, int row, int firstColumn) {
+    if (table.columnCount() < firstColumn + 3)
+        return std::nullopt;
     float values[3];
     for (int axis = 0; axis < 3; ++axis) {
         const std::optional<double> value = toCoordinate(table.cellText(row, firstColumn + axis));
@@ -20,31 +22,20 @@ std::optional<QVector3D> vectorAt(const PointTable &table, int row, int firstCol
     return QVector3D(values[0], values[1], values[2]);
 }
 
-constexpr int XColumn = 1;
-constexpr int NormalColumn = 4;
-constexpr int SurfaceColumn = 7;
-
 } // namespace
 
-std::vector<CloudPoint> cloudPoints(const PointTable &table,
-                                    const std::function<bool(int row)> &rowFlagged) {
-    std::vector<CloudPoint> points;
-    points.reserve(std::size_t(table.rowCount()));
-    for (int row = 1; row < table.rowCount(); ++row) {
-        const std::optional<QVector3D> position = vectorAt(table, row, XColumn);
-        if (!position)
-            continue;
-        CloudPoint point;
-        point.row = row;
-        point.id = table.cellText(row, 0);
-        point.position = *position;
-        point.normal = vectorAt(table, row, NormalColumn);
-        if (table.columnCount() > SurfaceColumn + 2)
-            point.surface = vectorAt(table, row, SurfaceColumn);
-        point.flagged = rowFlagged && rowFlagged(row);
-        points.push_back(std::move(point));
-    }
-    return points;
+CloudPoint cloudPoint(const PointTable &table, int row) {
+    CloudPoint point;
+    point.row = row;
+    point.id = table.cellText(row, 0);
+    const std::optional<QVector3D> position = vectorAt(table, row, PointTable::XColumn);
+    point.placed = position.has_value();
+    if (!point.placed)
+        return point;
+    point.position = *position;
+    point.normal = vectorAt(table, row, PointTable::VectorColumn);
+    point.surface = vectorAt(table, row, PointTable::SurfaceVectorColumn);
+    return point;
 }
 
 float Extent::size() const {
@@ -53,15 +44,22 @@ float Extent::size() const {
 }
 
 Extent extentOf(const std::vector<CloudPoint> &points) {
-    if (points.empty())
+    const auto first = std::find_if(points.cbegin(), points.cend(),
+                                    [](const CloudPoint &point) { return point.placed; });
+    if (first == points.cend())
         return {};
-    Extent extent{points.front().position, points.front().position};
+    Extent extent{first->position, first->position};
     for (const CloudPoint &point : points)
-        for (int axis = 0; axis < 3; ++axis) {
-            extent.min[axis] = std::min(extent.min[axis], point.position[axis]);
-            extent.max[axis] = std::max(extent.max[axis], point.position[axis]);
-        }
+        if (point.placed)
+            for (int axis = 0; axis < 3; ++axis) {
+                extent.min[axis] = std::min(extent.min[axis], point.position[axis]);
+                extent.max[axis] = std::max(extent.max[axis], point.position[axis]);
+            }
     return extent;
+}
+
+QString shownNumber(float value, NumberSeparators separators) {
+    return formatLocaleNumber(QString::number(double(value), 'g', 7).toDouble(), separators);
 }
 
 } // namespace vandelor

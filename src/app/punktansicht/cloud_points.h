@@ -1,9 +1,10 @@
 #pragma once
 
+#include "points/locale_number.h"
+
 #include <QString>
 #include <QVector3D>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -11,10 +12,12 @@ namespace vandelor {
 
 class PointTable;
 
-// A point of the table as the point view draws it.
+// A row of the table as the point view draws it.
 struct CloudPoint {
     int row = 0; // in the table
     QString id;
+    // X, Y and Z are all numbers; only such a point is drawn and checked.
+    bool placed = true;
     QVector3D position;
     // The normal (I, J, K) and the surface vector of an edge point, where
     // all three of their texts are numbers.
@@ -24,11 +27,10 @@ struct CloudPoint {
     bool flagged = false;
 };
 
-// The table's points whose X, Y and Z are numbers, in table order.
-std::vector<CloudPoint> cloudPoints(const PointTable &table,
-                                    const std::function<bool(int row)> &rowFlagged);
+// The point of one data row, as its texts read now; flagged is left false.
+CloudPoint cloudPoint(const PointTable &table, int row);
 
-// The smallest box around the points.
+// The smallest box around the placed points.
 struct Extent {
     QVector3D min;
     QVector3D max;
@@ -37,5 +39,9 @@ struct Extent {
     float size() const;
 };
 Extent extentOf(const std::vector<CloudPoint> &points);
+
+// A coordinate as the view shows it: the seven digits a float holds, in the
+// user's notation.
+QString shownNumber(float value, NumberSeparators separators);
 
 } // namespace vandelor

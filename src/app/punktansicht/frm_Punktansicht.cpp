@@ -2,17 +2,18 @@
 
 #include "app/point_grid.h"
 #include "app/punktansicht/cloud_canvas.h"
-#include "app/punktansicht/cloud_checks.h"
+#include "app/punktansicht/view_placement.h"
 #include "points/coordinate_number.h"
-#include "points/point_table.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
-#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
+#include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace vandelor {
@@ -21,47 +22,34 @@ namespace {
 
 constexpr double DefaultVectorShare = 5.0;  // percent of the cloud's size
 constexpr double DefaultFarMultiple = 10.0; // times the median neighbour distance
+constexpr QSize DefaultSize(900, 650);
+// Smaller than this the picture is of little use; the view then rather
+// covers part of the main window.
+constexpr QSize SmallestBeside(480, 360);
 
-QString extentText(const Extent &extent) {
-    QStringList axes;
-    for (int axis = 0; axis < 3; ++axis)
-        axes << QStringLiteral("%1 %2 … %3")
-                    .arg(QChar(u'X' + axis))
-                    .arg(double(extent.min[axis]))
-                    .arg(double(extent.max[axis]));
-    return axes.join(QStringLiteral("   "));
+// The keys that turn and zoom the picture wherever the focus is in the view.
+bool isPictureKey(int key) {
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
+           key == Qt::Key_Down || key == Qt::Key_Plus || key == Qt::Key_Minus;
 }
 
 } // namespace
 
-QLineEdit *frm_Punktansicht::numberBox(const char *name, double value, const QString &tip) {
-    auto *box = new QLineEdit(QLocale().toString(value), this);
-    box->setObjectName(QString::fromUtf8(name));
-    box->setToolTip(tip);
-    box->setMaximumWidth(80);
-    return box;
-}
-
-double frm_Punktansicht::boxValue(QLineEdit *box, double fallback) {
-    // A point or a comma, as the user writes numbers; anything else, or a
-    // number not above 0, is put back to what it was.
-    const std::optional<double> value = toCoordinate(box->text());
-    if (value && *value > 0) {
-        box->setProperty("lastGood", *value);
-        return *value;
-    }
-    const double kept =
-        box->property("lastGood").isValid() ? box->property("lastGood").toDouble() : fallback;
-    box->setText(QLocale().toString(kept));
-    return kept;
-}
-
-frm_Punktansicht::frm_Punktansicht(PointTable &table, PointGrid &grid, QWidget *parent)
+frm_Punktansicht::frm_Punktansicht(PointTable &table, PointGrid &grid, NumberSeparators separators,
+                                   QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_table(table)
-    , m_grid(grid) {
+    , m_grid(grid)
+    , m_separators(separators) {
     setObjectName(QStringLiteral("frm_Punktansicht"));
-    setAccessibleName(QStringLiteral("Punktansicht"));
+    // A screen reader names the window by its title, with the count of points.
+    buildControls();
+    connectHandlers();
+    resize(DefaultSize);
+    m_cloud.setFarMultiple(DefaultFarMultiple);
+}
+
+void frm_Punktansicht::buildControls() {
     const auto button = [this](const char *name, const QString &caption) {
         auto *created = new QPushButton(caption, this);
         created->setObjectName(QString::fromUtf8(name));
@@ -91,24 +79,40 @@ frm_Punktansicht::frm_Punktansicht(PointTable &table, PointGrid &grid, QWidget *
     farLabel->setBuddy(txt_Abseits);
     txt_Abseits->setAccessibleName(farLabel->text());
 
-    pic_Punkte = new CloudCanvas(this);
+    pic_Punkte = new CloudCanvas(m_cloud, m_separators, this);
     lbl_Befund = new QLabel(this);
     lbl_Befund->setObjectName(QStringLiteral("lbl_Befund"));
     lbl_Befund->setWordWrap(true);
     lbl_Befund->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // A screen reader says the name and then the findings themselves.
     lbl_Befund->setAccessibleName(QStringLiteral("Befund"));
+    cmd_Auffaellige = button("cmd_Auffaellige", QStringLiteral("Auffällige auswählen"));
+    cmd_Auffaellige->setToolTip(QStringLiteral("Wählt in der Tabelle alle Punkte aus, die die "
+                                               "Punktprüfung oder diese Ansicht markiert"));
 
-    auto *bar = new QHBoxLayout;
-    for (QWidget *control : std::initializer_list<QWidget *>{
-             cmd_Draufsicht, cmd_Vorderansicht, cmd_Seitenansicht, cmd_Isometrie, cmd_AllesZeigen,
-             chk_Reihenfolge, vectorLabel, txt_Vektorlaenge, farLabel, txt_Abseits})
-        bar->addWidget(control);
-    bar->addStretch();
+    // Two short rows of controls above the picture, so that the view also
+    // fits beside the main window on a small screen.
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(bar);
+    const auto row = [this, layout](std::initializer_list<QWidget *> controls) {
+        auto *line = new QHBoxLayout;
+        for (QWidget *control : controls) {
+            line->addWidget(control);
+            control->installEventFilter(this);
+        }
+        layout->addLayout(line);
+        return line;
+    };
+    row({cmd_Draufsicht, cmd_Vorderansicht, cmd_Seitenansicht, cmd_Isometrie, cmd_AllesZeigen})
+        ->addStretch();
+    row({chk_Reihenfolge, vectorLabel, txt_Vektorlaenge, farLabel, txt_Abseits})->addStretch();
     layout->addWidget(pic_Punkte, 1);
-    layout->addWidget(lbl_Befund);
+    QHBoxLayout *findings = row({lbl_Befund, cmd_Auffaellige});
+    findings->setStretch(0, 1);
+    findings->setAlignment(cmd_Auffaellige, Qt::AlignTop);
+    pic_Punkte->setFocus();
+}
 
+void frm_Punktansicht::connectHandlers() {
     const auto view = [this](QPushButton *control, CloudCamera::View shown) {
         connect(control, &QPushButton::clicked, this,
                 [this, shown] { pic_Punkte->showView(shown); });
@@ -118,66 +122,81 @@ frm_Punktansicht::frm_Punktansicht(PointTable &table, PointGrid &grid, QWidget *
     view(cmd_Seitenansicht, CloudCamera::View::Side);
     view(cmd_Isometrie, CloudCamera::View::Isometric);
     connect(cmd_AllesZeigen, &QPushButton::clicked, pic_Punkte, &CloudCanvas::showAll);
+    connect(cmd_Auffaellige, &QPushButton::clicked, this, &frm_Punktansicht::cmd_Auffaellige_Click);
     connect(chk_Reihenfolge, &QCheckBox::toggled, pic_Punkte, &CloudCanvas::setPathShown);
     connect(txt_Vektorlaenge, &QLineEdit::editingFinished, this,
             [this] { pic_Punkte->setVectorShare(boxValue(txt_Vektorlaenge, DefaultVectorShare)); });
     connect(txt_Abseits, &QLineEdit::editingFinished, this, [this] {
-        boxValue(txt_Abseits, DefaultFarMultiple);
-        scheduleRebuild();
+        m_cloud.setFarMultiple(boxValue(txt_Abseits, DefaultFarMultiple));
+        m_cloud.find();
+        showFindings();
+        pic_Punkte->update();
     });
     connect(pic_Punkte, &CloudCanvas::pointClicked, &m_grid, &PointGrid::selectPointRow);
-
-    // Every change of the table shows at once, many changes at once once.
-    for (const auto signal : {&PointTable::rowsInserted, &PointTable::rowsRemoved,
-                              &PointTable::columnsInserted, &PointTable::columnsRemoved})
-        connect(&m_table, signal, this, &frm_Punktansicht::scheduleRebuild);
-    connect(&m_table, &PointTable::dataChanged, this, &frm_Punktansicht::scheduleRebuild);
-    connect(&m_table, &PointTable::modelReset, this, &frm_Punktansicht::scheduleRebuild);
-    connect(&m_grid, &PointGrid::pointsShownAnew, this, [this] {
-        m_fitNext = true;
-        scheduleRebuild();
-    });
-    connect(m_grid.selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &frm_Punktansicht::showSelection);
-    resize(900, 650);
-    rebuild();
+    connect(pic_Punkte, &CloudCanvas::regionChosen, &m_grid, &PointGrid::selectPointRows);
+    connect(pic_Punkte, &CloudCanvas::menuRequested, this, &frm_Punktansicht::showMenu);
+    followTable();
 }
 
-void frm_Punktansicht::scheduleRebuild() {
-    if (m_rebuildPending)
-        return;
-    m_rebuildPending = true;
-    QMetaObject::invokeMethod(this, &frm_Punktansicht::rebuild, Qt::QueuedConnection);
+QLineEdit *frm_Punktansicht::numberBox(const char *name, double value, const QString &tip) {
+    auto *box = new QLineEdit(formatLocaleNumber(value, m_separators), this);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setToolTip(tip);
+    box->setMaximumWidth(80);
+    return box;
 }
 
-void frm_Punktansicht::rebuild() {
-    m_rebuildPending = false;
-    std::vector<CloudPoint> points =
-        cloudPoints(m_table, [this](int row) { return m_grid.rowHasProblems(row); });
-    const std::vector<std::size_t> inward = inwardNormals(points);
-    const std::vector<std::size_t> far =
-        farAwayPoints(points, boxValue(txt_Abseits, DefaultFarMultiple));
-    const auto flagged = std::count_if(points.cbegin(), points.cend(),
-                                       [](const CloudPoint &point) { return point.flagged; });
-    setWindowTitle(QStringLiteral("Punktansicht – %1 Punkte").arg(points.size()));
-    QStringList findings;
-    if (points.empty())
-        findings << QStringLiteral("Keine Punkte mit Zahlenwerten für X, Y und Z.");
-    else
-        findings << QStringLiteral("Ausdehnung:   ") + extentText(extentOf(points));
-    findings << QStringLiteral("Markierte Punkte (Punktprüfung): %1").arg(flagged)
-             << QStringLiteral("Normale zeigt vermutlich ins Material: %1").arg(inward.size())
-             << QStringLiteral("liegt weit abseits: %1").arg(far.size());
-    lbl_Befund->setText(findings.join(u'\n'));
-    pic_Punkte->setPoints(std::move(points), inward, far);
-    if (std::exchange(m_fitNext, false))
-        pic_Punkte->showAll();
-    showSelection();
+double frm_Punktansicht::boxValue(QLineEdit *box, double fallback) const {
+    // A point or a comma, as the user writes numbers; anything else, or a
+    // number not above 0, is put back to what it was.
+    const std::optional<double> value = toCoordinate(box->text());
+    if (value && *value > 0) {
+        box->setProperty("lastGood", *value);
+        return *value;
+    }
+    const double kept =
+        box->property("lastGood").isValid() ? box->property("lastGood").toDouble() : fallback;
+    box->setText(formatLocaleNumber(kept, m_separators));
+    return kept;
 }
 
-void frm_Punktansicht::showSelection() {
-    const QList<int> rows = m_grid.selectedPointRows();
-    pic_Punkte->setSelectedRows(QSet<int>(rows.cbegin(), rows.cend()));
+void frm_Punktansicht::placeBeside(const QWidget &window) {
+    // The view's frame is not known before it is first shown; it is taken
+    // to be as wide as the main window's.
+    const QSize frame = window.frameGeometry().size() - window.size();
+    const QRect placed =
+        vandelor::placeBeside(window.screen()->availableGeometry(), window.frameGeometry(),
+                              size() + frame, SmallestBeside + frame);
+    move(placed.topLeft());
+    resize(placed.size() - frame);
+}
+
+void frm_Punktansicht::cmd_Auffaellige_Click() {
+    QList<int> rows;
+    for (std::size_t i = 0; i < m_cloud.points().size(); ++i)
+        if (m_cloud.isSuspect(i))
+            rows.append(int(i) + 1);
+    m_grid.selectPointRows(rows, false);
+}
+
+void frm_Punktansicht::showMenu(QPoint globalPosition) {
+    if (!m_menuActions.isEmpty())
+        QMenu::exec(m_menuActions, globalPosition, nullptr, this);
+}
+
+bool frm_Punktansicht::eventFilter(QObject *watched, QEvent *event) {
+    // The picture's keys act from every control of the view; only in the
+    // number boxes do Left and Right move the text cursor.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const bool textKey =
+            qobject_cast<QLineEdit *>(watched) && (key == Qt::Key_Left || key == Qt::Key_Right);
+        if (isPictureKey(key) && !textKey) {
+            QCoreApplication::sendEvent(pic_Punkte, event);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace vandelor

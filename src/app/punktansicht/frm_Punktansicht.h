@@ -1,7 +1,13 @@
 #pragma once
 
+#include "app/punktansicht/point_cloud.h"
+#include "points/locale_number.h"
+
 #include <QWidget>
 
+#include <vector>
+
+class QAction;
 class QCheckBox;
 class QLineEdit;
 class QLabel;
@@ -14,36 +20,69 @@ class PointGrid;
 class PointTable;
 
 // The point view: a window of its own beside the main window that draws
-// the point table as it is now and follows every change of it. What it
-// finds (normals into the material, points far off) are marks for the eye;
-// they never stop a run.
+// the point table as it is now and follows every change of it while it is
+// shown. What it finds (normals into the material, points far off) are marks
+// for the eye; they never stop a run.
 class frm_Punktansicht : public QWidget {
     Q_OBJECT
 
 public:
-    frm_Punktansicht(PointTable &table, PointGrid &grid, QWidget *parent = nullptr);
+    frm_Punktansicht(PointTable &table, PointGrid &grid, NumberSeparators separators,
+                     QWidget *parent = nullptr);
 
     CloudCanvas &canvas() { return *pic_Punkte; }
+    // The entries of the picture's context menu.
+    void setMenuActions(const QList<QAction *> &actions) { m_menuActions = actions; }
+    // Puts the view beside the window, on its screen, where it hides least of it.
+    void placeBeside(const QWidget &window);
+
+    void cmd_Auffaellige_Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void scheduleRebuild();
-    void rebuild();
-    void showSelection();
+    void buildControls();
+    void connectHandlers();
     QLineEdit *numberBox(const char *name, double value, const QString &tip);
     // The box's number, or the last good one (at first fallback) put back.
-    static double boxValue(QLineEdit *box, double fallback);
+    double boxValue(QLineEdit *box, double fallback) const;
+
+    // Following the table: all of it anew, or only the rows whose cells
+    // changed; while the view is hidden, nothing but a note to read it all.
+    void followTable();
+    void tableReplaced();
+    void cellsChanged(int firstRow, int lastRow);
+    void scheduleUpdate();
+    void updateCloud();
+    void rebuild();
+    void rereadChangedRows();
+    // Whether the point check marks the row.
+    bool isFlagged(int row) const;
+    void showFindings();
+    void showSelection();
+    void showMenu(QPoint globalPosition);
 
     PointTable &m_table;
     PointGrid &m_grid;
-    bool m_rebuildPending = false;
+    NumberSeparators m_separators;
+    PointCloud m_cloud;
+    QList<QAction *> m_menuActions;
+    bool m_updatePending = false;
+    // The whole table is read anew at the next update.
+    bool m_rebuildNext = true;
     // Other points came in: the next picture shows them all.
     bool m_fitNext = true;
+    // The table rows whose cells changed since the last update.
+    std::vector<int> m_changedRows;
 
     QPushButton *cmd_Draufsicht = nullptr;
     QPushButton *cmd_Vorderansicht = nullptr;
     QPushButton *cmd_Seitenansicht = nullptr;
     QPushButton *cmd_Isometrie = nullptr;
     QPushButton *cmd_AllesZeigen = nullptr;
+    QPushButton *cmd_Auffaellige = nullptr;
     QCheckBox *chk_Reihenfolge = nullptr;
     QLineEdit *txt_Vektorlaenge = nullptr;
     QLineEdit *txt_Abseits = nullptr;

@@ -68,4 +68,29 @@ void PixelCanvas::dot(QPointF at, int size, QRgb colour) {
             put(x, y, colour);
 }
 
+void PixelCanvas::ring(QPointF at, int radius, QRgb colour) {
+    if (radius != m_ringRadius) {
+        m_ringRadius = radius;
+        m_ring.clear();
+        for (int y = -radius; y <= radius; ++y)
+            for (int x = -radius; x <= radius; ++x)
+                if (const int squared = x * x + y * y;
+                    squared <= radius * radius && squared > (radius - 2) * (radius - 2))
+                    m_ring.emplace_back(x, y);
+    }
+    if (!(at.x() > -radius && at.y() > -radius && at.x() < m_width + radius &&
+          at.y() < m_height + radius))
+        return;
+    const int cx = int(std::lround(at.x()));
+    const int cy = int(std::lround(at.y()));
+    const bool inside =
+        cx >= radius && cy >= radius && cx + radius < m_width && cy + radius < m_height;
+    for (const QPoint &offset : m_ring) {
+        const int x = cx + offset.x();
+        const int y = cy + offset.y();
+        if (inside || (x >= 0 && y >= 0 && x < m_width && y < m_height))
+            put(x, y, colour);
+    }
+}
+
 } // namespace vandelor

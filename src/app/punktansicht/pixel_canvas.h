@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QPointF>
+
+#include <vector>
 
 namespace vandelor {
 
@@ -17,6 +20,8 @@ public:
     void line(QPointF from, QPointF to, QRgb colour);
     // A square of size pixels centred on at.
     void dot(QPointF at, int size, QRgb colour);
+    // A circle two pixels wide, of the given outer radius, centred on at.
+    void ring(QPointF at, int radius, QRgb colour);
 
 private:
     void put(int x, int y, QRgb colour) {
@@ -24,6 +29,9 @@ private:
     }
 
     uchar *m_bits;
+    // The ring's pixels about its centre, found once for its radius.
+    std::vector<QPoint> m_ring;
+    int m_ringRadius = -1;
     qsizetype m_stride;
     int m_width;
     int m_height;
