@@ -2,7 +2,10 @@
 
 #include "app/punktansicht/cloud_camera.h"
 #include "app/punktansicht/cloud_checks.h"
+#include "app/punktansicht/point_cloud.h"
+#include "app/punktansicht/view_placement.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace vandelor;
@@ -133,6 +136,68 @@ private Q_SLOTS:
         points.push_back(points[3]);
         points.push_back(points[3]);
         QCOMPARE(farAwayPoints(points, 10), std::vector<std::size_t>{57});
+    }
+
+    // A view of 900 x 650 (at least 480 x 360) beside a window of 830 x 549.
+    void placement_besideTheWindowWhereItHidesNothing_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QPoint>("window");
+        QTest::addColumn<QRect>("placed");
+        QTest::newRow("right") << QRect(0, 0, 1920, 1080) << QPoint(0, 0)
+                               << QRect(830, 0, 900, 650);
+        QTest::newRow("left, level")
+            << QRect(0, 0, 1920, 1080) << QPoint(1000, 100) << QRect(100, 100, 900, 650);
+        QTest::newRow("below") << QRect(0, 0, 1280, 1300) << QPoint(200, 0)
+                               << QRect(200, 549, 900, 650);
+        QTest::newRow("second screen")
+            << QRect(1920, 0, 1920, 1080) << QPoint(1920, 500) << QRect(2750, 430, 900, 650);
+        QTest::newRow("smaller on the right")
+            << QRect(0, 0, 1366, 768) << QPoint(0, 0) << QRect(830, 0, 536, 650);
+        QTest::newRow("hiding least")
+            << QRect(0, 0, 1024, 768) << QPoint(100, 100) << QRect(0, 100, 900, 650);
+        QTest::newRow("screen smaller than the view")
+            << QRect(0, 0, 800, 600) << QPoint(0, 0) << QRect(0, 0, 800, 600);
+    }
+    void placement_besideTheWindowWhereItHidesNothing() {
+        QFETCH(QRect, screen);
+        QFETCH(QPoint, window);
+        QFETCH(QRect, placed);
+        QCOMPARE(placeBeside(screen, QRect(window, QSize(830, 549)), {900, 650}, {480, 360}),
+                 placed);
+    }
+
+    // Points moved, placed and unplaced a few at a time give the findings
+    // of the same points taken in at once.
+    void cloud_followsChangedPointsAsIfReadAnew() {
+        QRandomGenerator random(7);
+        std::vector<CloudPoint> points = cube();
+        for (int i = 0; i < 200; ++i)
+            points.push_back(at(float(random.bounded(9.0)), float(random.bounded(9.0)), 3));
+        for (std::size_t i = 0; i < points.size(); ++i)
+            points[i].row = int(i) + 1;
+        PointCloud cloud;
+        cloud.setFarMultiple(1.5);
+        cloud.setPoints(points);
+        for (const int changes : {1, 3, 40, 2, 1, 5}) {
+            for (int change = 0; change < changes; ++change) {
+                CloudPoint &point = points[random.bounded(quint32(points.size()))];
+                point.placed = random.bounded(5) > 0;
+                point.position = random.bounded(3) == 0
+                                     ? points[random.bounded(quint32(points.size()))].position
+                                     : QVector3D(float(random.bounded(12.0)), 2, 0);
+                point.normal = -*point.normal;
+                cloud.setPoint(point);
+            }
+            cloud.find();
+            PointCloud fresh;
+            fresh.setFarMultiple(1.5);
+            fresh.setPoints(points);
+            QCOMPARE(cloud.farAwayCount(), fresh.farAwayCount());
+            QCOMPARE(cloud.inwardCount(), fresh.inwardCount());
+            for (std::size_t i = 0; i < points.size(); ++i)
+                QVERIFY(cloud.isFarAway(i) == fresh.isFarAway(i) &&
+                        cloud.isInward(i) == fresh.isInward(i));
+        }
     }
 };
 

@@ -1,6 +1,7 @@
 #include "app/umwandeln.h"
 #include "app/user_dialogs.h"
 #include "insert/tolerance_text.h"
+#include "points/coordinate_number.h"
 #include "points/locale_number.h"
 
 #include <QRegularExpression>
@@ -32,6 +33,14 @@ private Q_SLOTS:
         QString value = input;
         Umwandeln(value);
         QCOMPARE(value, expected);
+    }
+
+    // A vector component turned around keeps its digits as written.
+    void otherSign_addsOrTakesTheMinusOnly() {
+        const QString rows = QStringLiteral(
+            "0,7071>-0,7071|-0>0|0>-0|+1>-1|  1.5E-3>  -1.5E-3| -2 > 2 |-.5>.5|1,000>-1,000");
+        for (const QString &row : rows.split(u'|'))
+            QCOMPARE(withOtherSign(row.section(u'>', 0, 0)), row.section(u'>', 1));
     }
 
     void umwandeln_handlesPointsBeyondSixteenBitPositions() {
