@@ -243,7 +243,16 @@ point_view_shown() { # F3: the point view of the points in the table, kept as a 
     view=$(find_window '^Punktansicht') || return 1
     sleep 1
     import -display "$DISPLAY" -window "$view" "$shots/6-punktansicht.png"
-    xdotool getwindowname "$view" | grep -q '3 Punkte$'
+    import -display "$DISPLAY" -window root "$shots/6-punktansicht-beside.png"
+    xdotool getwindowname "$view" | grep -q '3 Punkte$' && beside "$window" "$view"
+}
+beside() { # beside WINDOW VIEW: the view's frame and the window's do not overlap
+    local W_X W_Y W_WIDTH W_HEIGHT V_X V_Y V_WIDTH V_HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^\(X\|Y\|WIDTH\|HEIGHT\)=/W_&/p')"
+    eval "$(xdotool getwindowgeometry --shell "$2" | sed -n 's/^\(X\|Y\|WIDTH\|HEIGHT\)=/V_&/p')"
+    echo "window ${W_WIDTH}x$W_HEIGHT at $W_X,$W_Y; point view ${V_WIDTH}x$V_HEIGHT at $V_X,$V_Y"
+    [ $((V_X >= W_X + W_WIDTH || V_X + V_WIDTH <= W_X ||
+        V_Y >= W_Y + W_HEIGHT || V_Y + V_HEIGHT <= W_Y)) = 1 ]
 }
 caption_shows_version() { # the window's caption and the executable's version agree
     local version
@@ -258,7 +267,7 @@ if start_windows "$out/windows"; then
             cmp "$out/linux.$step" "$out/windows.$step"
     done
     check "the window's caption shows the executable's version" caption_shows_version
-    check "F3 shows the point view of the table's points" point_view_shown
+    check "F3 shows the point view of the table's points beside the window" point_view_shown
 else
     check "the program starts with its window" false
 fi
