@@ -76,6 +76,8 @@ public:
     void mnu_punktansicht_Triggered();
     void mnu_normalenUmkehren_Triggered();
     void mnu_flaechenUmkehren_Triggered();
+    void mnu_kopieren_Triggered();
+    void mnu_einsetzen_Triggered();
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -152,6 +154,8 @@ private:
     QAction *mnu_punktansicht = nullptr;
     QAction *mnu_normalenUmkehren = nullptr;
     QAction *mnu_flaechenUmkehren = nullptr;
+    QAction *mnu_kopieren = nullptr;
+    QAction *mnu_einsetzen = nullptr;
     // The point view, made when first asked for.
     frm_Punktansicht *m_pointView = nullptr;
 

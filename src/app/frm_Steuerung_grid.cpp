@@ -1,14 +1,17 @@
-// The grid's context menu: sending chosen points again, deleting rows,
-// turning vectors around, taking edits back, and the point view.
+// The grid's context menu: sending chosen points again, the clipboard,
+// deleting rows, turning vectors around, taking edits back, and the point view.
 
 #include "app/frm_Steuerung.h"
 
 #include "app/point_grid.h"
 #include "app/punktansicht/frm_Punktansicht.h"
 #include "app/vector_flip.h"
+#include "points/import_result.h"
 #include "points/point_table.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 
 namespace vandelor {
 
@@ -23,6 +26,10 @@ void frm_Steuerung::buildGridMenu() {
         return entry;
     };
     mnu_einfügen = action("mnu_einfügen", QStringLiteral("Markierte Punkte einfügen"), {});
+    mnu_kopieren =
+        action("mnu_kopieren", QStringLiteral("Kopieren"), QKeySequence(QKeySequence::Copy));
+    mnu_einsetzen =
+        action("mnu_einsetzen", QStringLiteral("Einfügen"), QKeySequence(QKeySequence::Paste));
     mnu_löschen =
         action("mnu_löschen", QStringLiteral("Zeilen löschen"), QKeySequence(QKeySequence::Delete));
     mnu_normalenUmkehren = action("mnu_normalenUmkehren", QStringLiteral("Normalen umkehren"), {});
@@ -43,6 +50,8 @@ void frm_Steuerung::buildGridMenu() {
     connect(mnu_rückgängig, &QAction::triggered, this, &frm_Steuerung::mnu_rückgängig_Triggered);
     connect(mnu_punktansicht, &QAction::triggered, this,
             &frm_Steuerung::mnu_punktansicht_Triggered);
+    connect(mnu_kopieren, &QAction::triggered, this, &frm_Steuerung::mnu_kopieren_Triggered);
+    connect(mnu_einsetzen, &QAction::triggered, this, &frm_Steuerung::mnu_einsetzen_Triggered);
     connect(mnu_normalenUmkehren, &QAction::triggered, this,
             &frm_Steuerung::mnu_normalenUmkehren_Triggered);
     connect(mnu_flaechenUmkehren, &QAction::triggered, this,
@@ -73,6 +82,19 @@ void frm_Steuerung::mnu_flaechenUmkehren_Triggered() {
                                                              mnu_flaechenUmkehren->text());
     if (!kept.isEmpty())
         showMessage(vectorsKeptMessage(*m_points, kept, true));
+}
+
+void frm_Steuerung::mnu_kopieren_Triggered() {
+    if (const QString text = Flex_Punkte->selectedCellsText(); !text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+void frm_Steuerung::mnu_einsetzen_Triggered() {
+    if (const int left = Flex_Punkte->paste(QGuiApplication::clipboard()->text()); left > 0)
+        showMessage(QStringLiteral("%1 Zeilen fanden keinen Platz mehr in der Tabelle "
+                                   "(höchstens %2 Punkte) und wurden nicht eingefügt.")
+                        .arg(left)
+                        .arg(MaxImportPoints));
 }
 
 void frm_Steuerung::mnu_löschen_Triggered() {

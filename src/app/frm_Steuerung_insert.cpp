@@ -61,7 +61,8 @@ void frm_Steuerung::insertPoints(const std::function<insert::InsertionReport()> 
 
 void frm_Steuerung::setTableLocked(bool locked) {
     Flex_Punkte->setLocked(locked);
-    for (QAction *action : {mnu_einfügen, mnu_löschen, mnu_normalenUmkehren, mnu_flaechenUmkehren})
+    for (QAction *action :
+         {mnu_einfügen, mnu_einsetzen, mnu_löschen, mnu_normalenUmkehren, mnu_flaechenUmkehren})
         action->setEnabled(!locked);
     mnu_rückgängig->setEnabled(!locked && Flex_Punkte->undoStack().canUndo());
 }

@@ -4,22 +4,35 @@
 
 namespace vandelor {
 
-CellEdits::CellEdits(PointTable &table, const QString &name, QList<CellChange> changes)
+CellEdits::CellEdits(PointTable &table, const QString &name, QList<CellChange> changes,
+                     int rowCount, int columnCount)
     : QUndoCommand(name)
     , m_table(table)
-    , m_changes(std::move(changes)) {
-    for (const CellChange &change : std::as_const(m_changes))
-        m_before.append(table.cellText(change.row, change.column));
-}
+    , m_changes(std::move(changes))
+    , m_rowCount(rowCount)
+    , m_columnCount(columnCount) {}
 
 void CellEdits::redo() {
-    for (const CellChange &change : std::as_const(m_changes))
+    m_rowsBefore = m_table.rowCount();
+    m_columnsBefore = m_table.columnCount();
+    if (m_rowCount > m_rowsBefore)
+        m_table.setRowCount(m_rowCount);
+    if (m_columnCount > m_columnsBefore)
+        m_table.setColumnCount(m_columnCount);
+    m_before.clear();
+    for (const CellChange &change : std::as_const(m_changes)) {
+        m_before.append(m_table.cellText(change.row, change.column));
         m_table.setCellText(change.row, change.column, change.text);
+    }
 }
 
 void CellEdits::undo() {
     for (qsizetype i = m_changes.size() - 1; i >= 0; --i)
         m_table.setCellText(m_changes[i].row, m_changes[i].column, m_before[i]);
+    if (m_table.columnCount() > m_columnsBefore)
+        m_table.setColumnCount(m_columnsBefore);
+    if (m_table.rowCount() > m_rowsBefore)
+        m_table.setRowCount(m_rowsBefore);
 }
 
 RowRemoval::RowRemoval(PointTable &table, QList<int> rows, PointGridModel &marks)

@@ -17,10 +17,13 @@ struct CellChange {
     QString text;
 };
 
-// Texts written into cells of the table, taken back as one step.
+// Texts written into cells of the table, taken back as one step. The
+// table grows to the counts first where they are larger, and shrinks back
+// when the step is taken back.
 class CellEdits : public QUndoCommand {
 public:
-    CellEdits(PointTable &table, const QString &name, QList<CellChange> changes);
+    CellEdits(PointTable &table, const QString &name, QList<CellChange> changes, int rowCount = 0,
+              int columnCount = 0);
 
     void redo() override;
     void undo() override;
@@ -29,6 +32,10 @@ private:
     PointTable &m_table;
     QList<CellChange> m_changes;
     QStringList m_before;
+    int m_rowCount;
+    int m_columnCount;
+    int m_rowsBefore = 0;
+    int m_columnsBefore = 0;
 };
 
 // Point rows taken out of the table. Taking it back puts them where they

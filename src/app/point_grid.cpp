@@ -1,5 +1,6 @@
 #include "app/point_grid.h"
 
+#include "app/grid_clipboard.h"
 #include "app/id_column_view.h"
 #include "app/point_edits.h"
 #include "app/point_grid_model.h"
@@ -10,6 +11,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <vector>
 
 namespace vandelor {
@@ -149,6 +151,34 @@ QList<int> PointGrid::flipSelectedVectors(int firstColumn, const QString &stepNa
     if (!flip.changes.isEmpty())
         m_undo.push(new CellEdits(*m_table, stepName, std::move(flip.changes)));
     return flip.notNumbers;
+}
+
+QString PointGrid::selectedCellsText() const {
+    const QItemSelection selection = selectionModel()->selection();
+    if (selection.isEmpty())
+        return {};
+    int first = m_model->columnCount();
+    int last = 0;
+    for (const QItemSelectionRange &range : selection) {
+        first = std::min(first, range.left());
+        last = std::max(last, range.right());
+    }
+    const bool wholeRows =
+        first == 0 && last == m_model->columnCount() - 1 &&
+        std::all_of(selection.cbegin(), selection.cend(), [&](const QItemSelectionRange &range) {
+            return range.left() == first && range.right() == last;
+        });
+    return cellsAsText(*m_table, selectedPointRows(), first, last, wholeRows);
+}
+
+int PointGrid::paste(const QString &text) {
+    const QModelIndex at = currentIndex();
+    Paste pasted =
+        pasteAt(*m_table, text, at.isValid() ? at.row() + 1 : 1, at.isValid() ? at.column() : 0);
+    if (!pasted.changes.isEmpty())
+        m_undo.push(new CellEdits(*m_table, QStringLiteral("Einfügen"), std::move(pasted.changes),
+                                  pasted.rowCount, pasted.columnCount));
+    return pasted.linesLeftOut;
 }
 
 bool PointGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) {

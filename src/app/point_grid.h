@@ -50,6 +50,12 @@ public:
     // cell around, in one step that can be taken back; returns the rows left
     // as they were, since their vector is no number.
     QList<int> flipSelectedVectors(int firstColumn, const QString &stepName);
+    // The selected cells as tab-separated text: the rows and columns they
+    // span, with the heads first when whole rows are selected.
+    QString selectedCellsText() const;
+    // Pastes tab-separated text at the current cell, in one step that can
+    // be taken back; returns how many lines found no row in the table.
+    int paste(const QString &text);
     QUndoStack &undoStack() { return m_undo; }
     // Whether the point check finds something wrong with the table row.
     bool rowHasProblems(int row) const;

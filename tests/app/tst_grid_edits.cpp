@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -170,12 +171,42 @@ private Q_SLOTS:
         QCOMPARE(tableRows(table()), texts({"Q1|1|2|3|0|0|1"}));
     }
 
+    // What workbooks put on the clipboard: tab-separated cells, maybe with heads.
+    void clipboard_pastesAndCopiesTabSeparatedCells() {
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        select(2, 2);
+        clipboard->setText(QStringLiteral("50\t60\r\n70\t\"8\t0\"\r\n"));
+        press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(tableRows(table()),
+                 texts({"P1|1|2|3|0|0|1", "P2|4|50|60|0|0|1", "P3|7|70|8\t0|0|0|1"}));
+        // A header places the fields by their names, from the current row on,
+        // adding rows as needed.
+        select(3, 5);
+        clipboard->setText(QStringLiteral("Z\tX\tName\tY\n-3\t-1\tQ3\t-2\n-6\t-4\tQ4\t-5\n"));
+        press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(tableRows(table()),
+                 texts({"P1|1|2|3|0|0|1", "P2|4|50|60|0|0|1", "Q3|-1|-2|-3|0|0|1", "Q4|-4|-5|-6"}));
+        undo();
+        QCOMPARE(tableRows(table()),
+                 texts({"P1|1|2|3|0|0|1", "P2|4|50|60|0|0|1", "P3|7|70|8\t0|0|0|1"}));
+        grid->selectionModel()->select(select(3, 0), QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
+        press(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("ID\tX\tY\tZ\tI\tJ\tK\tI Obf\tJ Obf\tK "
+                                                   "Obf\nP3\t7\t70\t\"8\t0\"\t0\t0\t1\t\t\t\n"));
+        // Copied rows pasted as they are give the same table.
+        select(1, 0);
+        press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(tableRows(table()).first(), QStringLiteral("P3|7|70|8\t0|0|0|1"));
+    }
+
     void contextMenu_offersTheGridsActions() {
         QStringList entries;
         for (const QAction *action : grid->actions())
             entries << action->text();
         QCOMPARE(entries,
                  QStringList({QStringLiteral("Markierte Punkte einfügen"),
+                              QStringLiteral("Kopieren"), QStringLiteral("Einfügen"),
                               QStringLiteral("Zeilen löschen"), QStringLiteral("Normalen umkehren"),
                               QStringLiteral("Flächenvektoren umkehren"),
                               QStringLiteral("Rückgängig"), QStringLiteral("Punktansicht …")}));
