@@ -11,4 +11,5 @@ public:
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
     QString askOpenFileName(QWidget *, const QString &, const QString &) override { return {}; }
+    QString askSaveFileName(QWidget *, const QString &, int &) override { return {}; }
 };

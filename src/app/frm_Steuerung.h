@@ -78,6 +78,7 @@ public:
     void mnu_flaechenUmkehren_Triggered();
     void mnu_kopieren_Triggered();
     void mnu_einsetzen_Triggered();
+    void mnu_speichern_Triggered();
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -156,6 +157,7 @@ private:
     QAction *mnu_flaechenUmkehren = nullptr;
     QAction *mnu_kopieren = nullptr;
     QAction *mnu_einsetzen = nullptr;
+    QAction *mnu_speichern = nullptr;
     // The point view, made when first asked for.
     frm_Punktansicht *m_pointView = nullptr;
 

@@ -1,19 +1,30 @@
 // The grid's context menu: sending chosen points again, the clipboard,
-// deleting rows, turning vectors around, taking edits back, and the point view.
+// deleting rows, turning vectors around, taking edits back, saving the
+// points, and the point view.
 
 #include "app/frm_Steuerung.h"
 
 #include "app/point_grid.h"
 #include "app/punktansicht/frm_Punktansicht.h"
+#include "app/user_dialogs.h"
 #include "app/vector_flip.h"
 #include "points/import_result.h"
+#include "points/point_file_writer.h"
 #include "points/point_table.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QRadioButton>
 
 namespace vandelor {
+
+namespace {
+// The header file first, which keeps every text; the plain form second, for
+// programs that read only that.
+const QString SavedFileFilter = QStringLiteral("Punktdatei mit Kopfzeile (*.csv *.txt)|*.csv;*.txt|"
+                                               "ASCII Punktdatei ohne Kopfzeile (*.txt)|*.txt");
+} // namespace
 
 void frm_Steuerung::buildGridMenu() {
     const auto action = [this](const char *name, const QString &text, const QKeySequence &keys) {
@@ -37,6 +48,7 @@ void frm_Steuerung::buildGridMenu() {
         action("mnu_flaechenUmkehren", QStringLiteral("Flächenvektoren umkehren"), {});
     mnu_rückgängig =
         action("mnu_rückgängig", QStringLiteral("Rückgängig"), QKeySequence(QKeySequence::Undo));
+    mnu_speichern = action("mnu_speichern", QStringLiteral("Punkte speichern unter …"), {});
     mnu_punktansicht =
         action("mnu_punktansicht", QStringLiteral("Punktansicht …"), QKeySequence(Qt::Key_F3));
     // F3 opens it from anywhere in the window.
@@ -51,6 +63,7 @@ void frm_Steuerung::buildGridMenu() {
     connect(mnu_punktansicht, &QAction::triggered, this,
             &frm_Steuerung::mnu_punktansicht_Triggered);
     connect(mnu_kopieren, &QAction::triggered, this, &frm_Steuerung::mnu_kopieren_Triggered);
+    connect(mnu_speichern, &QAction::triggered, this, &frm_Steuerung::mnu_speichern_Triggered);
     connect(mnu_einsetzen, &QAction::triggered, this, &frm_Steuerung::mnu_einsetzen_Triggered);
     connect(mnu_normalenUmkehren, &QAction::triggered, this,
             &frm_Steuerung::mnu_normalenUmkehren_Triggered);
@@ -95,6 +108,30 @@ void frm_Steuerung::mnu_einsetzen_Triggered() {
                                    "(höchstens %2 Punkte) und wurden nicht eingefügt.")
                         .arg(left)
                         .arg(MaxImportPoints));
+}
+
+void frm_Steuerung::mnu_speichern_Triggered() {
+    int form = 0;
+    const QString name = m_dialogs.askSaveFileName(this, SavedFileFilter, form);
+    if (name.isEmpty())
+        return;
+    QByteArray bytes = headerPointFile(*m_points);
+    if (form == 1) {
+        const PlainPointFile plain = plainPointFile(*m_points, Option9->isChecked());
+        if (plain.unfitRow > 0) {
+            showMessage(QStringLiteral("Zeile %1 enthält ein Komma, ein Semikolon oder ein "
+                                       "Anführungszeichen, das eine Datei ohne Kopfzeile nicht "
+                                       "halten kann. Bitte als Punktdatei mit Kopfzeile speichern. "
+                                       "Es wurde nichts gespeichert.")
+                            .arg(plain.unfitRow));
+            return;
+        }
+        bytes = plain.bytes;
+    }
+    if (const QString failure = writeWholeFile(name, bytes); !failure.isEmpty())
+        showMessage(QStringLiteral("Die Punkte konnten nicht gespeichert werden (%1). Eine Datei, "
+                                   "die dort schon stand, ist unverändert.")
+                        .arg(failure));
 }
 
 void frm_Steuerung::mnu_löschen_Triggered() {

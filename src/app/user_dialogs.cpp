@@ -39,6 +39,24 @@ QString QtUserDialogs::askOpenFileName(QWidget *parent, const QString &filter,
     return dialog.selectedFiles().constFirst();
 }
 
+QString QtUserDialogs::askSaveFileName(QWidget *parent, const QString &filter, int &chosenFilter) {
+    QFileDialog dialog(parent);
+#ifndef Q_OS_WIN
+    // Qt's own dialog in German, as the open dialog; it asks before it
+    // replaces a file, as Windows' own dialog does.
+    dialog.setOptions(QFileDialog::DontUseNativeDialog);
+#endif
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QStringList filters = qtNameFilters(filter);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    chosenFilter = int(filters.indexOf(dialog.selectedNameFilter()));
+    return dialog.selectedFiles().constFirst();
+}
+
 QStringList qtNameFilters(const QString &filter) {
     const QStringList parts = filter.split(u'|');
     QStringList filters;

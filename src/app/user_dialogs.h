@@ -23,6 +23,12 @@ public:
     // or the empty text when the user cancelled.
     virtual QString askOpenFileName(QWidget *parent, const QString &filter,
                                     const QString &preselected) = 0;
+
+    // A save-file dialog with the filter as above; an existing file is
+    // chosen only after the user has confirmed that it is replaced. Returns
+    // the file name and which filter entry was chosen (from 0), or the empty
+    // text when the user cancelled.
+    virtual QString askSaveFileName(QWidget *parent, const QString &filter, int &chosenFilter) = 0;
 };
 
 // Shows the real Qt dialogs.
@@ -31,6 +37,7 @@ public:
     void showMessage(QWidget *parent, const QString &text) override;
     QString askOpenFileName(QWidget *parent, const QString &filter,
                             const QString &preselected) override;
+    QString askSaveFileName(QWidget *parent, const QString &filter, int &chosenFilter) override;
 };
 
 // Turns "description|*.a;*.b|other|*.c" into Qt's filters, one a pair:

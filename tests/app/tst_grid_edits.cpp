@@ -200,16 +200,46 @@ private Q_SLOTS:
         QCOMPARE(tableRows(table()).first(), QStringLiteral("P3|7|70|8\t0|0|0|1"));
     }
 
+    void save_writesAFileThatReadsBackToTheSameTable() {
+        import("Name;X;Y;Z;I;J;K;I Obf;J Obf;K Obf\n\"P;1\";1,5;2;3;0;0;1;1;0;0\n"
+               "\"P\"\"2\";4; 5 ;6;0;0;1\n");
+        const QStringList before = tableRows(table());
+        const QString path = dir.filePath(QStringLiteral("gespeichert.txt"));
+        const auto save = [&](int form, const QString &name) {
+            dialogs.saveFilter = form;
+            dialogs.fileNames.enqueue(name);
+            control<QAction>("mnu_speichern")->trigger();
+        };
+        save(0, path);
+        table().setCellText(1, 1, QStringLiteral("changed"));
+        dialogs.fileNames.enqueue(path);
+        window->cmd_open_Click();
+        QCOMPARE(tableRows(table()), before);
+        // The plain form cannot hold a ";" or a comma: nothing is written.
+        const QByteArray saved = fileBytes(path);
+        save(1, path);
+        QVERIFY(dialogs.messages.last().startsWith(QStringLiteral("Zeile 1 enthält")));
+        QCOMPARE(fileBytes(path), saved);
+        import("P1;1.5;2;3;0;0;1\nP2;4;5;6;0;0;1\n");
+        save(1, path);
+        QCOMPARE(fileBytes(path), QByteArray("P1;1.5;2;3;0;0;1\r\nP2;4;5;6;0;0;1\r\n"));
+        save(0, dir.filePath(QStringLiteral("fehlt/punkte.txt")));
+        QVERIFY(dialogs.messages.last().startsWith(
+            QStringLiteral("Die Punkte konnten nicht gespeichert werden")));
+    }
+
     void contextMenu_offersTheGridsActions() {
         QStringList entries;
         for (const QAction *action : grid->actions())
             entries << action->text();
-        QCOMPARE(entries,
-                 QStringList({QStringLiteral("Markierte Punkte einfügen"),
-                              QStringLiteral("Kopieren"), QStringLiteral("Einfügen"),
-                              QStringLiteral("Zeilen löschen"), QStringLiteral("Normalen umkehren"),
-                              QStringLiteral("Flächenvektoren umkehren"),
-                              QStringLiteral("Rückgängig"), QStringLiteral("Punktansicht …")}));
+        QCOMPARE(
+            entries,
+            QStringList({QStringLiteral("Markierte Punkte einfügen"), QStringLiteral("Kopieren"),
+                         QStringLiteral("Einfügen"), QStringLiteral("Zeilen löschen"),
+                         QStringLiteral("Normalen umkehren"),
+                         QStringLiteral("Flächenvektoren umkehren"), QStringLiteral("Rückgängig"),
+                         QStringLiteral("Punkte speichern unter …"),
+                         QStringLiteral("Punktansicht …")}));
         QCOMPARE(grid->contextMenuPolicy(), Qt::ActionsContextMenu);
         grid->grab().save(QStringLiteral(SCREENSHOT_DIR "/grid_edits.png"));
     }

@@ -23,10 +23,16 @@ public:
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
     }
 
+    QString askSaveFileName(QWidget *, const QString &, int &chosenFilter) override {
+        chosenFilter = saveFilter;
+        return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    }
+
     QStringList messages;
     QStringList filters;
     QStringList preselections;
     QQueue<QString> fileNames;
+    int saveFilter = 0;
     // What the user does while a message is shown.
     std::function<void()> onMessage;
 };
