@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 using namespace vandelor;
@@ -105,21 +106,31 @@ void drawingAndPicking() {
                 checkMs);
 }
 
-// The median time of twenty one-cell edits through the grid, until every
-// queued consequence of them has run; the painting is not in it.
-double editMs(PointGrid &grid) {
-    std::vector<double> times;
-    for (int i = 0; i < 20; ++i) {
-        const QModelIndex cell = grid.model()->index(1000 + i * 997, 1 + i % 6);
-        const QString text = cell.data().toString() + QLatin1Char('1');
+// The median time of twenty one-cell edits through the grid and of twenty
+// single rows deleted and taken back, until every queued consequence has
+// run; the painting is not in it.
+std::pair<double, double> editMs(PointGrid &grid) {
+    std::vector<double> edits;
+    std::vector<double> deletions;
+    const auto timed = [](std::vector<double> &times, const std::function<void()> &change) {
         QElapsedTimer timer;
         timer.start();
-        grid.model()->setData(cell, text);
+        change();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         times.push_back(msSince(timer));
         QApplication::processEvents();
+    };
+    for (int i = 0; i < 20; ++i) {
+        const QModelIndex cell = grid.model()->index(1000 + i * 997, 1 + i % 6);
+        const QString text = cell.data().toString() + QLatin1Char('1');
+        timed(edits, [&] { grid.model()->setData(cell, text); });
+        timed(deletions, [&] {
+            grid.selectPointRow(2000 + i * 991);
+            grid.removeSelectedRows();
+            grid.undoStack().undo();
+        });
     }
-    return median(times);
+    return {median(edits), median(deletions)};
 }
 
 bool editingWithTheViewOpenAndClosed() {
@@ -147,7 +158,7 @@ bool editingWithTheViewOpenAndClosed() {
     if (!QTest::qWaitForWindowExposed(&window))
         return false;
     auto *grid = window.findChild<PointGrid *>(QStringLiteral("Flex_Punkte"));
-    const double withoutView = editMs(*grid);
+    const auto [withoutView, deletingWithoutView] = editMs(*grid);
     QElapsedTimer opening;
     opening.start();
     window.findChild<QAction *>(QStringLiteral("mnu_punktansicht"))->trigger();
@@ -155,13 +166,17 @@ bool editingWithTheViewOpenAndClosed() {
     const double openMs = msSince(opening);
     if (!view || !QTest::qWaitForWindowExposed(view))
         return false;
-    const double open = editMs(*grid);
+    const auto [open, deletingOpen] = editMs(*grid);
     view->hide();
-    const double closed = editMs(*grid);
+    const auto [closed, deletingClosed] = editMs(*grid);
     std::printf("one-cell edit at %d rows, median of 20 (the grid's own work included):\n", Points);
     std::printf("  no view %.2f ms; view open %.2f ms, its share %.2f ms (goal <= 5 ms); view "
                 "closed %.2f ms, its share %.2f ms (goal 0)\n",
                 withoutView, open, open - withoutView, closed, closed - withoutView);
+    std::printf("a row deleted and taken back, median of 20: no view %.2f ms; view open %.2f ms, "
+                "its share %.2f ms; view closed, its share %.2f ms\n",
+                deletingWithoutView, deletingOpen, deletingOpen - deletingWithoutView,
+                deletingClosed - deletingWithoutView);
     std::printf("  opening the view: %.1f ms\n", openMs);
     return true;
 }

@@ -173,12 +173,23 @@ private Q_SLOTS:
         std::vector<CloudPoint> points = cube();
         for (int i = 0; i < 200; ++i)
             points.push_back(at(float(random.bounded(9.0)), float(random.bounded(9.0)), 3));
-        for (std::size_t i = 0; i < points.size(); ++i)
-            points[i].row = int(i) + 1;
+        const auto number = [&points] {
+            for (std::size_t i = 0; i < points.size(); ++i)
+                points[i].row = int(i) + 1;
+        };
+        number();
         PointCloud cloud;
         cloud.setFarMultiple(1.5);
         cloud.setPoints(points);
         for (const int changes : {1, 3, 40, 2, 1, 5}) {
+            // Rows taken out and put back in between.
+            const std::size_t gap = random.bounded(quint32(points.size() - 3));
+            cloud.removePoints(gap, 2);
+            points.erase(points.begin() + long(gap), points.begin() + long(gap) + 2);
+            cloud.insertPoints(gap, 1);
+            points.insert(points.begin() + long(gap), at(1, 1, 1));
+            number();
+            cloud.setPoint(points[gap]);
             for (int change = 0; change < changes; ++change) {
                 CloudPoint &point = points[random.bounded(quint32(points.size()))];
                 point.placed = random.bounded(5) > 0;

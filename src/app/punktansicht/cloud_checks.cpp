@@ -164,6 +164,22 @@ void NearestNeighbours::moved(const std::vector<CloudPoint> &points, std::size_t
         }
 }
 
+void NearestNeighbours::insert(std::size_t at, std::size_t count) {
+    for (std::size_t &nearest : m_nearest)
+        if (nearest >= at)
+            nearest += count;
+    m_distance.insert(m_distance.begin() + long(at), count, None);
+    m_nearest.insert(m_nearest.begin() + long(at), count, 0);
+}
+
+void NearestNeighbours::erase(std::size_t at, std::size_t count) {
+    m_distance.erase(m_distance.begin() + long(at), m_distance.begin() + long(at + count));
+    m_nearest.erase(m_nearest.begin() + long(at), m_nearest.begin() + long(at + count));
+    for (std::size_t &nearest : m_nearest)
+        if (nearest >= at + count)
+            nearest -= count;
+}
+
 std::vector<std::size_t> NearestNeighbours::farAway(double multiple) const {
     std::vector<float> positive;
     positive.reserve(m_distance.size());

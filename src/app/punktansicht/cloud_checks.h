@@ -35,6 +35,10 @@ public:
     // it as it is now. After the calls for every point that changed, the
     // distances are those of the points as they are now.
     void moved(const std::vector<CloudPoint> &points, std::size_t moved);
+    // Entries for count points put in before index at, none of them placed.
+    void insert(std::size_t at, std::size_t count);
+    // Takes out the entries of points that moved() has seen unplaced.
+    void erase(std::size_t at, std::size_t count);
 
     // Points farther than multiple times the median distance between
     // neighbours from every other point: a unit or sign error. Points

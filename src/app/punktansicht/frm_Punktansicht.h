@@ -3,6 +3,7 @@
 #include "app/punktansicht/point_cloud.h"
 #include "points/locale_number.h"
 
+#include <QSet>
 #include <QWidget>
 
 #include <vector>
@@ -53,6 +54,11 @@ private:
     // changed; while the view is hidden, nothing but a note to read it all.
     void followTable();
     void tableReplaced();
+    // Whether the view takes in so many more rows one by one; if not, it
+    // reads the whole table at its next update.
+    bool followsRowByRow(int count);
+    void rowsInserted(int first, int last);
+    void rowsRemoved(int first, int last);
     void cellsChanged(int firstRow, int lastRow);
     void scheduleUpdate();
     void updateCloud();
@@ -74,8 +80,10 @@ private:
     bool m_rebuildNext = true;
     // Other points came in: the next picture shows them all.
     bool m_fitNext = true;
-    // The table rows whose cells changed since the last update.
+    // The table rows whose cells changed since the last update, and IDs
+    // whose rows may be marked anew.
     std::vector<int> m_changedRows;
+    QSet<QString> m_changedIds;
 
     QPushButton *cmd_Draufsicht = nullptr;
     QPushButton *cmd_Vorderansicht = nullptr;

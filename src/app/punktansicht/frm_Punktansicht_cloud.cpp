@@ -29,9 +29,12 @@ QString extentText(const Extent &extent, NumberSeparators separators) {
 } // namespace
 
 void frm_Punktansicht::followTable() {
-    for (const auto signal : {&PointTable::rowsInserted, &PointTable::rowsRemoved,
-                              &PointTable::columnsInserted, &PointTable::columnsRemoved})
+    for (const auto signal : {&PointTable::columnsInserted, &PointTable::columnsRemoved})
         connect(&m_table, signal, this, &frm_Punktansicht::tableReplaced);
+    connect(&m_table, &PointTable::rowsInserted, this,
+            [this](const QModelIndex &, int first, int last) { rowsInserted(first, last); });
+    connect(&m_table, &PointTable::rowsRemoved, this,
+            [this](const QModelIndex &, int first, int last) { rowsRemoved(first, last); });
     connect(&m_table, &PointTable::modelReset, this, &frm_Punktansicht::tableReplaced);
     connect(&m_table, &PointTable::dataChanged, this,
             [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
@@ -48,19 +51,57 @@ void frm_Punktansicht::followTable() {
 void frm_Punktansicht::tableReplaced() {
     m_rebuildNext = true;
     m_changedRows.clear();
+    m_changedIds.clear();
+    scheduleUpdate();
+}
+
+bool frm_Punktansicht::followsRowByRow(int count) {
+    if (m_rebuildNext)
+        return false;
+    if (!isVisible() || m_changedRows.size() + std::size_t(count) > MostRowsReread) {
+        tableReplaced();
+        return false;
+    }
+    return true;
+}
+
+void frm_Punktansicht::rowsInserted(int first, int last) {
+    const int count = last - first + 1;
+    if (!followsRowByRow(count))
+        return;
+    for (int &row : m_changedRows)
+        if (row >= first)
+            row += count;
+    m_cloud.insertPoints(std::size_t(first - 1), std::size_t(count));
+    // Read at the update, when their texts are in.
+    for (int row = first; row <= last; ++row)
+        m_changedRows.push_back(row);
+    scheduleUpdate();
+}
+
+void frm_Punktansicht::rowsRemoved(int first, int last) {
+    const int count = last - first + 1;
+    if (!followsRowByRow(count))
+        return;
+    std::erase_if(m_changedRows, [&](int row) { return row >= first && row <= last; });
+    for (int &row : m_changedRows)
+        if (row > last)
+            row -= count;
+    // Rows that held the same ID as one taken out may be marked no more.
+    for (int row = first; row <= last; ++row)
+        m_changedIds.insert(m_cloud.points()[std::size_t(row - 1)].id);
+    m_cloud.removePoints(std::size_t(first - 1), std::size_t(count));
     scheduleUpdate();
 }
 
 void frm_Punktansicht::cellsChanged(int firstRow, int lastRow) {
-    if (m_rebuildNext)
-        return;
     // The head row is no point.
-    for (int row = std::max(firstRow, 1); row <= lastRow; ++row)
+    firstRow = std::max(firstRow, 1);
+    if (lastRow < firstRow || !followsRowByRow(lastRow - firstRow + 1))
+        return;
+    for (int row = firstRow; row <= lastRow; ++row)
         m_changedRows.push_back(row);
-    if (m_changedRows.size() > MostRowsReread || !isVisible())
-        tableReplaced();
-    else
-        scheduleUpdate();
+    scheduleUpdate();
 }
 
 void frm_Punktansicht::scheduleUpdate() {
@@ -82,9 +123,10 @@ void frm_Punktansicht::updateCloud() {
     const bool sameRows = m_cloud.points().size() == std::size_t(m_table.rowCount() - 1);
     if (std::exchange(m_rebuildNext, false) || !sameRows)
         rebuild();
-    else if (!m_changedRows.empty())
+    else if (!m_changedRows.empty() || !m_changedIds.isEmpty())
         rereadChangedRows();
     m_changedRows.clear();
+    m_changedIds.clear();
     showFindings();
     pic_Punkte->cloudChanged();
     if (std::exchange(m_fitNext, false))
@@ -112,7 +154,7 @@ void frm_Punktansicht::rereadChangedRows() {
     m_changedRows.erase(std::unique(m_changedRows.begin(), m_changedRows.end()),
                         m_changedRows.end());
     // A changed ID can mark or clear other rows holding the same ID.
-    QSet<QString> ids;
+    QSet<QString> &ids = m_changedIds;
     for (const int row : m_changedRows) {
         if (row >= m_table.rowCount())
             continue;

@@ -16,6 +16,10 @@ public:
     void setPoints(std::vector<CloudPoint> points);
     // The point of its row as it is now; find() then brings the findings up to date.
     void setPoint(CloudPoint point);
+    // Rows put into the table before index at, not placed until they are
+    // set, and rows taken out; the rows below are numbered anew.
+    void insertPoints(std::size_t at, std::size_t count);
+    void removePoints(std::size_t at, std::size_t count);
     // Points farther than this multiple of the median neighbour distance stand far away.
     void setFarMultiple(double multiple) { m_farMultiple = multiple; }
     void find();
@@ -35,6 +39,10 @@ public:
     std::size_t farAwayCount() const { return m_farAwayCount; }
 
 private:
+    // The neighbours of the points set since the last find() found anew.
+    void settleMoves();
+    void renumberFrom(std::size_t at);
+
     std::vector<CloudPoint> m_points;
     NearestNeighbours m_neighbours;
     // Points set since the last find() whose place changed.
