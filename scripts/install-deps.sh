@@ -17,8 +17,9 @@ packages=(
     "libreoffice-calc-nogui|libreoffice-calc" libreoffice-dev
 )
 if [ "${1:-}" = "--test" ]; then
-    # The workbook tests run in the German locale too; clang-tidy checks the code.
-    packages+=(clang clang-tidy libclang-rt-14-dev locales)
+    # The workbook tests run in the German locale too; clang-tidy checks the
+    # code, shellcheck the scripts.
+    packages+=(clang clang-tidy libclang-rt-14-dev locales shellcheck)
 fi
 
 installed() {

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers the check scripts share; sourced, never run.
 
 wine=/usr/lib/wine/wine64
@@ -57,7 +58,7 @@ use_prefix() {
     export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 }
 
-# new_prefix [null]: sets the prefix up; with null, its windows go to no display
+# new_prefix [null|display]: sets the prefix up; with null, its windows go to no display
 # (read by Wine's desktop process, which starts anew with the next program).
 new_prefix() {
     timeout 60 "$wine" wineboot -i >/dev/null 2>&1

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Sets up and runs every check: format, a normal build with clang-tidy and its tests,
-# and a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Sets up and runs every check: the format of the code and the scripts, a normal
+# build with clang-tidy and its tests, the Windows path and the whole Windows
+# program under Wine, a build with AddressSanitizer and UndefinedBehaviorSanitizer
+# with its tests, and the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --test
 
 echo "== clang-format"
 bash scripts/check-format.sh
+echo "== shellcheck"
+shellcheck -x scripts/*.sh
 
 export QT_QPA_PLATFORM=offscreen
 export LC_ALL=C.UTF-8

@@ -21,10 +21,11 @@
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 source scripts/lib.sh
-windows_build=${1:-build-windows}
-linux_build=${2:-build}
-folder=$PWD/$windows_build/vandelor
-shots=$PWD/$windows_build/screenshots
+# Absolute, so that a folder given either way works from any directory.
+windows_build=$(realpath -m "${1:-build-windows}")
+linux_build=$(realpath -m "${2:-build}")
+folder=$windows_build/vandelor
+shots=$windows_build/screenshots
 # Both programs on the display, both in German as on a German Windows: Wine
 # takes its locale from LANG and LC_ALL, and so the window, its message boxes
 # and Wine's own file dialog speak German and numbers have a decimal comma.
@@ -53,12 +54,18 @@ stop_all() {
 }
 trap stop_all EXIT
 
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-export DISPLAY=:$display
-Xvfb "$DISPLAY" -screen 0 1600x1100x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it takes clients.
+exec {display_fd}<> <(:)
+Xvfb -displayfd "$display_fd" -screen 0 2100x1100x24 -nolisten tcp >/dev/null 2>&1 &
 started+=($!)
-wait_for 10 test -e "/tmp/.X11-unix/X$display"
+display=
+read -r -t 20 -u "$display_fd" display
+exec {display_fd}>&-
+if [ -z "$display" ]; then
+    echo "Xvfb did not start" >&2
+    exit 1
+fi
+export DISPLAY=:$display
 
 # ---- The window's controls where the window's layout puts them: left top width
 # height in pixels of the client area at 96 dpi, printed by the Linux window.
@@ -89,7 +96,7 @@ dialog_open() {
     if [ "$platform" = windows ]; then
         local now
         now=$(program_windows)
-        [ -n "$(grep -vxF -e "$window" -e "$windows_before" <<<"$now")" ]
+        grep -qvxF -e "$window" -e "$windows_before" <<<"$now"
     else
         xdotool search --onlyvisible --name '^Öffnen$' >/dev/null 2>&1
     fi
@@ -133,7 +140,17 @@ shot() { # shot NAME: the window with its title bar, into the screenshots folder
 file_name() { # the example's name as the program on this platform sees it
     if [ "$platform" = windows ]; then windows_path "$files/$1"; else echo "$files/$1"; fi
 }
-spreadsheet_gone() { ! pgrep -f 'soffice|excel-standin' >/dev/null; }
+# ours_running PATTERN: a process of that command line runs on this check's display
+# (the programs' children inherit it), not one of the machine's other sessions.
+ours_running() {
+    local pid
+    for pid in $(pgrep -f "$1"); do
+        { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "DISPLAY=$DISPLAY" &&
+            return 0
+    done
+    return 1
+}
+spreadsheet_gone() { ! ours_running 'soffice|excel-standin'; }
 open_workbook() { # open_workbook PATH: the Excel button, until the spreadsheet has quit
     open_file cmd_Excel "$1" && wait_for 60 spreadsheet_gone && sleep 1
 }
@@ -194,11 +211,13 @@ started=("${started[0]}")
 # ---- The Windows program under Wine
 echo "== the Windows program under Wine, in a virtual desktop on Xvfb"
 platform=windows
-on_desktop() { "$wine" explorer /desktop=vandelor,1400x1000 "$@" >/dev/null 2>&1 & }
-new_prefix
-standin=$PWD/$windows_build/standin_win/orvanto-standin.exe
+# Wide enough that the point view finds room beside the program's window,
+# which Wine opens in the middle of the desktop.
+on_desktop() { "$wine" explorer /desktop=vandelor,2000x1000 "$@" >/dev/null 2>&1 & }
+new_prefix display
+standin=$windows_build/standin_win/orvanto-standin.exe
 timeout 60 "$wine" "$standin" /register >/dev/null 2>&1
-timeout 60 "$wine" "$PWD/$windows_build/standin_excel/excel-standin.exe" /register >/dev/null 2>&1
+timeout 60 "$wine" "$windows_build/standin_excel/excel-standin.exe" /register >/dev/null 2>&1
 start_windows() { # start_windows [LISTING STANDIN_OPTIONS...]: the stand-in, then the program
     if [ $# -gt 0 ]; then
         local listing=$1
@@ -220,8 +239,8 @@ start_windows() { # start_windows [LISTING STANDIN_OPTIONS...]: the stand-in, th
     top=$((height - client_height - left))
     sleep 1
 }
-client_width=830
-client_height=549
+# The client area at 96 dpi, as the window's layout makes it.
+read -r _ _ client_width client_height <<<"$(control frm_Steuerung)"
 stop_windows() {
     timeout 30 "$wineserver" -k
     timeout 30 "$wineserver" -w
@@ -302,16 +321,17 @@ timeout 60 "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWOR
     >/dev/null 2>&1
 stop_windows
 dpi=144
-client_width=1245
-client_height=824
+client_width=$(((client_width * 3 + 1) / 2))
+client_height=$(((client_height * 3 + 1) / 2))
 folder=$copied
 window_is_scaled() { # the client area within a pixel of 1.5 times its size at 96 dpi
     local geometry width height
     geometry=$(xdotool getwindowgeometry --shell "$window") || return 1
     width=$(sed -n 's/^WIDTH=//p' <<<"$geometry")
     height=$(sed -n 's/^HEIGHT=//p' <<<"$geometry")
-    [ $((width - 2 * left)) -ge 1244 ] && [ $((width - 2 * left)) -le 1246 ] &&
-        [ $((height - top - left)) -ge 823 ] && [ $((height - top - left)) -le 825 ]
+    width=$((width - 2 * left - client_width))
+    height=$((height - top - left - client_height))
+    [ "${width#-}" -le 1 ] && [ "${height#-}" -le 1 ]
 }
 if start_windows; then
     import -display "$DISPLAY" -window "$window" "$shots/10-150-prozent.png"

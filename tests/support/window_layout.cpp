@@ -1,6 +1,6 @@
 // Prints where the window's named controls lie, for the app check to click them:
 // a line "NAME LEFT TOP WIDTH HEIGHT" per control, in pixels of the window's
-// client area at 96 dots per inch.
+// client area at 96 dots per inch, after one for the client area itself.
 //
 //   QT_QPA_PLATFORM=offscreen window_layout
 
@@ -16,6 +16,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     AnsweringDialogs dialogs;
     vandelor::frm_Steuerung window(dialogs);
+    std::printf("%s 0 0 %d %d\n", qPrintable(window.objectName()), window.width(), window.height());
     for (const QWidget *control : window.findChildren<QWidget *>()) {
         if (control->objectName().isEmpty() || control->window() != &window)
             continue;

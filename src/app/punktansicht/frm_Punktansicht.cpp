@@ -42,6 +42,10 @@ frm_Punktansicht::frm_Punktansicht(PointTable &table, PointGrid &grid, NumberSep
     , m_grid(grid)
     , m_separators(separators) {
     setObjectName(QStringLiteral("frm_Punktansicht"));
+    // The main window's font, which a window of its own does not take over
+    // by itself.
+    if (parent)
+        setFont(parent->font());
     // A screen reader names the window by its title, with the count of points.
     buildControls();
     connectHandlers();
