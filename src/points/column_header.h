@@ -10,8 +10,9 @@
 namespace vandelor {
 
 // A first line of an ASCII point file that names its columns, as files from
-// other programs start: "Name;X;Y;Z;I;J;K". The fields are compared trimmed
-// and case-blind with the table's heads and their usual other names.
+// other programs start: "Name;X;Y;Z;I;J;K". The fields are compared with the
+// table's heads and their usual other names, CAD's among them ("Nx",
+// "PointName"), case-blind and without blanks and '_'.
 struct ColumnHeader {
     // The separator the line uses, ";" or a tab; the data lines use it too.
     QChar separator;
