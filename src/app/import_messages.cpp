@@ -57,6 +57,35 @@ QString outcomeMessage(const ImportResult &result) {
     return {};
 }
 
+// The unit after "in", as a sentence names it.
+QString unitInSentence(LengthUnit unit) {
+    switch (unit) {
+    case LengthUnit::Millimetre:
+        return QStringLiteral("Millimetern");
+    case LengthUnit::Centimetre:
+        return QStringLiteral("Zentimetern");
+    case LengthUnit::Metre:
+        return QStringLiteral("Metern");
+    case LengthUnit::Inch:
+        return QStringLiteral("Zoll");
+    case LengthUnit::Foot:
+        return QStringLiteral("Fuß");
+    }
+    return {};
+}
+
+void addSentence(QString &message, const QString &sentence) {
+    if (!message.isEmpty())
+        message += u' ';
+    message += sentence;
+}
+
+QString statedUnitMessage(LengthUnit unit) {
+    return QStringLiteral("Die Datei gibt ihre Werte in %1 an, nicht in Millimetern. Sie wurden "
+                          "nicht umgerechnet und gehen unverändert an ORVANTO.")
+        .arg(unitInSentence(unit));
+}
+
 } // namespace
 
 QString importMessage(const ImportResult &result) {
@@ -68,10 +97,10 @@ QString importMessage(const ImportResult &result) {
                                  "gelesen.")
                 : QStringLiteral("Die Spalten %1 der Kopfzeile sind unbekannt und wurden nicht "
                                  "gelesen.");
-        if (!message.isEmpty())
-            message += u' ';
-        message += unread.arg(quotedNames(result.unreadColumns));
+        addSentence(message, unread.arg(quotedNames(result.unreadColumns)));
     }
+    if (result.statedUnit != LengthUnit::Millimetre && result.pointsRead > 0)
+        addSentence(message, statedUnitMessage(result.statedUnit));
     return message;
 }
 

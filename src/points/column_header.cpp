@@ -1,5 +1,7 @@
 #include "points/column_header.h"
 
+#include "points/length_unit.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -60,6 +62,39 @@ int knownColumn(QStringView name) {
         if (namesMatch(name, QStringView(known.name)))
             return known.column;
     return -1;
+}
+
+// A name and the unit it may close with: "X [mm]", "X (inch)", "X\"".
+struct UnitName {
+    QStringView name;
+    std::optional<LengthUnit> unit;
+};
+
+UnitName splitUnit(QStringView field) {
+    const auto open = [&](QChar opening) {
+        const qsizetype at = field.lastIndexOf(opening);
+        return at > 0 ? UnitName{field.first(at), lengthUnitNamed(field.sliced(at + 1).chopped(1))}
+                      : UnitName{field, {}};
+    };
+    if (field.endsWith(u']'))
+        return open(u'[');
+    if (field.endsWith(u')'))
+        return open(u'(');
+    if (field.size() > 1 && field.endsWith(u'"'))
+        return {field.chopped(1), LengthUnit::Inch};
+    return {field, {}};
+}
+
+// The column a header field names, or -1; unit gets the length unit it says.
+int columnNamed(QStringView field, std::optional<LengthUnit> &unit) {
+    const int column = knownColumn(field);
+    if (column >= 0)
+        return column;
+    const UnitName split = splitUnit(field);
+    if (!split.unit)
+        return -1;
+    unit = split.unit;
+    return knownColumn(split.name);
 }
 
 bool isBlank(QChar c) {
@@ -142,7 +177,8 @@ std::optional<ColumnHeader> readColumnHeader(QStringView line) {
     QList<int> named;
     for (const QString &field : std::as_const(fields)) {
         const QStringView name = QStringView(field).trimmed();
-        const int column = knownColumn(name);
+        std::optional<LengthUnit> unit;
+        const int column = columnNamed(name, unit);
         header.columns.append(column);
         if (column < 0) {
             const bool listed =
@@ -155,6 +191,8 @@ std::optional<ColumnHeader> readColumnHeader(QStringView line) {
         if (named.contains(column) && header.repeatedName.isEmpty())
             header.repeatedName = name.toString();
         named.append(column);
+        if (unit && *unit != LengthUnit::Millimetre && header.statedUnit == LengthUnit::Millimetre)
+            header.statedUnit = *unit;
     }
     for (int axis = XColumn; axis <= ZColumn; ++axis)
         if (!header.columns.contains(axis))

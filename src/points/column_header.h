@@ -1,5 +1,7 @@
 #pragma once
 
+#include "points/length_unit.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,7 +14,8 @@ namespace vandelor {
 // A first line of an ASCII point file that names its columns, as files from
 // other programs start: "Name;X;Y;Z;I;J;K". The fields are compared with the
 // table's heads and their usual other names, CAD's among them ("Nx",
-// "PointName"), case-blind and without blanks and '_'.
+// "PointName"), case-blind and without blanks and '_'. A name may close with
+// its unit: "X [mm]", "X (inch)", "X\"".
 struct ColumnHeader {
     // The separator the line uses, ";" or a tab; the data lines use it too.
     QChar separator;
@@ -25,6 +28,8 @@ struct ColumnHeader {
     QStringList unreadNames;
     // A name that stands twice; the header is then unusable.
     QString repeatedName;
+    // The first unit other than millimetres that a name gives.
+    LengthUnit statedUnit = LengthUnit::Millimetre;
 };
 
 // The header the line is, or nothing when it is a line of data: a header

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "points/length_unit.h"
 #include "points/sixteen_bit_counts.h"
 
 #include <QString>
@@ -44,6 +45,9 @@ struct ImportResult {
     QStringList unreadColumns;
     // The name a header line gives twice.
     QString repeatedColumn;
+    // The first unit other than millimetres the file states; the values
+    // were read as written all the same.
+    LengthUnit statedUnit = LengthUnit::Millimetre;
 };
 
 // Row 0 is the head row, so one row fewer than the host counts holds points.

@@ -124,6 +124,34 @@ private Q_SLOTS:
                            "Punktdateien (*.txt *.xyz *.vda *.csv) |*.txt;*.xyz;*.vda;*.csv"));
     }
 
+    // A file that states another unit than millimetres says so afterwards.
+    void statedUnit_isToldAfterTheImport_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<LengthUnit>("unit");
+        const QString ascii = QStringLiteral("cmd_open");
+        const QString dmis = QStringLiteral("cmd_DMIS");
+        QTest::newRow("DMIS in inches")
+            << dmis << QByteArray("UNITS/INCH,ANGDEC\nCART,1,2,3,0,0,1\n") << LengthUnit::Inch;
+        QTest::newRow("DMIS in mm")
+            << dmis << QByteArray("UNITS/MM,ANGDEC\nCART,1,2,3,0,0,1\n") << LengthUnit::Millimetre;
+        QTest::newRow("a header in inches")
+            << ascii << QByteArray("X(inch);Y [IN];Z\"\n1;2;3\n") << LengthUnit::Inch;
+        QTest::newRow("a header in mm and cm")
+            << ascii << QByteArray("X [mm];Y [mm];Z [cm]\n1;2;3\n") << LengthUnit::Centimetre;
+    }
+    void statedUnit_isToldAfterTheImport() {
+        QFETCH(QString, button);
+        QFETCH(QByteArray, bytes);
+        QFETCH(LengthUnit, unit);
+        importWith(button, writeFile(dir, bytes));
+        ImportResult read(ImportOutcome::Complete, 1);
+        read.statedUnit = unit;
+        QCOMPARE(dialogs.messages,
+                 unit == LengthUnit::Millimetre ? QStringList() : QStringList{importMessage(read)});
+        QVERIFY(tableRows(table()).first().startsWith(QStringLiteral("|1|2|3")));
+    }
+
     void asciiImport_fillsTheTableAndSetsTheWindowUp() {
         prepareWindow();
         QSignalSpy progress(progressBar(), &QProgressBar::valueChanged);

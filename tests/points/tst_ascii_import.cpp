@@ -114,6 +114,7 @@ private Q_SLOTS:
             texts({"P1|1|2|3|0|0|1|1|0|0"}));
         row("more CAD names", "Label;X;Y;Z;Normal X;Vec J;kvec\nL;1;2;3;0;0;1\n", true,
             texts({"L|1|2|3|0|0|1"}));
+        row("names with their units", "ID;X [mm];Y(mm);Z\"\nP1;1;2;3\n", true, texts({"P1|1|2|3"}));
         row("IDs from the program leave the ID column", "ID;X;Y;Z\nP1;1;2;3\n", false,
             texts({"old|1|2|3"}));
         row("no ID column", "X;Y;Z\n1;2;3\n4;5;6\n", true, texts({"|1|2|3", "|4|5|6"}));
