@@ -6,6 +6,7 @@
 #include "points/ascii_import.h"
 #include "points/dmis_import.h"
 #include "points/point_file.h"
+#include "points/vda_import.h"
 
 #include <QFile>
 #include <QProgressBar>
@@ -15,10 +16,11 @@ namespace vandelor {
 
 namespace {
 // The laid-out entry, then one for the point files with a header line that
-// other programs write.
+// other programs write, and one for VDA-FS files.
 const QString PointFileFilter =
     QStringLiteral("ASCII/DMIS Dateien (*.txt *.xyz *.dms *.vda) |*.txt;*.dms;*.xyz;*.vda|"
-                   "Punktdateien (*.txt *.xyz *.vda *.csv) |*.txt;*.xyz;*.vda;*.csv");
+                   "Punktdateien (*.txt *.xyz *.vda *.csv) |*.txt;*.xyz;*.vda;*.csv|"
+                   "VDA-FS Dateien (*.vda *.vdafs) |*.vda;*.vdafs");
 } // namespace
 
 void frm_Steuerung::cmd_open_Click() {
@@ -36,8 +38,13 @@ QString frm_Steuerung::askPointFileName() {
     return name;
 }
 
+// A VDA-FS file is read by its own syntax, whatever its ending.
 void frm_Steuerung::importAsciiFile(const QString &name) {
     importPointFile(name, [this](QIODevice &file) {
+        if (isVdaFile(file))
+            return importVdaPoints(
+                file, *m_points, [this] { return Option9->isChecked(); },
+                [this] { importProgressStep(); });
         const AsciiImportCallbacks callbacks{[this] { return Option9->isChecked(); },
                                              [this] {
                                                  importProgressStep();

@@ -1,0 +1,59 @@
+#include "points/vda_number.h"
+
+namespace vandelor {
+
+namespace {
+
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Moves at past the digits there; how many there were.
+qsizetype skipDigits(QStringView text, qsizetype &at) {
+    const qsizetype start = at;
+    while (at < text.size() && isDigit(text[at]))
+        ++at;
+    return at - start;
+}
+
+bool isSign(QStringView text, qsizetype at) {
+    return at < text.size() && (text[at] == u'+' || text[at] == u'-');
+}
+
+} // namespace
+
+std::optional<QString> vdaNumberText(QStringView text) {
+    const QStringView number = text.trimmed();
+    qsizetype at = isSign(number, 0) ? 1 : 0;
+    qsizetype digits = skipDigits(number, at);
+    if (at < number.size() && number[at] == u'.') {
+        ++at;
+        digits += skipDigits(number, at);
+    }
+    if (digits == 0)
+        return std::nullopt;
+    const qsizetype exponent = at;
+    if (at < number.size() && QStringLiteral("EeDd").contains(number[at])) {
+        at += isSign(number, at + 1) ? 2 : 1;
+        if (skipDigits(number, at) == 0)
+            return std::nullopt;
+    }
+    if (at != number.size())
+        return std::nullopt;
+    QString written = number.toString();
+    if (exponent < written.size() && written[exponent].toUpper() == u'D')
+        written[exponent] = written[exponent] == u'D' ? u'E' : u'e';
+    return written;
+}
+
+std::optional<qsizetype> vdaCount(QStringView text) {
+    const QStringView count = text.trimmed();
+    // Nine digits are more points than any statement can hold.
+    constexpr qsizetype MostDigits = 9;
+    qsizetype at = 0;
+    if (skipDigits(count, at) != count.size() || count.isEmpty() || count.size() > MostDigits)
+        return std::nullopt;
+    return count.toLongLong();
+}
+
+} // namespace vandelor
