@@ -2,6 +2,7 @@
 
 #include "points/line_reader.h"
 #include "points/point_table.h"
+#include "points/point_texts.h"
 #include "points/vda_number.h"
 #include "points/vda_statements.h"
 
@@ -9,22 +10,15 @@
 #include <QIODevice>
 
 #include <array>
-#include <vector>
 
 namespace vandelor {
 
 namespace {
 
-struct VdaPoint {
-    QString name;
-    // X, Y, Z and, for a point of an MDI, I, J, K.
-    std::array<QString, 6> values;
-};
-
 // The points of one statement, checked against its kind.
 class PointStatement {
 public:
-    PointStatement(const VdaStatement &statement, std::vector<VdaPoint> &points)
+    PointStatement(const VdaStatement &statement, PointTexts &points)
         : m_statement(statement)
         , m_points(points) {}
 
@@ -39,7 +33,7 @@ public:
         const VdaParameter &count = m_statement.parameters.first();
         const std::optional<qsizetype> points = vdaCount(count.text);
         if (!points)
-            return SyntaxError{SyntaxError::Kind::NotACount, count.record, count.text};
+            return SyntaxError{SyntaxError::Kind::NotACount, count.record, count.text.toString()};
         return readPoints(1, *points, valuesEach);
     }
 
@@ -55,24 +49,26 @@ private:
             return wrongCount();
         const bool single = m_statement.command == u"POINT";
         for (qsizetype point = 0; point < count; ++point) {
-            VdaPoint read;
-            read.name =
-                single ? m_statement.name : m_statement.name + u'_' + QString::number(point + 1);
-            for (qsizetype value = 0; value < valuesEach; ++value) {
-                const VdaParameter &parameter = parameters[first + point * valuesEach + value];
-                std::optional<QString> number = vdaNumberText(parameter.text);
-                if (!number)
-                    return SyntaxError{SyntaxError::Kind::NotANumber, parameter.record,
-                                       parameter.text};
-                read.values[std::size_t(value)] = std::move(*number);
+            QString &name = m_points.openCell();
+            name += m_statement.name;
+            if (!single)
+                name += u'_' + QString::number(point + 1);
+            m_points.endCell();
+            for (qsizetype value = 0; value < PointTexts::CellsPerPoint - 1; ++value) {
+                if (value < valuesEach) {
+                    const VdaParameter &parameter = parameters[first + point * valuesEach + value];
+                    if (!appendVdaNumber(parameter.text, m_points.openCell()))
+                        return SyntaxError{SyntaxError::Kind::NotANumber, parameter.record,
+                                           parameter.text.toString()};
+                }
+                m_points.endCell();
             }
-            m_points.push_back(std::move(read));
         }
         return std::nullopt;
     }
 
     const VdaStatement &m_statement;
-    std::vector<VdaPoint> &m_points;
+    PointTexts &m_points;
 };
 
 // Counts an entity that gives no points; the structure of the file (sets
@@ -86,20 +82,18 @@ void countSkipped(const QString &command, SkippedEntities &skipped) {
         ++skipped.others;
 }
 
-void writePoints(PointTable &table, const std::vector<VdaPoint> &points,
+void writePoints(PointTable &table, const PointTexts &points,
                  const std::function<bool()> &idsFromFile,
                  const std::function<void()> &progressStep) {
-    for (std::size_t index = 0; index < points.size(); ++index) {
-        const VdaPoint &point = points[index];
-        const int row = static_cast<int>(index) + 1;
+    for (qsizetype point = 0; point < points.pointCount(); ++point) {
+        const int row = static_cast<int>(point) + 1;
         progressStep();
         table.setRowCount(row + 1);
         if (row == 1)
             table.setColumnCount(PointTable::MinimumColumnCount);
         std::array<QStringView, PointTable::MinimumColumnCount> cells{};
-        cells[0] = point.name;
-        for (std::size_t value = 0; value < point.values.size(); ++value)
-            cells[value + 1] = point.values[value];
+        for (int cell = 0; cell < PointTexts::CellsPerPoint; ++cell)
+            cells[std::size_t(cell)] = points.cell(point, cell);
         const std::size_t firstColumn = idsFromFile() ? 0 : 1;
         table.setCellTexts(row, static_cast<int>(firstColumn),
                            std::span(cells).subspan(firstColumn));
@@ -129,7 +123,7 @@ ImportResult importVdaPoints(QIODevice &file, PointTable &table,
     VdaStatements statements(file);
     if (!statements.isText())
         return {ImportOutcome::NotText, 0};
-    std::vector<VdaPoint> points;
+    PointTexts points;
     SkippedEntities skipped;
     VdaStatement statement;
     ImportOutcome outcome = ImportOutcome::Complete;
@@ -144,8 +138,8 @@ ImportResult importVdaPoints(QIODevice &file, PointTable &table,
             result.syntaxError = std::move(*error);
             return result;
         }
-        if (points.size() > std::size_t(MaxImportPoints)) {
-            points.resize(MaxImportPoints);
+        if (points.pointCount() > MaxImportPoints) {
+            points.keepPoints(MaxImportPoints);
             outcome = ImportOutcome::TooManyPoints;
             break;
         }
@@ -158,7 +152,7 @@ ImportResult importVdaPoints(QIODevice &file, PointTable &table,
     if (statements.readFailed())
         outcome = ImportOutcome::ReadFailed;
     writePoints(table, points, idsFromFile, progressStep);
-    ImportResult result(outcome, static_cast<int>(points.size()));
+    ImportResult result(outcome, static_cast<int>(points.pointCount()));
     result.skipped = skipped;
     return result;
 }

@@ -22,7 +22,7 @@ bool isSign(QStringView text, qsizetype at) {
 
 } // namespace
 
-std::optional<QString> vdaNumberText(QStringView text) {
+bool appendVdaNumber(QStringView text, QString &to) {
     const QStringView number = text.trimmed();
     qsizetype at = isSign(number, 0) ? 1 : 0;
     qsizetype digits = skipDigits(number, at);
@@ -31,19 +31,23 @@ std::optional<QString> vdaNumberText(QStringView text) {
         digits += skipDigits(number, at);
     }
     if (digits == 0)
-        return std::nullopt;
+        return false;
     const qsizetype exponent = at;
-    if (at < number.size() && QStringLiteral("EeDd").contains(number[at])) {
+    if (at < number.size() && QStringView(u"EeDd").contains(number[at])) {
         at += isSign(number, at + 1) ? 2 : 1;
         if (skipDigits(number, at) == 0)
-            return std::nullopt;
+            return false;
     }
     if (at != number.size())
-        return std::nullopt;
-    QString written = number.toString();
-    if (exponent < written.size() && written[exponent].toUpper() == u'D')
-        written[exponent] = written[exponent] == u'D' ? u'E' : u'e';
-    return written;
+        return false;
+    if (exponent == number.size() || number[exponent].toUpper() != u'D') {
+        to += number;
+        return true;
+    }
+    to += number.first(exponent);
+    to += number[exponent] == u'D' ? u'E' : u'e';
+    to += number.sliced(exponent + 1);
+    return true;
 }
 
 std::optional<qsizetype> vdaCount(QStringView text) {

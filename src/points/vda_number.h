@@ -7,11 +7,12 @@
 
 namespace vandelor {
 
-// A real number of a VDA-FS file as the table takes it: the text as written,
-// blanks around it dropped and a FORTRAN exponent "D" written as "E"
-// ("1.5D-03" is "1.5E-03"); nothing for a text that is no number. A number
-// is a sign, digits with one decimal point, and an exponent.
-std::optional<QString> vdaNumberText(QStringView text);
+// Appends a real number of a VDA-FS file to the text as the table takes it:
+// as written, blanks around it dropped and a FORTRAN exponent "D" written as
+// "E" ("1.5D-03" gives "1.5E-03"); false, and nothing appended, for a text
+// that is no number. A number is a sign, digits with one decimal point, and
+// an exponent.
+bool appendVdaNumber(QStringView text, QString &to);
 
 // The count of points a PSET or MDI statement gives: digits alone.
 std::optional<qsizetype> vdaCount(QStringView text);

@@ -78,7 +78,9 @@ bool VdaStatements::next(VdaStatement &statement) {
                 return fail(SyntaxError::Kind::OutsideStatement, m_record);
         }
         m_startRead = false;
-        statement = {};
+        // Cleared, not replaced, so that the room it holds is kept.
+        statement.name.clear();
+        statement.parameters.clear();
         statement.record = m_record;
         const qsizetype equals = m_data.indexOf(u'=');
         if (equals >= 0) {
@@ -86,7 +88,9 @@ bool VdaStatements::next(VdaStatement &statement) {
             if (!isName(statement.name))
                 return fail(SyntaxError::Kind::BadName, m_record, statement.name);
         }
-        QString text = m_data.sliced(equals + 1).toString();
+        QString &text = statement.text;
+        text.resize(0); // keeps its room
+        text += m_data.sliced(equals + 1);
         if (beginsVdaHeader(m_data)) {
             if (!skipHeader(text))
                 return false;
@@ -106,7 +110,7 @@ bool VdaStatements::next(VdaStatement &statement) {
             text += m_data;
         }
         // A failed read may have cut the statement short.
-        if (m_error || readFailed() || !split(text, starts, statement))
+        if (m_error || readFailed() || !split(starts, statement))
             return false;
         if (statement.command == u"END") {
             m_ended = true;
@@ -145,8 +149,8 @@ bool VdaStatements::skipHeader(QStringView header) {
     return true;
 }
 
-bool VdaStatements::split(const QString &text, const QList<std::pair<qsizetype, int>> &starts,
-                          VdaStatement &statement) {
+bool VdaStatements::split(const QList<std::pair<qsizetype, int>> &starts, VdaStatement &statement) {
+    const QString &text = statement.text;
     const qsizetype slash = text.indexOf(u'/');
     const QStringView command = QStringView(text).first(slash < 0 ? text.size() : slash).trimmed();
     if (!isCommand(command))
@@ -164,7 +168,7 @@ bool VdaStatements::split(const QString &text, const QList<std::pair<qsizetype, 
         while (std::next(start) != starts.cend() && std::next(start)->first <= first)
             ++start;
         statement.parameters.append(
-            {QStringView(text).sliced(first, end - first).trimmed().toString(), start->second});
+            {QStringView(text).sliced(first, end - first).trimmed(), start->second});
         if (comma < 0)
             break;
         from = comma + 1;

@@ -14,7 +14,8 @@ namespace vandelor {
 
 // A parameter of a statement and the record it stands in.
 struct VdaParameter {
-    QString text;
+    // A part of its statement's text.
+    QStringView text;
     int record = 0;
 };
 
@@ -23,6 +24,8 @@ struct VdaStatement {
     QString name;
     // In upper case.
     QString command;
+    // What follows the name, the records joined by a blank.
+    QString text;
     // Trimmed, as written; a comma closing the statement gives none.
     QList<VdaParameter> parameters;
     // The record the statement begins in, counted from 1.
@@ -62,8 +65,8 @@ private:
     bool fail(SyntaxError::Kind kind, int record, const QString &text = {});
     // Passes over the header's text that the statement in m_data announces.
     bool skipHeader(QStringView header);
-    bool split(const QString &text, const QList<std::pair<qsizetype, int>> &starts,
-               VdaStatement &statement);
+    // Reads the command and the parameters out of the statement's text.
+    bool split(const QList<std::pair<qsizetype, int>> &starts, VdaStatement &statement);
 
     LineReader m_lines;
     QString m_line;
