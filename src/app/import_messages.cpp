@@ -27,6 +27,9 @@ QString syntaxErrorText(const SyntaxError &error) {
     switch (error.kind) {
     case SyntaxError::Kind::RecordTooLong:
         return QStringLiteral("Der Satz ist länger als 80 Zeichen.");
+    case SyntaxError::Kind::DataInSequenceField:
+        return QStringLiteral("In den Spalten 73 bis 80 steht keine Folgenummer, sondern Text "
+                              "der Anweisung.");
     case SyntaxError::Kind::OutsideStatement:
         return QStringLiteral("Der Satz gehört zu keiner Anweisung.");
     case SyntaxError::Kind::BadName:

@@ -9,6 +9,8 @@ struct SyntaxError {
     enum class Kind {
         // A record holds data beyond its 80 columns.
         RecordTooLong,
+        // A record holds other text than a sequence number in columns 73 to 80.
+        DataInSequenceField,
         // A record continues a statement where none began.
         OutsideStatement,
         // A statement's name is empty, too long or holds a blank.

@@ -37,6 +37,17 @@ bool beginsStatement(QStringView data) {
     return data.contains(u'=') || startsWithHeader(data);
 }
 
+// Columns 73 to 80 hold the record's sequence number, maybe behind letters,
+// or nothing; anything else is data a writer put past column 72, which
+// would be lost.
+bool isSequenceField(QStringView record) {
+    const QStringView field = record.sliced(std::min(record.size(), DataColumns)).trimmed();
+    return field.isEmpty() ||
+           (field.back().isDigit() && std::all_of(field.cbegin(), field.cend(), [](QChar c) {
+                return c.isLetterOrNumber() || isBlank(c);
+            }));
+}
+
 bool isName(QStringView name) {
     return !name.isEmpty() && name.size() <= MostNameLength &&
            std::none_of(name.cbegin(), name.cend(), isBlank);
@@ -120,7 +131,7 @@ bool VdaStatements::next(VdaStatement &statement) {
     }
 }
 
-bool VdaStatements::nextRecord() {
+bool VdaStatements::nextRecord(bool data) {
     bool tooLong = false;
     if (!m_lines.next(m_line, tooLong) || m_lines.readFailed())
         return false;
@@ -128,6 +139,8 @@ bool VdaStatements::nextRecord() {
     if (tooLong || (m_line.size() > RecordLength &&
                     !QStringView(m_line).sliced(RecordLength).trimmed().isEmpty()))
         return fail(SyntaxError::Kind::RecordTooLong, m_record);
+    if (data && !isSequenceField(QStringView(m_line).first(std::min(m_line.size(), RecordLength))))
+        return fail(SyntaxError::Kind::DataInSequenceField, m_record);
     m_data = vdaRecordData(m_line);
     return true;
 }
@@ -144,7 +157,7 @@ bool VdaStatements::skipHeader(QStringView header) {
     if (!records)
         return fail(SyntaxError::Kind::NotACount, record, count.toString());
     for (qsizetype skipped = 0; skipped < *records; ++skipped)
-        if (!nextRecord())
+        if (!nextRecord(false))
             return m_error || readFailed() ? false : fail(SyntaxError::Kind::HeaderCut, record);
     return true;
 }

@@ -60,8 +60,9 @@ public:
 
 private:
     // Reads the next record's data into m_data; false at the file's end or
-    // at a record too long.
-    bool nextRecord();
+    // at a record too long. A record of data, not of the header's text, must
+    // hold a sequence field or nothing in columns 73 to 80.
+    bool nextRecord(bool data = true);
     bool fail(SyntaxError::Kind kind, int record, const QString &text = {});
     // Passes over the header's text that the statement in m_data announces.
     bool skipHeader(QStringView header);

@@ -108,6 +108,8 @@ private Q_SLOTS:
         row("no count", withHeader({"M = MDI / x, 1,2,3,0,0,1"}), Kind::NotACount, 5, "x");
         row("a record past 80 columns", withHeader({}) + QByteArray(81, 'x'), Kind::RecordTooLong,
             5);
+        row("data past column 72", withHeader({}) + QByteArray(72, ' ') + "0.5,1.",
+            Kind::DataInSequenceField, 5);
         row("a name past 8 characters", withHeader({"PUNKT0001 = POINT / 1,2,3"}), Kind::BadName, 5,
             "PUNKT0001");
         row("no command", withHeader({"P1 = / 1,2,3"}), Kind::NoCommand, 5);
