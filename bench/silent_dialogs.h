@@ -11,4 +11,8 @@ public:
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
     QString askOpenFileName(QWidget *, const QString &, const QString &) override { return {}; }
+    vandelor::ColumnAssignmentAnswer askColumnAssignment(QWidget *, const QStringList &,
+                                                         vandelor::ColumnAssignment &) override {
+        return vandelor::ColumnAssignmentAnswer::Cancel;
+    }
 };

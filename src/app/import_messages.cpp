@@ -53,6 +53,8 @@ QString syntaxErrorText(const SyntaxError &error) {
 
 QString outcomeMessage(const ImportResult &result) {
     switch (result.outcome) {
+    case ImportOutcome::Cancelled:
+        return {};
     case ImportOutcome::Complete:
         if (result.pointsRead == 0)
             return QStringLiteral("Die Datei enthält keine Punkte. Die Tabelle bleibt "

@@ -167,6 +167,11 @@ QStringList quotedFields(QStringView line, QChar separator) {
     }
 }
 
+int columnOfName(QStringView name) {
+    std::optional<LengthUnit> unit;
+    return columnNamed(name.trimmed(), unit);
+}
+
 std::optional<ColumnHeader> readColumnHeader(QStringView line) {
     ColumnHeader header;
     header.separator =

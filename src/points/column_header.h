@@ -32,6 +32,10 @@ struct ColumnHeader {
     LengthUnit statedUnit = LengthUnit::Millimetre;
 };
 
+// The table column a header name stands for, as readColumnHeader compares
+// names, or -1.
+int columnOfName(QStringView name);
+
 // The header the line is, or nothing when it is a line of data: a header
 // names at least the X, Y and Z columns. Its fields may be quoted as those
 // of quotedFields.

@@ -32,6 +32,8 @@ enum class ImportOutcome {
     RepeatedColumn,
     // A file breaks its format's syntax; nothing was imported.
     BrokenSyntax,
+    // The user chose not to read the file; nothing was imported.
+    Cancelled,
 };
 
 // The entities of a CAD file that give no points and were passed over.

@@ -158,6 +158,37 @@ private Q_SLOTS:
         QVERIFY(tableRows(table()).first().startsWith(QStringLiteral("|1|2|3")));
     }
 
+    // A file the tool cannot read as items asks "Spalten zuordnen" first.
+    void columnAssignment_decidesTheImport_data() {
+        QTest::addColumn<ColumnAssignmentAnswer>("answer");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("Übernehmen") << ColumnAssignmentAnswer::Apply << texts({"old|1.5|2|3"});
+        QTest::newRow("Wie bisher lesen")
+            << ColumnAssignmentAnswer::AsBefore << texts({"old|1.5", "|2", "|3"});
+        QTest::newRow("Abbrechen") << ColumnAssignmentAnswer::Cancel << QStringList();
+    }
+    void columnAssignment_decidesTheImport() {
+        QFETCH(ColumnAssignmentAnswer, answer);
+        QFETCH(QStringList, rows);
+        prepareWindow();
+        const QStringList before = tableRows(table());
+        dialogs.assignmentAnswer = answer;
+        importWith(QStringLiteral("cmd_open"), writeFile(dir, "1.5,2,3\n"));
+        QCOMPARE(dialogs.assignmentLines, QList<QStringList>{texts({"1.5,2,3"})});
+        QVERIFY(dialogs.messages.isEmpty());
+        QCOMPARE(tableRows(table()), rows.isEmpty() ? before : rows);
+        QCOMPARE(windowUntouched(before), rows.isEmpty());
+    }
+
+    void columnAssignment_isOfferedAgainForTheSameFirstLine() {
+        const ColumnAssignment chosen{FieldSeparator::Comma, false, 0, {3, 2, 1}};
+        dialogs.chosenAssignment = chosen;
+        importWith(QStringLiteral("cmd_open"), writeFile(dir, "1.5,2,3\n"));
+        importWith(QStringLiteral("cmd_open"), writeFile(dir, "1.5,2,3\n4,5,6\n"));
+        QCOMPARE(dialogs.offeredAssignments.last(), chosen);
+        QCOMPARE(tableRows(table()), texts({"|3|2|1.5", "|6|5|4"}));
+    }
+
     void vdaEntitiesPassedOver_areCounted() {
         const QByteArray vda = "HEADER / 0\n" + QByteArray("S = SURF / 1\n").repeated(12) +
                                QByteArray("C = CURVE / 1\n").repeated(3) + "P = POINT / 1,2,3\n";
