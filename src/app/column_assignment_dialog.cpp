@@ -81,6 +81,7 @@ ColumnAssignmentDialog::ColumnAssignmentDialog(const QStringList &lines,
     connect(m_skipped, &QSpinBox::valueChanged, this, &ColumnAssignmentDialog::check);
     showColumns(assignment.columns);
     m_apply->setDefault(true);
+    resize(720, 520); // ten columns in view
 }
 
 ColumnAssignment ColumnAssignmentDialog::assignment() const {

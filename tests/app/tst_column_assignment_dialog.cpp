@@ -35,6 +35,7 @@ private Q_SLOTS:
 
     void keys_setTheAssignmentAndTintWhatIsNoNumber() {
         auto *preview = dialog->findChild<QTableWidget *>();
+        QVERIFY(dialog->grab().save(QStringLiteral(SCREENSHOT_DIR "/spalten_zuordnen.png")));
         QCOMPARE(preview->item(2, 1)->toolTip(), QStringLiteral("Keine Zahl"));
         QVERIFY(preview->item(0, 0)->toolTip().isEmpty()); // skipped, not data
         auto *skipped = control<QSpinBox>("skippedLines");
