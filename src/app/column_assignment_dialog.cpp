@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace vandelor {
@@ -99,8 +100,12 @@ void ColumnAssignmentDialog::separatorChanged() {
     showColumns(guessedColumns(m_lines, separator, m_skipped->value()));
 }
 
-void ColumnAssignmentDialog::showColumns(const QList<int> &columns) {
+void ColumnAssignmentDialog::showColumns(QList<int> columns) {
     const auto separator = static_cast<FieldSeparator>(m_separator->currentIndex());
+    // An assignment made for another file of the same first line may have
+    // fewer columns than these lines: the others are offered unread.
+    for (const QString &line : std::as_const(m_lines))
+        columns.resize(std::max(columns.size(), assignedFields(line, separator).size()), -1);
     m_roles.clear();
     while (QLayoutItem *item = m_roleGrid->takeAt(0)) {
         delete item->widget();

@@ -35,7 +35,7 @@ public:
 private:
     void separatorChanged();
     // Fills the table and the role boxes anew for the separator set.
-    void showColumns(const QList<int> &columns);
+    void showColumns(QList<int> columns);
     // Tints what will not read as numbers and allows "Übernehmen" only
     // while no role is given twice.
     void check();
