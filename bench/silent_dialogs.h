@@ -12,4 +12,8 @@ public:
     }
     QString askOpenFileName(QWidget *, const QString &, const QString &) override { return {}; }
     QString askSaveFileName(QWidget *, const QString &, int &) override { return {}; }
+    vandelor::ColumnAssignmentAnswer askColumnAssignment(QWidget *, const QStringList &,
+                                                         vandelor::ColumnAssignment &) override {
+        return vandelor::ColumnAssignmentAnswer::Cancel;
+    }
 };

@@ -14,7 +14,7 @@ cmake -S . -B "$build" -DVANDELOR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_B
     >/dev/null
 cmake --build "$build" -j2
 
-for target in ascii_import dmis_scan; do
+for target in ascii_import dmis_scan vda_import; do
     corpus=fuzz/corpus/$target
     found=$(mktemp -d)
     echo "== fuzz $target for ${seconds}s"

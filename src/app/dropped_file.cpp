@@ -8,7 +8,8 @@ namespace {
 
 DropImport importForEnding(const QString &ending) {
     const QString lower = ending.toLower();
-    if (lower == u"txt" || lower == u"xyz" || lower == u"vda" || lower == u"csv")
+    if (lower == u"txt" || lower == u"xyz" || lower == u"vda" || lower == u"vdafs" ||
+        lower == u"csv")
         return DropImport::Ascii;
     if (lower == u"dms")
         return DropImport::Dmis;
@@ -37,7 +38,8 @@ DroppedFile droppedFile(const QList<QUrl> &urls) {
     if (import == DropImport::None)
         return refused(QStringLiteral(
             "Diese Datei kann nicht eingelesen werden. Eingelesen werden Dateien "
-            "mit den Endungen .txt, .xyz, .vda, .csv, .dms, .xls, .xlsx, .xlsm und .ods."));
+            "mit den Endungen .txt, .xyz, .vda, .vdafs, .csv, .dms, .xls, .xlsx, .xlsm und "
+            ".ods."));
     return {import, file.filePath(), {}};
 }
 

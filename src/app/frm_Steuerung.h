@@ -3,9 +3,11 @@
 #include "insert/command_writer.h"
 #include "insert/insertion_controls.h"
 #include "insert/insertion_run.h"
+#include "points/column_assignment.h"
 #include "points/locale_number.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QUrl>
@@ -126,6 +128,8 @@ private:
     PointTable *m_points = nullptr;
     // The point file chosen last, offered again by the file dialog.
     QString m_lastPointFile;
+    // The last "Spalten zuordnen" for files of the same first line.
+    QHash<QString, ColumnAssignment> m_columnAssignments;
     QString m_lastWorkbook;
     std::unique_ptr<host::HostAutomation> m_ownHost;
     host::HostAutomation *m_host = nullptr;

@@ -21,8 +21,40 @@ QString quotedNames(const QStringList &names) {
     return text;
 }
 
+// What is wrong in the record, as a sentence.
+QString syntaxErrorText(const SyntaxError &error) {
+    const QString text = u'„' + error.text + u'“';
+    switch (error.kind) {
+    case SyntaxError::Kind::RecordTooLong:
+        return QStringLiteral("Der Satz ist länger als 80 Zeichen.");
+    case SyntaxError::Kind::DataInSequenceField:
+        return QStringLiteral("In den Spalten 73 bis 80 steht keine Folgenummer, sondern Text "
+                              "der Anweisung.");
+    case SyntaxError::Kind::OutsideStatement:
+        return QStringLiteral("Der Satz gehört zu keiner Anweisung.");
+    case SyntaxError::Kind::BadName:
+        return QStringLiteral("Der Name %1 ist leer, länger als 8 Zeichen oder enthält ein "
+                              "Leerzeichen.")
+            .arg(text);
+    case SyntaxError::Kind::NoCommand:
+        return QStringLiteral("%1 ist keine Anweisung.").arg(text);
+    case SyntaxError::Kind::NotACount:
+        return QStringLiteral("%1 ist keine Anzahl.").arg(text);
+    case SyntaxError::Kind::NotANumber:
+        return error.text.isEmpty() ? QStringLiteral("Ein Wert fehlt.")
+                                    : QStringLiteral("%1 ist keine Zahl.").arg(text);
+    case SyntaxError::Kind::WrongValueCount:
+        return QStringLiteral("%1 hat nicht so viele Werte, wie die Anweisung verlangt.").arg(text);
+    case SyntaxError::Kind::HeaderCut:
+        return QStringLiteral("Die Datei endet vor dem Ende ihres Kopfes.");
+    }
+    return {};
+}
+
 QString outcomeMessage(const ImportResult &result) {
     switch (result.outcome) {
+    case ImportOutcome::Cancelled:
+        return {};
     case ImportOutcome::Complete:
         if (result.pointsRead == 0)
             return QStringLiteral("Die Datei enthält keine Punkte. Die Tabelle bleibt "
@@ -50,11 +82,66 @@ QString outcomeMessage(const ImportResult &result) {
     case ImportOutcome::TruncatedPoint:
         return QStringLiteral("Die Datei endet mitten in einer Punktdefinition. Dieser Punkt "
                               "wurde nicht übernommen.");
+    case ImportOutcome::BrokenSyntax:
+        return QStringLiteral("Die VDA-FS Datei ist in Satz %1 fehlerhaft: %2 Die Datei wurde "
+                              "nicht eingelesen. Die Tabelle bleibt unverändert.")
+            .arg(result.syntaxError ? result.syntaxError->record : 0)
+            .arg(result.syntaxError ? syntaxErrorText(*result.syntaxError) : QString());
     case ImportOutcome::ReadFailed:
         return QStringLiteral("Die Datei konnte nicht vollständig gelesen werden. Die Tabelle "
                               "enthält nur die Punkte bis zum Lesefehler.");
     }
     return {};
+}
+
+// The unit after "in", as a sentence names it.
+QString unitInSentence(LengthUnit unit) {
+    switch (unit) {
+    case LengthUnit::Millimetre:
+        return QStringLiteral("Millimetern");
+    case LengthUnit::Centimetre:
+        return QStringLiteral("Zentimetern");
+    case LengthUnit::Metre:
+        return QStringLiteral("Metern");
+    case LengthUnit::Inch:
+        return QStringLiteral("Zoll");
+    case LengthUnit::Foot:
+        return QStringLiteral("Fuß");
+    }
+    return {};
+}
+
+// "12 Flächen und 3 Kurven wurden übergangen"; empty when nothing was.
+QString skippedMessage(const SkippedEntities &skipped) {
+    QStringList parts;
+    const auto count = [&parts](int number, const char *one, const char *many) {
+        if (number > 0)
+            parts.append(number == 1 ? QStringLiteral("1 ") + QString::fromUtf8(one)
+                                     : QString::number(number) + u' ' + QString::fromUtf8(many));
+    };
+    count(skipped.surfaces, "Fläche", "Flächen");
+    count(skipped.curves, "Kurve", "Kurven");
+    count(skipped.others, "anderes Element", "andere Elemente");
+    if (parts.isEmpty())
+        return {};
+    const bool many = parts.size() > 1 || skipped.surfaces + skipped.curves + skipped.others > 1;
+    const QString last = parts.takeLast();
+    const QString listed =
+        parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QStringLiteral(" und ") + last;
+    return listed +
+           (many ? QStringLiteral(" wurden übergangen") : QStringLiteral(" wurde übergangen"));
+}
+
+void addSentence(QString &message, const QString &sentence) {
+    if (!message.isEmpty())
+        message += u' ';
+    message += sentence;
+}
+
+QString statedUnitMessage(LengthUnit unit) {
+    return QStringLiteral("Die Datei gibt ihre Werte in %1 an, nicht in Millimetern. Sie wurden "
+                          "nicht umgerechnet und gehen unverändert an ORVANTO.")
+        .arg(unitInSentence(unit));
 }
 
 } // namespace
@@ -68,10 +155,14 @@ QString importMessage(const ImportResult &result) {
                                  "gelesen.")
                 : QStringLiteral("Die Spalten %1 der Kopfzeile sind unbekannt und wurden nicht "
                                  "gelesen.");
-        if (!message.isEmpty())
-            message += u' ';
-        message += unread.arg(quotedNames(result.unreadColumns));
+        addSentence(message, unread.arg(quotedNames(result.unreadColumns)));
     }
+    if (result.statedUnit != LengthUnit::Millimetre && result.pointsRead > 0)
+        addSentence(message, statedUnitMessage(result.statedUnit));
+    // Said last, as the quoted sentence it is, without a full stop.
+    const QString skipped = skippedMessage(result.skipped);
+    if (!skipped.isEmpty())
+        addSentence(message, skipped);
     return message;
 }
 

@@ -7,7 +7,9 @@
 
 namespace vandelor {
 
-// The German message for how an import ended; empty when it ended well.
+// The German message for how an import ended and what the file said beyond
+// its points (columns not read, a unit other than millimetres, entities
+// passed over); empty when there is nothing to tell.
 QString importMessage(const ImportResult &result);
 
 // The German message for a file that cannot be opened.

@@ -1,5 +1,7 @@
 #include "app/user_dialogs.h"
 
+#include "app/column_assignment_dialog.h"
+
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QMessageBox>
@@ -55,6 +57,15 @@ QString QtUserDialogs::askSaveFileName(QWidget *parent, const QString &filter, i
         return {};
     chosenFilter = int(filters.indexOf(dialog.selectedNameFilter()));
     return dialog.selectedFiles().constFirst();
+}
+
+ColumnAssignmentAnswer QtUserDialogs::askColumnAssignment(QWidget *parent, const QStringList &lines,
+                                                          ColumnAssignment &assignment) {
+    ColumnAssignmentDialog dialog(lines, assignment, parent);
+    dialog.exec();
+    if (dialog.answer() == ColumnAssignmentAnswer::Apply)
+        assignment = dialog.assignment();
+    return dialog.answer();
 }
 
 QStringList qtNameFilters(const QString &filter) {

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "points/column_assignment.h"
+
 #include <QString>
 #include <QStringList>
 
 class QWidget;
 
 namespace vandelor {
+
+// How the user closed "Spalten zuordnen".
+enum class ColumnAssignmentAnswer { Apply, AsBefore, Cancel };
 
 // The one seam for modal dialogs: the program shows real Qt dialogs, tests
 // install an implementation that answers without a person.
@@ -29,6 +34,11 @@ public:
     // the file name and which filter entry was chosen (from 0), or the empty
     // text when the user cancelled.
     virtual QString askSaveFileName(QWidget *parent, const QString &filter, int &chosenFilter) = 0;
+
+    // "Spalten zuordnen" over the first lines of a file, starting from the
+    // assignment given; with Apply, assignment holds the user's.
+    virtual ColumnAssignmentAnswer askColumnAssignment(QWidget *parent, const QStringList &lines,
+                                                       ColumnAssignment &assignment) = 0;
 };
 
 // Shows the real Qt dialogs.
@@ -38,6 +48,8 @@ public:
     QString askOpenFileName(QWidget *parent, const QString &filter,
                             const QString &preselected) override;
     QString askSaveFileName(QWidget *parent, const QString &filter, int &chosenFilter) override;
+    ColumnAssignmentAnswer askColumnAssignment(QWidget *parent, const QStringList &lines,
+                                               ColumnAssignment &assignment) override;
 };
 
 // Turns "description|*.a;*.b|other|*.c" into Qt's filters, one a pair:

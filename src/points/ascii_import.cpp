@@ -126,7 +126,9 @@ ImportResult importAsciiPoints(QIODevice &file, PointTable &table,
         QString headerLine;
         bool tooLong = false;
         lines.next(headerLine, tooLong);
-        return importByHeader(lines, *header, table, callbacks);
+        ImportResult result = importByHeader(lines, *header, table, callbacks);
+        result.statedUnit = header->statedUnit;
+        return result;
     }
     ItemReader reader(file);
     if (!reader.isText())

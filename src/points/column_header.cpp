@@ -1,5 +1,7 @@
 #include "points/column_header.h"
 
+#include "points/length_unit.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -13,25 +15,86 @@ struct ColumnName {
     int column;
 };
 
-// The table's own heads first, then the names other programs give.
+// The table's own heads first, then the names other programs give. Names are
+// compared as namesMatch does, so "I Obf" stands for "IObf" and "i_obf" too.
 constexpr std::array KnownNames{
-    ColumnName{u"ID", 0},       ColumnName{u"X", 1},           ColumnName{u"Y", 2},
-    ColumnName{u"Z", 3},        ColumnName{u"I", 4},           ColumnName{u"J", 5},
-    ColumnName{u"K", 6},        ColumnName{u"I Obf", 7},       ColumnName{u"J Obf", 8},
-    ColumnName{u"K Obf", 9},    ColumnName{u"Name", 0},        ColumnName{u"Punkt", 0},
-    ColumnName{u"Punkt-ID", 0}, ColumnName{u"Bezeichnung", 0}, ColumnName{u"IObf", 7},
-    ColumnName{u"JObf", 8},     ColumnName{u"KObf", 9},        ColumnName{u"SI", 7},
-    ColumnName{u"SJ", 8},       ColumnName{u"SK", 9},
+    ColumnName{u"ID", 0},         ColumnName{u"X", 1},           ColumnName{u"Y", 2},
+    ColumnName{u"Z", 3},          ColumnName{u"I", 4},           ColumnName{u"J", 5},
+    ColumnName{u"K", 6},          ColumnName{u"I Obf", 7},       ColumnName{u"J Obf", 8},
+    ColumnName{u"K Obf", 9},      ColumnName{u"Name", 0},        ColumnName{u"Punkt", 0},
+    ColumnName{u"Punkt-ID", 0},   ColumnName{u"Bezeichnung", 0}, ColumnName{u"SI", 7},
+    ColumnName{u"SJ", 8},         ColumnName{u"SK", 9},          ColumnName{u"Point", 0},
+    ColumnName{u"Point Name", 0}, ColumnName{u"Label", 0},       ColumnName{u"Nx", 4},
+    ColumnName{u"Ny", 5},         ColumnName{u"Nz", 6},          ColumnName{u"Normal X", 4},
+    ColumnName{u"Normal Y", 5},   ColumnName{u"Normal Z", 6},    ColumnName{u"Vec I", 4},
+    ColumnName{u"Vec J", 5},      ColumnName{u"Vec K", 6},       ColumnName{u"I Vec", 4},
+    ColumnName{u"J Vec", 5},      ColumnName{u"K Vec", 6},       ColumnName{u"Sx", 7},
+    ColumnName{u"Sy", 8},         ColumnName{u"Sz", 9},
 };
 
 constexpr int XColumn = 1;
 constexpr int ZColumn = 3;
 
-int columnNamed(QStringView name) {
+// What of a name counts: blanks and '_' do not, nor does case.
+bool counts(QChar c) {
+    return c != u' ' && c != u'\t' && c != u'_';
+}
+
+bool namesMatch(QStringView a, QStringView b) {
+    qsizetype at = 0;
+    qsizetype bt = 0;
+    for (;;) {
+        while (at < a.size() && !counts(a[at]))
+            ++at;
+        while (bt < b.size() && !counts(b[bt]))
+            ++bt;
+        if (at == a.size() || bt == b.size())
+            return at == a.size() && bt == b.size();
+        if (a[at].toCaseFolded() != b[bt].toCaseFolded())
+            return false;
+        ++at;
+        ++bt;
+    }
+}
+
+int knownColumn(QStringView name) {
     for (const ColumnName &known : KnownNames)
-        if (name.compare(QStringView(known.name), Qt::CaseInsensitive) == 0)
+        if (namesMatch(name, QStringView(known.name)))
             return known.column;
     return -1;
+}
+
+// A name and the unit it may close with: "X [mm]", "X (inch)", "X\"".
+struct UnitName {
+    QStringView name;
+    std::optional<LengthUnit> unit;
+};
+
+UnitName splitUnit(QStringView field) {
+    const auto open = [&](QChar opening) {
+        const qsizetype at = field.lastIndexOf(opening);
+        return at > 0 ? UnitName{field.first(at), lengthUnitNamed(field.sliced(at + 1).chopped(1))}
+                      : UnitName{field, {}};
+    };
+    if (field.endsWith(u']'))
+        return open(u'[');
+    if (field.endsWith(u')'))
+        return open(u'(');
+    if (field.size() > 1 && field.endsWith(u'"'))
+        return {field.chopped(1), LengthUnit::Inch};
+    return {field, {}};
+}
+
+// The column a header field names, or -1; unit gets the length unit it says.
+int columnNamed(QStringView field, std::optional<LengthUnit> &unit) {
+    const int column = knownColumn(field);
+    if (column >= 0)
+        return column;
+    const UnitName split = splitUnit(field);
+    if (!split.unit)
+        return -1;
+    unit = split.unit;
+    return knownColumn(split.name);
 }
 
 bool isBlank(QChar c) {
@@ -104,6 +167,11 @@ QStringList quotedFields(QStringView line, QChar separator) {
     }
 }
 
+int columnOfName(QStringView name) {
+    std::optional<LengthUnit> unit;
+    return columnNamed(name.trimmed(), unit);
+}
+
 std::optional<ColumnHeader> readColumnHeader(QStringView line) {
     ColumnHeader header;
     header.separator =
@@ -111,22 +179,25 @@ std::optional<ColumnHeader> readColumnHeader(QStringView line) {
     QStringList fields = quotedFields(line, header.separator);
     if (fields.size() > 1 && fields.last().trimmed().isEmpty())
         fields.removeLast();
-    QList<QStringView> names;
+    QList<int> named;
     for (const QString &field : std::as_const(fields)) {
         const QStringView name = QStringView(field).trimmed();
-        const int column = columnNamed(name);
+        std::optional<LengthUnit> unit;
+        const int column = columnNamed(name, unit);
         header.columns.append(column);
         if (column < 0) {
-            if (!header.unreadNames.contains(name, Qt::CaseInsensitive))
+            const bool listed =
+                std::any_of(header.unreadNames.cbegin(), header.unreadNames.cend(),
+                            [&](const QString &unread) { return namesMatch(unread, name); });
+            if (!listed)
                 header.unreadNames.append(name.toString());
             continue;
         }
-        const bool repeated = std::any_of(names.cbegin(), names.cend(), [&](QStringView seen) {
-            return columnNamed(seen) == column;
-        });
-        if (repeated && header.repeatedName.isEmpty())
+        if (named.contains(column) && header.repeatedName.isEmpty())
             header.repeatedName = name.toString();
-        names.append(name);
+        named.append(column);
+        if (unit && *unit != LengthUnit::Millimetre && header.statedUnit == LengthUnit::Millimetre)
+            header.statedUnit = *unit;
     }
     for (int axis = XColumn; axis <= ZColumn; ++axis)
         if (!header.columns.contains(axis))

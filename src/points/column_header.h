@@ -1,5 +1,7 @@
 #pragma once
 
+#include "points/length_unit.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -10,8 +12,10 @@
 namespace vandelor {
 
 // A first line of an ASCII point file that names its columns, as files from
-// other programs start: "Name;X;Y;Z;I;J;K". The fields are compared trimmed
-// and case-blind with the table's heads and their usual other names.
+// other programs start: "Name;X;Y;Z;I;J;K". The fields are compared with the
+// table's heads and their usual other names, CAD's among them ("Nx",
+// "PointName"), case-blind and without blanks and '_'. A name may close with
+// its unit: "X [mm]", "X (inch)", "X\"".
 struct ColumnHeader {
     // The separator the line uses, ";" or a tab; the data lines use it too.
     QChar separator;
@@ -24,7 +28,13 @@ struct ColumnHeader {
     QStringList unreadNames;
     // A name that stands twice; the header is then unusable.
     QString repeatedName;
+    // The first unit other than millimetres that a name gives.
+    LengthUnit statedUnit = LengthUnit::Millimetre;
 };
+
+// The table column a header name stands for, as readColumnHeader compares
+// names, or -1.
+int columnOfName(QStringView name);
 
 // The header the line is, or nothing when it is a line of data: a header
 // names at least the X, Y and Z columns. Its fields may be quoted as those

@@ -1,6 +1,7 @@
 #include "points/dmis_import.h"
 
 #include "points/item_reader.h"
+#include "points/length_unit.h"
 #include "points/point_table.h"
 
 #include <algorithm>
@@ -41,11 +42,15 @@ public:
 
     std::optional<Item> next() {
         if (m_ahead.empty())
-            return m_reader.next();
+            return noted(m_reader.next());
         Item item = std::move(m_ahead.front());
         m_ahead.pop_front();
-        return item;
+        return noted(std::move(item));
     }
+
+    // The first unit other than millimetres a "UNITS/" statement among the
+    // items read so far gives.
+    LengthUnit statedUnit() const { return m_statedUnit; }
 
     // True when nothing but empty items follows.
     bool onlyEmptyItemsFollow() {
@@ -59,8 +64,17 @@ public:
     }
 
 private:
+    std::optional<Item> noted(std::optional<Item> item) {
+        if (item && m_statedUnit == LengthUnit::Millimetre &&
+            item->text.startsWith(u"UNITS/", Qt::CaseInsensitive))
+            m_statedUnit =
+                lengthUnitNamed(QStringView(item->text).sliced(6)).value_or(LengthUnit::Millimetre);
+        return item;
+    }
+
     ItemReader m_reader;
     std::deque<Item> m_ahead;
+    LengthUnit m_statedUnit = LengthUnit::Millimetre;
 };
 
 struct DmisPoint {
@@ -135,13 +149,7 @@ void writePoint(PointTable &table, int row, const DmisPoint &point, bool withId)
         table.setCellText(row, 0, point.id);
 }
 
-} // namespace
-
-ImportResult importDmisPoints(QIODevice &file, PointTable &table,
-                              const std::function<bool()> &idsFromFile) {
-    Scan scan(file);
-    if (!scan.isText())
-        return {ImportOutcome::NotText, 0};
+ImportResult scanPoints(Scan &scan, PointTable &table, const std::function<bool()> &idsFromFile) {
     int points = 0;
     bool pointStarted = false; // a "CART" was met in place of an ID
     QString label;             // of the definition the next "CART" belongs to
@@ -185,6 +193,18 @@ ImportResult importDmisPoints(QIODevice &file, PointTable &table,
         label = pointStarted ? QString() : nextLabel;
     }
     return {scan.readFailed() ? ImportOutcome::ReadFailed : ImportOutcome::Complete, points};
+}
+
+} // namespace
+
+ImportResult importDmisPoints(QIODevice &file, PointTable &table,
+                              const std::function<bool()> &idsFromFile) {
+    Scan scan(file);
+    if (!scan.isText())
+        return {ImportOutcome::NotText, 0};
+    ImportResult result = scanPoints(scan, table, idsFromFile);
+    result.statedUnit = scan.statedUnit();
+    return result;
 }
 
 } // namespace vandelor

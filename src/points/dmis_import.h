@@ -18,6 +18,8 @@ class PointTable;
 // standing where an ID item is expected starts the next point. A point
 // whose "CART" follows "F(label)=FEAT/POINT" is named "F(label)", whatever
 // its ID items hold. Point k is row k; the column count is left as it is.
+// A "UNITS/" statement's length unit, "UNITS/INCH" say, is told in the
+// result; the values are read as written whatever it says.
 ImportResult importDmisPoints(QIODevice &file, PointTable &table,
                               const std::function<bool()> &idsFromFile);
 

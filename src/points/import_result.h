@@ -1,10 +1,13 @@
 #pragma once
 
+#include "points/length_unit.h"
 #include "points/sixteen_bit_counts.h"
+#include "points/syntax_error.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <utility>
 
 namespace vandelor {
@@ -27,6 +30,17 @@ enum class ImportOutcome {
     ReadFailed,
     // A header line names a column twice; nothing was imported.
     RepeatedColumn,
+    // A file breaks its format's syntax; nothing was imported.
+    BrokenSyntax,
+    // The user chose not to read the file; nothing was imported.
+    Cancelled,
+};
+
+// The entities of a CAD file that give no points and were passed over.
+struct SkippedEntities {
+    int surfaces = 0;
+    int curves = 0;
+    int others = 0;
 };
 
 struct ImportResult {
@@ -44,6 +58,12 @@ struct ImportResult {
     QStringList unreadColumns;
     // The name a header line gives twice.
     QString repeatedColumn;
+    // The first unit other than millimetres the file states; the values
+    // were read as written all the same.
+    LengthUnit statedUnit = LengthUnit::Millimetre;
+    // Where the file breaks its syntax (BrokenSyntax).
+    std::optional<SyntaxError> syntaxError;
+    SkippedEntities skipped;
 };
 
 // Row 0 is the head row, so one row fewer than the host counts holds points.

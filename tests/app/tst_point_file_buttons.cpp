@@ -103,6 +103,11 @@ private Q_SLOTS:
                                   "\"t\", \"u\", \"v\" und 2 weitere der Kopfzeile sind "
                                   "unbekannt und wurden nicht gelesen.")
             << true;
+        ImportResult broken(ImportOutcome::BrokenSyntax);
+        broken.syntaxError = SyntaxError{SyntaxError::Kind::NotANumber, 2, QStringLiteral("x")};
+        QTest::newRow("broken VDA-FS")
+            << ascii << writeFile(dir, "HEADER / 0\nP1 = POINT / 1,x,3\n", QStringLiteral("t.vda"))
+            << importMessage(broken) << false;
     }
     void refusedFile_isReportedAndChangesNothing() {
         QFETCH(QString, button);
@@ -121,7 +126,75 @@ private Q_SLOTS:
         QCOMPARE(
             dialogs.filters.last(),
             QStringLiteral("ASCII/DMIS Dateien (*.txt *.xyz *.dms *.vda) |*.txt;*.dms;*.xyz;*.vda|"
-                           "Punktdateien (*.txt *.xyz *.vda *.csv) |*.txt;*.xyz;*.vda;*.csv"));
+                           "Punktdateien (*.txt *.xyz *.vda *.csv) |*.txt;*.xyz;*.vda;*.csv|"
+                           "VDA-FS Dateien (*.vda *.vdafs) |*.vda;*.vdafs"));
+    }
+
+    // A file that states another unit than millimetres says so afterwards.
+    void statedUnit_isToldAfterTheImport_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<LengthUnit>("unit");
+        const QString ascii = QStringLiteral("cmd_open");
+        const QString dmis = QStringLiteral("cmd_DMIS");
+        QTest::newRow("DMIS in inches")
+            << dmis << QByteArray("UNITS/INCH,ANGDEC\nCART,1,2,3,0,0,1\n") << LengthUnit::Inch;
+        QTest::newRow("DMIS in mm")
+            << dmis << QByteArray("UNITS/MM,ANGDEC\nCART,1,2,3,0,0,1\n") << LengthUnit::Millimetre;
+        QTest::newRow("a header in inches")
+            << ascii << QByteArray("X(inch);Y [IN];Z\"\n1;2;3\n") << LengthUnit::Inch;
+        QTest::newRow("a header in mm and cm")
+            << ascii << QByteArray("X [mm];Y [mm];Z [cm]\n1;2;3\n") << LengthUnit::Centimetre;
+    }
+    void statedUnit_isToldAfterTheImport() {
+        QFETCH(QString, button);
+        QFETCH(QByteArray, bytes);
+        QFETCH(LengthUnit, unit);
+        importWith(button, writeFile(dir, bytes));
+        ImportResult read(ImportOutcome::Complete, 1);
+        read.statedUnit = unit;
+        QCOMPARE(dialogs.messages,
+                 unit == LengthUnit::Millimetre ? QStringList() : QStringList{importMessage(read)});
+        QVERIFY(tableRows(table()).first().startsWith(QStringLiteral("|1|2|3")));
+    }
+
+    // A file the tool cannot read as items asks "Spalten zuordnen" first.
+    void columnAssignment_decidesTheImport_data() {
+        QTest::addColumn<ColumnAssignmentAnswer>("answer");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("Übernehmen") << ColumnAssignmentAnswer::Apply << texts({"old|1.5|2|3"});
+        QTest::newRow("Wie bisher lesen")
+            << ColumnAssignmentAnswer::AsBefore << texts({"old|1.5", "|2", "|3"});
+        QTest::newRow("Abbrechen") << ColumnAssignmentAnswer::Cancel << QStringList();
+    }
+    void columnAssignment_decidesTheImport() {
+        QFETCH(ColumnAssignmentAnswer, answer);
+        QFETCH(QStringList, rows);
+        prepareWindow();
+        const QStringList before = tableRows(table());
+        dialogs.assignmentAnswer = answer;
+        importWith(QStringLiteral("cmd_open"), writeFile(dir, "1.5,2,3\n"));
+        QCOMPARE(dialogs.assignmentLines, QList<QStringList>{texts({"1.5,2,3"})});
+        QVERIFY(dialogs.messages.isEmpty());
+        QCOMPARE(tableRows(table()), rows.isEmpty() ? before : rows);
+        QCOMPARE(windowUntouched(before), rows.isEmpty());
+    }
+
+    void columnAssignment_isOfferedAgainForTheSameFirstLine() {
+        const ColumnAssignment chosen{FieldSeparator::Comma, false, 0, {3, 2, 1}};
+        dialogs.chosenAssignment = chosen;
+        importWith(QStringLiteral("cmd_open"), writeFile(dir, "1.5,2,3\n"));
+        importWith(QStringLiteral("cmd_open"), writeFile(dir, "1.5,2,3\n4,5,6\n"));
+        QCOMPARE(dialogs.offeredAssignments.last(), chosen);
+        QCOMPARE(tableRows(table()), texts({"|3|2|1.5", "|6|5|4"}));
+    }
+
+    void vdaEntitiesPassedOver_areCounted() {
+        const QByteArray vda = "HEADER / 0\n" + QByteArray("S = SURF / 1\n").repeated(12) +
+                               QByteArray("C = CURVE / 1\n").repeated(3) + "P = POINT / 1,2,3\n";
+        importWith(QStringLiteral("cmd_open"), writeFile(dir, vda));
+        QCOMPARE(dialogs.messages, texts({"12 Flächen und 3 Kurven wurden übergangen"}));
+        QCOMPARE(tableRows(table()), texts({"P|1|2|3"}));
     }
 
     void asciiImport_fillsTheTableAndSetsTheWindowUp() {
@@ -154,6 +227,9 @@ private Q_SLOTS:
         QTest::newRow("txt") << QStringList{QStringLiteral("a.txt")} << ascii;
         QTest::newRow("vda") << QStringList{QStringLiteral("a.vda")} << ascii;
         QTest::newRow("csv") << QStringList{QStringLiteral("a.CSV")} << ascii;
+        const QString vda = QStringLiteral("old|1|2|3|0|0|1");
+        QTest::newRow("vdafs") << QStringList{QStringLiteral("a.vdafs")} << vda;
+        QTest::newRow("VDA-FS as txt") << QStringList{QStringLiteral("vdafs.txt")} << vda;
         QTest::newRow("dms") << QStringList{QStringLiteral("a.Dms")}
                              << QStringLiteral("old|1|2|3|0|0|1");
         QTest::newRow("two files")
@@ -166,9 +242,11 @@ private Q_SLOTS:
         QFETCH(QString, firstRow);
         QList<QUrl> urls;
         for (const QString &name : names) {
-            const QByteArray bytes = name.endsWith(u"ms", Qt::CaseInsensitive)
-                                         ? "F(P1)=FEAT/POINT,CART,1,2,3,0,0,1\nMEAS/POINT,F(P1),1\n"
-                                         : "P1;1;2;3;0;0;1\n";
+            QByteArray bytes = name.endsWith(u"ms", Qt::CaseInsensitive)
+                                   ? "F(P1)=FEAT/POINT,CART,1,2,3,0,0,1\nMEAS/POINT,F(P1),1\n"
+                                   : "P1;1;2;3;0;0;1\n";
+            if (name.contains(u"vdafs"))
+                bytes = "HEADER / 1\nVDA-FS 2.0\nP1 = MDI / 1, 1,2,3, 0,0,1\n";
             urls.append(
                 QUrl::fromLocalFile(name.isEmpty() ? dir.path() : writeFile(dir, bytes, name)));
         }

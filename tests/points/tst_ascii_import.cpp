@@ -110,6 +110,11 @@ private Q_SLOTS:
             true, texts({"P1|1|2|3"}));
         row("surface vectors by their other names", "ID;X;Y;Z;IObf;J Obf;KOBF\nE1;1;2;3;1;0;0\n",
             true, texts({"E1|1|2|3||||1|0|0"}));
+        row("CAD names", "PointName;X;Y;Z;Nx;NY;n_z;Sx;sy;S Z\nP1;1;2;3;0;0;1;1;0;0\n", true,
+            texts({"P1|1|2|3|0|0|1|1|0|0"}));
+        row("more CAD names", "Label;X;Y;Z;Normal X;Vec J;kvec\nL;1;2;3;0;0;1\n", true,
+            texts({"L|1|2|3|0|0|1"}));
+        row("names with their units", "ID;X [mm];Y(mm);Z\"\nP1;1;2;3\n", true, texts({"P1|1|2|3"}));
         row("IDs from the program leave the ID column", "ID;X;Y;Z\nP1;1;2;3\n", false,
             texts({"old|1|2|3"}));
         row("no ID column", "X;Y;Z\n1;2;3\n4;5;6\n", true, texts({"|1|2|3", "|4|5|6"}));

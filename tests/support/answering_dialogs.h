@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 // Answers the window's dialogs without a person: records every message and
 // hands out queued file names (the empty text stands for a cancelled dialog).
@@ -28,11 +29,27 @@ public:
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
     }
 
+    vandelor::ColumnAssignmentAnswer
+    askColumnAssignment(QWidget *, const QStringList &lines,
+                        vandelor::ColumnAssignment &assignment) override {
+        assignmentLines.append(lines);
+        offeredAssignments.append(assignment);
+        if (assignmentAnswer == vandelor::ColumnAssignmentAnswer::Apply && chosenAssignment)
+            assignment = *chosenAssignment;
+        return assignmentAnswer;
+    }
+
     QStringList messages;
     QStringList filters;
     QStringList preselections;
     QQueue<QString> fileNames;
     int saveFilter = 0;
+    // "Spalten zuordnen": the lines and assignments offered, the answer and
+    // the assignment the user sets (none: the one offered).
+    QList<QStringList> assignmentLines;
+    QList<vandelor::ColumnAssignment> offeredAssignments;
+    vandelor::ColumnAssignmentAnswer assignmentAnswer = vandelor::ColumnAssignmentAnswer::Apply;
+    std::optional<vandelor::ColumnAssignment> chosenAssignment;
     // What the user does while a message is shown.
     std::function<void()> onMessage;
 };
