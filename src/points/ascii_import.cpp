@@ -89,12 +89,7 @@ ImportResult importByHeader(LineReader &lines, const ColumnHeader &header, Point
             for (const QStringView text : QStringView(line).tokenize(header.separator))
                 place(text);
         }
-        table.setRowCount(row + 2);
-        if (row == 0)
-            table.setColumnCount(PointTable::MinimumColumnCount);
-        const std::size_t firstColumn = callbacks.idsFromFile() ? 0 : 1;
-        table.setCellTexts(row + 1, static_cast<int>(firstColumn),
-                           std::span(cells).subspan(firstColumn));
+        writeImportedRow(table, row + 1, cells, callbacks.idsFromFile());
         ++row;
     }
     return {lines.readFailed() ? ImportOutcome::ReadFailed : ImportOutcome::Complete, row,

@@ -91,12 +91,7 @@ ImportResult importAssignedColumns(QIODevice &file, PointTable &table,
             if (const int column = assignment.columns[field];
                 column >= 0 && column < PointTable::MinimumColumnCount)
                 cells[std::size_t(column)] = fields[field];
-        table.setRowCount(row + 2);
-        if (row == 0)
-            table.setColumnCount(PointTable::MinimumColumnCount);
-        const std::size_t firstColumn = callbacks.idsFromFile() ? 0 : 1;
-        table.setCellTexts(row + 1, static_cast<int>(firstColumn),
-                           std::span(cells).subspan(firstColumn));
+        writeImportedRow(table, row + 1, cells, callbacks.idsFromFile());
         ++row;
     }
     return {lines.readFailed() ? ImportOutcome::ReadFailed : ImportOutcome::Complete, row};

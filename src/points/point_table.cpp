@@ -166,4 +166,13 @@ bool PointTable::contains(int row, int column) const {
     return row >= 0 && column >= 0 && row < rowCount() && column < m_columnCount;
 }
 
+void writeImportedRow(PointTable &table, int row, std::span<const QStringView> cells,
+                      bool idsFromFile) {
+    table.setRowCount(row + 1);
+    if (row == 1)
+        table.setColumnCount(PointTable::MinimumColumnCount);
+    const std::size_t firstColumn = idsFromFile ? 0 : 1;
+    table.setCellTexts(row, static_cast<int>(firstColumn), cells.subspan(firstColumn));
+}
+
 } // namespace vandelor

@@ -88,15 +88,10 @@ void writePoints(PointTable &table, const PointTexts &points,
     for (qsizetype point = 0; point < points.pointCount(); ++point) {
         const int row = static_cast<int>(point) + 1;
         progressStep();
-        table.setRowCount(row + 1);
-        if (row == 1)
-            table.setColumnCount(PointTable::MinimumColumnCount);
         std::array<QStringView, PointTable::MinimumColumnCount> cells{};
         for (int cell = 0; cell < PointTexts::CellsPerPoint; ++cell)
             cells[std::size_t(cell)] = points.cell(point, cell);
-        const std::size_t firstColumn = idsFromFile() ? 0 : 1;
-        table.setCellTexts(row, static_cast<int>(firstColumn),
-                           std::span(cells).subspan(firstColumn));
+        writeImportedRow(table, row, cells, idsFromFile());
     }
 }
 
