@@ -6,8 +6,8 @@
 #include "app/user_dialogs.h"
 #include "app/window_accessible.h"
 #include "host/host_backend.h"
-#include "insert/tolerance_text.h"
 #include "points/point_table.h"
+#include "points/tolerance_text.h"
 #include "version.h"
 
 #include <QCheckBox>
@@ -67,11 +67,14 @@ void frm_Steuerung::connectHandlers() {
     onSelected(Option11, &frm_Steuerung::Option11_Click);
     onSelected(Option12, &frm_Steuerung::Option12_Click);
     // The grid marks what the next run would send incomplete, so it follows
-    // the ID source and the insert type.
+    // the ID source, the insert type and the dimension commands.
+    const auto followSettings = [this] {
+        Flex_Punkte->setCheckSettings(
+            {Option9->isChecked(), !Option11->isChecked(), CB2->isChecked()});
+    };
     for (QRadioButton *option : {Option9, Option11})
-        connect(option, &QRadioButton::toggled, this, [this] {
-            Flex_Punkte->setCheckSettings({Option9->isChecked(), !Option11->isChecked()});
-        });
+        connect(option, &QRadioButton::toggled, this, followSettings);
+    connect(CB2, &QCheckBox::toggled, this, followSettings);
     connect(cmd_einfügen, &QPushButton::clicked, this, &frm_Steuerung::cmd_einfügen_Click);
     connect(cmd_findvector, &QPushButton::clicked, this, &frm_Steuerung::cmd_findvector_Click);
     connect(OTOL, &QLineEdit::textChanged, this, &frm_Steuerung::OTOL_Change);
@@ -137,9 +140,9 @@ void frm_Steuerung::setDimensionControlsEnabled(bool enabled) {
 }
 
 void frm_Steuerung::checkTolerance(QLineEdit *box) {
-    if (insert::isToleranceInput(box->text(), m_separators))
+    if (isToleranceInput(box->text(), m_separators))
         return;
-    showMessage(insert::notANumberMessage());
+    showMessage(notANumberMessage());
     box->setText(QStringLiteral("0"));
 }
 

@@ -119,11 +119,15 @@ void frm_Steuerung::mnu_speichern_Triggered() {
     if (form == 1) {
         const PlainPointFile plain = plainPointFile(*m_points, Option9->isChecked());
         if (plain.unfitRow > 0) {
-            showMessage(QStringLiteral("Zeile %1 enthält ein Komma, ein Semikolon oder ein "
-                                       "Anführungszeichen, das eine Datei ohne Kopfzeile nicht "
+            const QString what =
+                plain.perPointValue
+                    ? QStringLiteral("einen eigenen Typ oder eine eigene Toleranz, die")
+                    : QStringLiteral("ein Komma, ein Semikolon oder ein Anführungszeichen, das");
+            showMessage(QStringLiteral("Zeile %1 enthält %2 eine Datei ohne Kopfzeile nicht "
                                        "halten kann. Bitte als Punktdatei mit Kopfzeile speichern. "
                                        "Es wurde nichts gespeichert.")
-                            .arg(plain.unfitRow));
+                            .arg(plain.unfitRow)
+                            .arg(what));
             return;
         }
         bytes = plain.bytes;

@@ -4,10 +4,10 @@
 #include "app/frm_Steuerung.h"
 
 #include "app/point_grid.h"
-#include "app/umwandeln.h"
 #include "app/user_input_blocker.h"
 #include "insert/insertion_run.h"
 #include "points/point_table.h"
+#include "points/umwandeln.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,6 +2,7 @@
 
 #include "points/column_header.h"
 #include "points/import_result.h"
+#include "points/per_point_columns.h"
 #include "points/point_table.h"
 
 #include <algorithm>
@@ -71,6 +72,14 @@ Paste pasteAt(const PointTable &table, QStringView text, int row, int column) {
             paste.columnCount = std::max(paste.columnCount, target + 1);
         }
         paste.rowCount = std::max(paste.rowCount, row + int(i) + 1);
+    }
+    // Cells named as per-point columns bring those columns with their heads.
+    if (header && !per_point::isShown(table) &&
+        std::any_of(header->columns.cbegin(), header->columns.cend(),
+                    [](int target) { return target >= per_point::TypeColumn; })) {
+        for (int target = per_point::TypeColumn; target < per_point::EndColumn; ++target)
+            paste.changes.append({0, target, per_point::head(target)});
+        paste.columnCount = std::max(paste.columnCount, int(per_point::EndColumn));
     }
     return paste;
 }

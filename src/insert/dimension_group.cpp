@@ -1,8 +1,12 @@
 #include "insert/dimension_group.h"
 
 #include "host/facts/orvanto_facts.h"
+#include "points/per_point_columns.h"
+#include "points/tolerance_text.h"
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace vandelor::insert {
 
@@ -32,17 +36,42 @@ void writeOpening(const RowContext &context) {
     writer.redraw();
 }
 
+struct Tolerances {
+    QString upper;
+    QString lower;
+};
+
+// The tolerance a row's cell gives, or the box's where the cell is empty.
+std::optional<QString> toleranceOfRow(const RowContext &context, int column, Box box) {
+    QString text = per_point::toleranceOf(context.table, context.row, column);
+    if (text.isEmpty())
+        return context.controls.text(box);
+    context.controls.normaliseDecimal(text);
+    if (!isCompleteTolerance(text, context.controls.separators()))
+        return std::nullopt;
+    return text;
+}
+
+std::optional<Tolerances> tolerancesOfRow(const RowContext &context) {
+    std::optional<QString> upper =
+        toleranceOfRow(context, per_point::UpperToleranceColumn, Box::UpperTolerance);
+    std::optional<QString> lower =
+        toleranceOfRow(context, per_point::LowerToleranceColumn, Box::LowerTolerance);
+    if (!upper || !lower)
+        return std::nullopt;
+    return Tolerances{std::move(*upper), std::move(*lower)};
+}
+
 // An axis or deviation command: the nominal text (an axis cell, or zero for
 // the deviation T) goes into the nominal fields, the tolerances between them.
-void writeMeasurement(const RowContext &context, qint32 typeCode,
+void writeMeasurement(const RowContext &context, const Tolerances &tolerances, qint32 typeCode,
                       const std::function<QString()> &nominal) {
     CommandWriter &writer = context.writer;
-    InsertionControls &controls = context.controls;
     writer.add(typeCode);
     writer.putText(nominal(), field::FirstNominal, 0);
     writer.putText(nominal(), field::SecondNominal, 0);
-    writer.putText(controls.text(Box::UpperTolerance), field::UpperTolerance, 0);
-    writer.putText(controls.text(Box::LowerTolerance), field::LowerTolerance, 0);
+    writer.putText(tolerances.upper, field::UpperTolerance, 0);
+    writer.putText(tolerances.lower, field::LowerTolerance, 0);
     writer.putText(nominal(), field::ThirdNominal, 0);
     writer.putText(nominal(), field::FourthNominal, 0);
     writer.putText(zeroDeviation(), field::FirstDeviation, 0);
@@ -50,8 +79,10 @@ void writeMeasurement(const RowContext &context, qint32 typeCode,
     writer.redraw();
 }
 
-void writeAxis(const RowContext &context, qint32 typeCode, int column) {
-    writeMeasurement(context, typeCode, [&context, column] { return context.cell(column); });
+void writeAxis(const RowContext &context, const Tolerances &tolerances, qint32 typeCode,
+               int column) {
+    writeMeasurement(context, tolerances, typeCode,
+                     [&context, column] { return context.cell(column); });
 }
 
 void writeVector(const RowContext &context) {
@@ -69,17 +100,23 @@ void writeDimensionGroup(const RowContext &context) {
     InsertionControls &controls = context.controls;
     if (!controls.isSet(Choice::Dimensions))
         return;
+    const std::optional<Tolerances> tolerances = tolerancesOfRow(context);
+    if (!tolerances) {
+        context.writer.markIncomplete();
+        return;
+    }
     writeOpening(context);
     if (controls.isSet(Choice::DimensionX))
-        writeAxis(context, command_type::DimensionX, 1);
+        writeAxis(context, *tolerances, command_type::DimensionX, 1);
     if (controls.isSet(Choice::DimensionY))
-        writeAxis(context, command_type::DimensionY, 2);
+        writeAxis(context, *tolerances, command_type::DimensionY, 2);
     if (controls.isSet(Choice::DimensionZ))
-        writeAxis(context, command_type::DimensionZ, 3);
+        writeAxis(context, *tolerances, command_type::DimensionZ, 3);
     if (controls.isSet(Choice::DimensionVector))
         writeVector(context);
     if (controls.isSet(Choice::DimensionDeviation))
-        writeMeasurement(context, command_type::DimensionDeviation, [] { return zeroDeviation(); });
+        writeMeasurement(context, *tolerances, command_type::DimensionDeviation,
+                         [] { return zeroDeviation(); });
     context.writer.add(command_type::DimensionClosing);
 }
 

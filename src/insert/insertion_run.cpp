@@ -4,8 +4,8 @@
 #include "insert/dimension_group.h"
 #include "insert/host_check.h"
 #include "insert/point_command.h"
-#include "insert/tolerance_text.h"
 #include "points/sixteen_bit_counts.h"
+#include "points/tolerance_text.h"
 
 #include <algorithm>
 
@@ -102,11 +102,8 @@ InsertionReport insertRows(HostAutomation &host, const PointTable &table,
         }
         const RowContext context{table, controls, writer, row};
         const QString id = pointId(context);
-        if (controls.isSet(Choice::VectorInsert))
-            writeVectorPoint(context, id);
-        else
-            writeEdgePoint(context, id);
-        writeDimensionGroup(context);
+        if (writePoint(context, id))
+            writeDimensionGroup(context);
         advanceCounter(controls);
         if (writer.takeIncomplete()) {
             report.incompleteRows.append(row);

@@ -8,10 +8,9 @@ namespace vandelor::insert {
 
 // One press of the insert button: checks the host and its part program,
 // normalises the tolerances, and writes every row of the point table as a
-// vector or edge point, with its dimension group, behind the part program's
-// last command. A failing host step is left out and the run goes on; at the
-// end one message says how many points did not arrive completely, and
-// which.
+// vector or edge point, as its own type or else the window says, with its
+// dimension group, behind the part program's last command. A failing host step is left out and the
+// run goes on; at the end one message says how many points did not arrive completely, and which.
 struct InsertionReport {
     // The table rows that did not arrive completely, in order.
     QList<int> incompleteRows;

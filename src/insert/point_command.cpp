@@ -2,6 +2,7 @@
 
 #include "host/orvanto_names.h"
 #include "points/coordinate_number.h"
+#include "points/per_point_columns.h"
 
 namespace vandelor::insert {
 
@@ -80,6 +81,20 @@ void writeEdgePoint(const RowContext &context, const QString &id) {
     writer.putText(surfaceJ, field::SurfaceJ, 0);
     writer.putText(surfaceK, field::SurfaceK, 0);
     writer.redraw();
+}
+
+bool writePoint(const RowContext &context, const QString &id) {
+    const per_point::Kind kind = per_point::kindOf(context.table, context.row);
+    if (kind == per_point::Kind::Unknown) {
+        context.writer.markIncomplete();
+        return false;
+    }
+    if (kind == per_point::Kind::Vector ||
+        (kind == per_point::Kind::WindowChoice && context.controls.isSet(Choice::VectorInsert)))
+        writeVectorPoint(context, id);
+    else
+        writeEdgePoint(context, id);
+    return true;
 }
 
 } // namespace vandelor::insert

@@ -12,4 +12,9 @@ void writeVectorPoint(const RowContext &context, const QString &id);
 // settings and the row's surface vector.
 void writeEdgePoint(const RowContext &context, const QString &id);
 
+// The row's point as its own type says, or as the window's insert type where
+// it names none. A type that is none writes nothing, for no guess may reach
+// the part program, and counts the row incomplete; false then.
+bool writePoint(const RowContext &context, const QString &id);
+
 } // namespace vandelor::insert

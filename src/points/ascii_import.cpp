@@ -3,6 +3,7 @@
 #include "points/column_header.h"
 #include "points/item_reader.h"
 #include "points/line_reader.h"
+#include "points/per_point_columns.h"
 #include "points/point_table.h"
 
 #include <QBuffer>
@@ -59,6 +60,10 @@ ImportResult importByHeader(LineReader &lines, const ColumnHeader &header, Point
                             const AsciiImportCallbacks &callbacks) {
     if (!header.repeatedName.isEmpty())
         return {ImportOutcome::RepeatedColumn, 0, {}, header.repeatedName};
+    // A file naming a per-point column gets all three in the table.
+    const bool perPoint = std::any_of(header.columns.cbegin(), header.columns.cend(),
+                                      [](int column) { return column >= per_point::TypeColumn; });
+    const std::size_t columns = perPoint ? per_point::EndColumn : PointTable::MinimumColumnCount;
     int row = 0;
     QString line;
     QStringList quoted;
@@ -73,7 +78,7 @@ ImportResult importByHeader(LineReader &lines, const ColumnHeader &header, Point
         if (row == MaxImportPoints)
             return {ImportOutcome::TooManyPoints, row, header.unreadNames};
         callbacks.progressStep();
-        std::array<QStringView, PointTable::MinimumColumnCount> cells{};
+        std::array<QStringView, per_point::EndColumn> cells{};
         qsizetype field = 0;
         const auto place = [&](QStringView text) {
             if (field < header.columns.size() && header.columns[field] >= 0)
@@ -89,7 +94,7 @@ ImportResult importByHeader(LineReader &lines, const ColumnHeader &header, Point
             for (const QStringView text : QStringView(line).tokenize(header.separator))
                 place(text);
         }
-        writeImportedRow(table, row + 1, cells, callbacks.idsFromFile());
+        writeImportedRow(table, row + 1, std::span(cells).first(columns), callbacks.idsFromFile());
         ++row;
     }
     return {lines.readFailed() ? ImportOutcome::ReadFailed : ImportOutcome::Complete, row,

@@ -89,7 +89,8 @@ QList<int> guessedColumns(const QStringList &lines, FieldSeparator separator, in
         const QStringList names = assignedFields(lines[data - 1], separator);
         for (qsizetype field = 0; field < names.size(); ++field) {
             const int column = columnOfName(names[field]);
-            if (column >= 0 && !columns.contains(column))
+            // The dialog assigns the table's own columns only.
+            if (column >= 0 && column < PointTable::MinimumColumnCount && !columns.contains(column))
                 columns[field] = column;
         }
         if (std::any_of(columns.cbegin(), columns.cend(), [](int column) { return column >= 0; }))

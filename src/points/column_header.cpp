@@ -1,6 +1,7 @@
 #include "points/column_header.h"
 
 #include "points/length_unit.h"
+#include "points/per_point_columns.h"
 
 #include <algorithm>
 #include <array>
@@ -18,18 +19,55 @@ struct ColumnName {
 // The table's own heads first, then the names other programs give. Names are
 // compared as namesMatch does, so "I Obf" stands for "IObf" and "i_obf" too.
 constexpr std::array KnownNames{
-    ColumnName{u"ID", 0},         ColumnName{u"X", 1},           ColumnName{u"Y", 2},
-    ColumnName{u"Z", 3},          ColumnName{u"I", 4},           ColumnName{u"J", 5},
-    ColumnName{u"K", 6},          ColumnName{u"I Obf", 7},       ColumnName{u"J Obf", 8},
-    ColumnName{u"K Obf", 9},      ColumnName{u"Name", 0},        ColumnName{u"Punkt", 0},
-    ColumnName{u"Punkt-ID", 0},   ColumnName{u"Bezeichnung", 0}, ColumnName{u"SI", 7},
-    ColumnName{u"SJ", 8},         ColumnName{u"SK", 9},          ColumnName{u"Point", 0},
-    ColumnName{u"Point Name", 0}, ColumnName{u"Label", 0},       ColumnName{u"Nx", 4},
-    ColumnName{u"Ny", 5},         ColumnName{u"Nz", 6},          ColumnName{u"Normal X", 4},
-    ColumnName{u"Normal Y", 5},   ColumnName{u"Normal Z", 6},    ColumnName{u"Vec I", 4},
-    ColumnName{u"Vec J", 5},      ColumnName{u"Vec K", 6},       ColumnName{u"I Vec", 4},
-    ColumnName{u"J Vec", 5},      ColumnName{u"K Vec", 6},       ColumnName{u"Sx", 7},
-    ColumnName{u"Sy", 8},         ColumnName{u"Sz", 9},
+    ColumnName{u"ID", 0},
+    ColumnName{u"X", 1},
+    ColumnName{u"Y", 2},
+    ColumnName{u"Z", 3},
+    ColumnName{u"I", 4},
+    ColumnName{u"J", 5},
+    ColumnName{u"K", 6},
+    ColumnName{u"I Obf", 7},
+    ColumnName{u"J Obf", 8},
+    ColumnName{u"K Obf", 9},
+    ColumnName{u"Name", 0},
+    ColumnName{u"Punkt", 0},
+    ColumnName{u"Punkt-ID", 0},
+    ColumnName{u"Bezeichnung", 0},
+    ColumnName{u"SI", 7},
+    ColumnName{u"SJ", 8},
+    ColumnName{u"SK", 9},
+    ColumnName{u"Point", 0},
+    ColumnName{u"Point Name", 0},
+    ColumnName{u"Label", 0},
+    ColumnName{u"Nx", 4},
+    ColumnName{u"Ny", 5},
+    ColumnName{u"Nz", 6},
+    ColumnName{u"Normal X", 4},
+    ColumnName{u"Normal Y", 5},
+    ColumnName{u"Normal Z", 6},
+    ColumnName{u"Vec I", 4},
+    ColumnName{u"Vec J", 5},
+    ColumnName{u"Vec K", 6},
+    ColumnName{u"I Vec", 4},
+    ColumnName{u"J Vec", 5},
+    ColumnName{u"K Vec", 6},
+    ColumnName{u"Sx", 7},
+    ColumnName{u"Sy", 8},
+    ColumnName{u"Sz", 9},
+    // The per-point columns.
+    ColumnName{u"Typ", per_point::TypeColumn},
+    ColumnName{u"Type", per_point::TypeColumn},
+    ColumnName{u"Art", per_point::TypeColumn},
+    ColumnName{u"OTOL", per_point::UpperToleranceColumn},
+    ColumnName{u"O-TOL", per_point::UpperToleranceColumn},
+    ColumnName{u"+TOL", per_point::UpperToleranceColumn},
+    ColumnName{u"Tol+", per_point::UpperToleranceColumn},
+    ColumnName{u"Obere Toleranz", per_point::UpperToleranceColumn},
+    ColumnName{u"UTOL", per_point::LowerToleranceColumn},
+    ColumnName{u"U-TOL", per_point::LowerToleranceColumn},
+    ColumnName{u"-TOL", per_point::LowerToleranceColumn},
+    ColumnName{u"Tol-", per_point::LowerToleranceColumn},
+    ColumnName{u"Untere Toleranz", per_point::LowerToleranceColumn},
 };
 
 constexpr int XColumn = 1;

@@ -2,6 +2,8 @@
 
 #include "points/coordinate_number.h"
 #include "points/point_table.h"
+#include "points/tolerance_text.h"
+#include "points/umwandeln.h"
 
 #include <cmath>
 #include <optional>
@@ -67,8 +69,11 @@ PointCheck::RowProblems PointCheck::findProblems(int row) const {
         if (!toCoordinate(m_table.cellText(row, column)))
             problems[column].append(notANumber());
     checkVector(row, VectorColumn, problems);
-    if (m_settings.edgePoints)
+    const per_point::Kind kind = per_point::kindOf(m_table, row);
+    if (kind == per_point::Kind::Edge ||
+        (kind == per_point::Kind::WindowChoice && m_settings.edgePoints))
         checkVector(row, SurfaceVectorColumn, problems);
+    checkPerPointColumns(row, problems);
     if (m_settings.idsFromFile) {
         const QStringView id = m_table.cellView(row, IdColumn);
         if (id.isEmpty())
@@ -107,6 +112,24 @@ void PointCheck::checkVector(int row, int firstColumn, RowProblems &problems) co
     if (!problem.isEmpty())
         for (int column = firstColumn; column < firstColumn + 3; ++column)
             problems[column].append(problem);
+}
+
+void PointCheck::checkPerPointColumns(int row, RowProblems &problems) const {
+    if (!per_point::isShown(m_table))
+        return;
+    if (per_point::kindOf(m_table, row) == per_point::Kind::Unknown)
+        problems[per_point::TypeColumn].append(QStringLiteral(
+            "Unbekannter Typ (erlaubt: V, Vektor, SP, Surface, K, Kante, EP, Edge)"));
+    if (!m_settings.dimensions)
+        return;
+    for (const int column : {per_point::UpperToleranceColumn, per_point::LowerToleranceColumn}) {
+        QString tolerance = m_table.cellText(row, column);
+        if (tolerance.isEmpty())
+            continue;
+        Umwandeln(tolerance);
+        if (!isCompleteTolerance(tolerance, m_separators))
+            problems[column].append(notANumber());
+    }
 }
 
 namespace {

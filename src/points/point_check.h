@@ -1,6 +1,7 @@
 #pragma once
 
 #include "points/locale_number.h"
+#include "points/per_point_columns.h"
 
 #include <QHash>
 #include <QStringList>
@@ -18,12 +19,16 @@ class PointTable;
 // a row must hold.
 struct CheckSettings {
     bool idsFromFile = true;
+    // The window's insert type, for rows that name none of their own.
     bool edgePoints = false;
+    // Whether dimension commands are written, and with them a row's own tolerances.
+    bool dimensions = false;
 };
 
 // Finds the cells that would not give the host what it needs: coordinates and
 // vectors that are no numbers, vectors of length zero or not of length one,
-// a missing surface vector of an edge point, missing and repeated point IDs.
+// a missing surface vector of an edge point, missing and repeated point IDs,
+// a point type that is none and a point's own tolerance that is no number.
 // It only tells; the insertion run inserts every row all the same.
 //
 // Rows are checked when first asked for and kept until the table or the
@@ -42,12 +47,13 @@ public:
     bool rowHasProblems(int row) const;
 
 private:
-    static constexpr int CheckedColumns = 10;
+    static constexpr int CheckedColumns = per_point::EndColumn;
     using RowProblems = std::array<QStringList, CheckedColumns>;
 
     const RowProblems &rowProblems(int row) const;
     RowProblems findProblems(int row) const;
     void checkVector(int row, int firstColumn, RowProblems &problems) const;
+    void checkPerPointColumns(int row, RowProblems &problems) const;
     // The other row holding the same ID, or 0.
     int otherRowWithId(int row, QStringView id) const;
 

@@ -1,5 +1,6 @@
 #include "points/point_file_writer.h"
 
+#include "points/per_point_columns.h"
 #include "points/point_table.h"
 
 #include <QSaveFile>
@@ -20,6 +21,17 @@ int usedColumns(const PointTable &table) {
     return PointTable::SurfaceVectorColumn;
 }
 
+// Those a header file holds, by name: the per-point ones too.
+QList<int> namedColumns(const PointTable &table) {
+    QList<int> columns;
+    for (int column = 0; column < usedColumns(table); ++column)
+        columns.append(column);
+    if (per_point::isShown(table))
+        for (int column = per_point::TypeColumn; column < per_point::EndColumn; ++column)
+            columns.append(column);
+    return columns;
+}
+
 QString quoted(const QString &text) {
     if (!text.contains(u';') && !text.contains(u'"'))
         return text;
@@ -33,11 +45,11 @@ QByteArray lines(const QStringList &lines) {
 } // namespace
 
 QByteArray headerPointFile(const PointTable &table) {
-    const int columns = usedColumns(table);
+    const QList<int> columns = namedColumns(table);
     QStringList file;
     for (int row = 0; row < table.rowCount(); ++row) {
         QStringList fields;
-        for (int column = 0; column < columns; ++column)
+        for (const int column : columns)
             fields.append(quoted(table.cellText(row, column)));
         file.append(fields.join(u';'));
     }
@@ -46,8 +58,13 @@ QByteArray headerPointFile(const PointTable &table) {
 
 PlainPointFile plainPointFile(const PointTable &table, bool idsFirst) {
     const int columns = usedColumns(table);
+    const bool perPoint = per_point::isShown(table);
     QStringList file;
     for (int row = 1; row < table.rowCount(); ++row) {
+        for (int column = per_point::TypeColumn; perPoint && column < per_point::EndColumn;
+             ++column)
+            if (!table.cellView(row, column).isEmpty())
+                return {{}, row, true};
         QStringList fields;
         for (int column = idsFirst ? 0 : 1; column < columns; ++column) {
             const QString text = table.cellText(row, column);

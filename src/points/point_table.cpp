@@ -1,5 +1,6 @@
 #include "points/point_table.h"
 
+#include "points/per_point_columns.h"
 #include "points/row_cells.h"
 
 #include <algorithm>
@@ -169,8 +170,11 @@ bool PointTable::contains(int row, int column) const {
 void writeImportedRow(PointTable &table, int row, std::span<const QStringView> cells,
                       bool idsFromFile) {
     table.setRowCount(row + 1);
-    if (row == 1)
+    if (row == 1) {
         table.setColumnCount(PointTable::MinimumColumnCount);
+        if (cells.size() > std::size_t(PointTable::MinimumColumnCount))
+            per_point::show(table);
+    }
     const std::size_t firstColumn = idsFromFile ? 0 : 1;
     table.setCellTexts(row, static_cast<int>(firstColumn), cells.subspan(firstColumn));
 }

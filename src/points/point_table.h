@@ -82,8 +82,9 @@ private:
 };
 
 // Writes the cells of a point read from a file as table row row: the table
-// grows to hold it and has its ten columns from the first point on, and
-// cell 0 (the ID) is written only when the IDs come from the file.
+// grows to hold it and has its ten columns from the first point on, the
+// per-point ones besides where the cells reach them, and cell 0 (the ID) is
+// written only when the IDs come from the file.
 void writeImportedRow(PointTable &table, int row, std::span<const QStringView> cells,
                       bool idsFromFile);
 

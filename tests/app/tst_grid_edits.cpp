@@ -3,6 +3,7 @@
 
 #include "fake_host.h"
 #include "point_files.h"
+#include "points/per_point_columns.h"
 #include "points/point_table.h"
 #include "window_fixture.h"
 
@@ -198,10 +199,17 @@ private Q_SLOTS:
         select(1, 0);
         press(Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(tableRows(table()).first(), QStringLiteral("P3|7|70|8\t0|0|0|1"));
+        // A per-point column named in the heads brings the three, in one step.
+        clipboard->setText(QStringLiteral("X\tY\tZ\tTyp\n7\t70\t8\tK\n"));
+        press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(tableRows(table()).first(), QStringLiteral("P3|7|70|8|0|0|1||||K"));
+        QCOMPARE(grid->model()->headerData(12, Qt::Horizontal).toString(), QStringLiteral("UTOL"));
+        undo();
+        QVERIFY(!per_point::isShown(table()));
     }
 
     void save_writesAFileThatReadsBackToTheSameTable() {
-        import("Name;X;Y;Z;I;J;K;I Obf;J Obf;K Obf\n\"P;1\";1,5;2;3;0;0;1;1;0;0\n"
+        import("Name;X;Y;Z;I;J;K;I Obf;J Obf;K Obf;Art;+TOL\n\"P;1\";1,5;2;3;0;0;1;1;0;0;K;0,2\n"
                "\"P\"\"2\";4; 5 ;6;0;0;1\n");
         const QStringList before = tableRows(table());
         const QString path = dir.filePath(QStringLiteral("gespeichert.txt"));

@@ -1,8 +1,8 @@
-#include "app/umwandeln.h"
 #include "app/user_dialogs.h"
-#include "insert/tolerance_text.h"
 #include "points/coordinate_number.h"
 #include "points/locale_number.h"
+#include "points/tolerance_text.h"
+#include "points/umwandeln.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -104,8 +104,8 @@ private Q_SLOTS:
         QString normalised = text;
         Umwandeln(normalised);
         for (const NumberSeparators window : {NumberSeparators{u',', u'.'}, {u'.', u','}}) {
-            QCOMPARE(insert::isToleranceInput(text, window), typed);
-            QCOMPARE(insert::isCompleteTolerance(normalised, window), whole);
+            QCOMPARE(isToleranceInput(text, window), typed);
+            QCOMPARE(isCompleteTolerance(normalised, window), whole);
         }
     }
 

@@ -95,6 +95,39 @@ private Q_SLOTS:
         QVERIFY(dialogs.messages.isEmpty());
     }
 
+    // Each row of a file of mixed types and own tolerances arrives as the
+    // same file of that row's type alone brings it: the point, then its
+    // opening, deviation and closing command.
+    void mixedFile_eachRowArrivesAsAFileOfItsTypeBringsIt() {
+        const auto listing = [this](const QStringList &types) {
+            QByteArray bytes("Name;X;Y;Z;I;J;K;I Obf;J Obf;K Obf;Typ;OTOL;UTOL\n");
+            for (int row = 0; row < types.size(); ++row)
+                bytes += QStringLiteral("P%1;%1;2;3;0;0;1;0;1;0;%2;0,%1;\n")
+                             .arg(row + 1)
+                             .arg(types[row])
+                             .toUtf8();
+            StandinProcess standin({QStringLiteral("--listing"), listingPath()});
+            frm_Steuerung window(dialogs, {u',', u'.'});
+            dialogs.fileNames.enqueue(writeFile(folder, bytes));
+            window.cmd_open_Click();
+            windowControl<QAbstractButton>(&window, "CB2")->click();
+            if (standin.start())
+                window.cmd_einfügen_Click();
+            return fileBytes(listingPath()).split('\n');
+        };
+        const QList<QByteArray> mixed = listing(texts({"V", "Kante", "", "edge"}));
+        const QList<QList<QByteArray>> whole{listing(texts({"V", "V", "V", "V"})),
+                                             listing(texts({"K", "K", "K", "K"}))};
+        constexpr qsizetype CommandsPerRow = 4;
+        QCOMPARE(mixed.size(), 1 + 4 * CommandsPerRow + 1);
+        for (int row = 0; row < 4; ++row)
+            QCOMPARE(mixed.mid(1 + row * CommandsPerRow, CommandsPerRow),
+                     whole[row % 2].mid(1 + row * CommandsPerRow, CommandsPerRow));
+        QVERIFY(mixed[1] != whole[1][1]);
+        QVERIFY(mixed[7].contains("\"0.2\""));
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
     // A slow host that refuses one point's name. While the run goes, keys, a
     // double click on a cell and the insert button change nothing, and the
     // second press of a double click starts no second run. The run names the

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/umwandeln.h"
 #include "insert/insertion_controls.h"
-#include "insert/tolerance_text.h"
 #include "points/locale_number.h"
+#include "points/tolerance_text.h"
+#include "points/umwandeln.h"
 
 #include <QHash>
 #include <QList>
@@ -22,8 +22,8 @@ public:
     void setText(Box box, const QString &text) override {
         texts[box] = text;
         if ((box == Box::UpperTolerance || box == Box::LowerTolerance) &&
-            !vandelor::insert::isToleranceInput(text, separators())) {
-            showMessage(vandelor::insert::notANumberMessage());
+            !vandelor::isToleranceInput(text, separators())) {
+            showMessage(vandelor::notANumberMessage());
             texts[box] = QStringLiteral("0");
         }
     }

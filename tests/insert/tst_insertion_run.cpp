@@ -1,6 +1,8 @@
 #include "fake_host.h"
+#include "host/facts/orvanto_facts.h"
 #include "insert/insertion_run.h"
 #include "point_files.h"
+#include "points/per_point_columns.h"
 #include "points/point_table.h"
 #include "scripted_controls.h"
 
@@ -49,7 +51,8 @@ public:
     explicit Run(const QList<QStringList> &rows) {
         table.setRowCount(int(rows.size()) + 1);
         for (int row = 0; row < rows.size(); ++row)
-            for (int column = 0; column < rows[row].size(); ++column)
+            for (int column = 0; column < std::min<int>(rows[row].size(), table.columnCount());
+                 ++column)
                 table.setCellText(row + 1, column, rows[row][column]);
     }
     void tick(const QList<Choice> &choices, bool on = true) {
@@ -77,6 +80,41 @@ public:
     ScriptedControls controls;
     CommandCursor cursor;
 };
+
+// A run's calls split into the rows', each starting where the insertion
+// point is put behind the last command.
+QList<QStringList> rowBlocks(const QStringList &calls) {
+    QList<QStringList> blocks;
+    for (const QString &call : calls) {
+        if (call == u"Count()")
+            blocks.append(QStringList());
+        blocks.last().append(call);
+    }
+    return blocks;
+}
+
+// Points with a surface vector, their own types and tolerances.
+QList<QStringList> perPointRows(const QStringList &types, const QStringList &upper) {
+    QList<QStringList> rows;
+    for (int row = 0; row < types.size(); ++row)
+        rows.append(texts({"P", "1", "2", "3", "0", "0", "1", "0", "1", "0"}) +
+                    QStringList{types[row], upper[row], QStringLiteral("-0,1")});
+    return rows;
+}
+
+QList<QStringList> perPointRun(const QList<QStringList> &rows, QStringList *messages = nullptr) {
+    Run run(QList<QStringList>{});
+    per_point::show(run.table);
+    run.table.setRowCount(int(rows.size()) + 1);
+    for (int row = 0; row < rows.size(); ++row)
+        for (int column = 0; column < per_point::EndColumn; ++column)
+            run.table.setCellText(row + 1, column, rows[row][column]);
+    run.tick({Choice::Dimensions, Choice::DimensionX, Choice::DimensionDeviation});
+    run.run();
+    if (messages)
+        *messages = run.controls.messages;
+    return rowBlocks(callsAfterChecks(run.host));
+}
 
 } // namespace
 
@@ -187,6 +225,71 @@ private Q_SLOTS:
                   "0|   0.000 328 0|O 167 0|0.1 168 0");
         expected.replaceInStrings(QStringLiteral("\"O\""), u'"' + written + u'"');
         QCOMPARE(all.mid(all.indexOf(expected.first()), expected.size()), expected);
+    }
+
+    // Each row of a mixed table gets the calls a whole run of its type gives
+    // it: type names in any case, an empty type as the window says, its own
+    // tolerances passed through Umwandeln, the boxes' where it has none.
+    void perPointColumns_writeEachRowAsAWholeRunOfItsTypeWould() {
+        const QStringList upper = texts({"0,25", "", "0,3", "1"});
+        const QList<QList<QStringList>> whole{
+            perPointRun(perPointRows(texts({"v", "v", "v", "v"}), upper)),
+            perPointRun(perPointRows(texts({"K", "K", "K", "K"}), upper))};
+        QStringList messages;
+        const QList<QList<QStringList>> mixed{
+            perPointRun(perPointRows(texts({"Vektor", "EP", "", "Edge"}), upper), &messages)};
+        QVERIFY(messages.isEmpty());
+        for (const int row : {0, 2})
+            QCOMPARE(mixed[0][row], whole[0][row]);
+        for (const int row : {1, 3})
+            QCOMPARE(mixed[0][row], whole[1][row]);
+        QVERIFY(whole[0][0] != whole[1][0]);
+        const auto tolerance = [](const char *text, int field) {
+            return QStringLiteral("PutText(text \"%1\", int32 %2, int16 0)")
+                .arg(QLatin1String(text))
+                .arg(field);
+        };
+        QVERIFY(mixed[0][0].contains(tolerance("0.25", orvanto_facts::field::UpperTolerance)));
+        QVERIFY(mixed[0][1].contains(tolerance("0.1", orvanto_facts::field::UpperTolerance)));
+        QVERIFY(mixed[0][2].contains(tolerance("-0.1", orvanto_facts::field::LowerTolerance)));
+    }
+
+    // A type that is none writes nothing of its row; a tolerance that is no
+    // number leaves its dimension group out. Both count as incomplete, and
+    // the rows after them keep their counter and calls.
+    void perPointColumns_withoutAUsableValue_leaveTheirPartOut_data() {
+        QTest::addColumn<QStringList>("types");
+        QTest::addColumn<QStringList>("upper");
+        QTest::addColumn<bool>("pointWritten");
+        QTest::newRow("type") << texts({"V", "X", "V"}) << texts({"", "", ""}) << false;
+        QTest::newRow("tolerance") << texts({"V", "V", "V"}) << texts({"", "1,5E", ""}) << true;
+    }
+    void perPointColumns_withoutAUsableValue_leaveTheirPartOut() {
+        QFETCH(QStringList, types);
+        QFETCH(QStringList, upper);
+        QFETCH(bool, pointWritten);
+        QStringList messages;
+        const QList<QStringList> blocks = perPointRun(perPointRows(types, upper), &messages);
+        const QList<QStringList> whole =
+            perPointRun(perPointRows(texts({"V", "V", "V"}), texts({"", "", ""})));
+        // Only the insertion point is placed, or the point written up to its ReDraw.
+        const qsizetype kept = pointWritten ? whole[1].indexOf(QStringLiteral("ReDraw()")) + 1 : 3;
+        QCOMPARE(blocks[1], whole[1].first(kept));
+        // Behind fewer commands: the last one is another.
+        QCOMPARE(blocks[2].mid(2), whole[2].mid(2));
+        QCOMPARE(messages, QStringList{Run::incomplete(1, 3, QStringLiteral("P"))});
+    }
+
+    // Per-point columns without a value give exactly the calls of a table
+    // without them.
+    void perPointColumns_leftEmpty_changeNoCall() {
+        QList<QStringList> rows = perPointRows(texts({"", ""}), texts({"", ""}));
+        for (QStringList &row : rows)
+            row.last().clear();
+        Run plain(rows);
+        plain.tick({Choice::Dimensions, Choice::DimensionX, Choice::DimensionDeviation});
+        plain.run();
+        QCOMPARE(perPointRun(rows), rowBlocks(callsAfterChecks(plain.host)));
     }
 
     void numbering_appendsCounterAndAdvancesItPerRow_data() {

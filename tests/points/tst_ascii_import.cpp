@@ -1,6 +1,7 @@
 #include "point_files.h"
 #include "points/ascii_import.h"
 #include "points/item_reader.h"
+#include "points/per_point_columns.h"
 
 #include <QTest>
 
@@ -114,6 +115,8 @@ private Q_SLOTS:
             texts({"P1|1|2|3|0|0|1|1|0|0"}));
         row("more CAD names", "Label;X;Y;Z;Normal X;Vec J;kvec\nL;1;2;3;0;0;1\n", true,
             texts({"L|1|2|3|0|0|1"}));
+        row("per-point columns by their other names", "Name;X;Y;Z;+TOL;Art;U-TOL\nP;1;2;3;,2;K;\n",
+            true, texts({"P|1|2|3|||||||K|,2"}));
         row("names with their units", "ID;X [mm];Y(mm);Z\"\nP1;1;2;3\n", true, texts({"P1|1|2|3"}));
         row("IDs from the program leave the ID column", "ID;X;Y;Z\nP1;1;2;3\n", false,
             texts({"old|1|2|3"}));
@@ -139,7 +142,11 @@ private Q_SLOTS:
         QCOMPARE(result.unreadColumns, unread);
         QCOMPARE(steps, result.pointsRead);
         QCOMPARE(tableRows(table), rows);
-        QCOMPARE(table.columnCount(), PointTable::MinimumColumnCount);
+        const bool perPoint = rows.first().count(u'|') > 9;
+        QCOMPARE(table.columnCount(),
+                 perPoint ? per_point::EndColumn : PointTable::MinimumColumnCount);
+        if (perPoint)
+            QCOMPARE(table.cellText(0, per_point::LowerToleranceColumn), QStringLiteral("UTOL"));
     }
 
     void headerLine_namingAColumnTwice_leavesTheTable() {

@@ -1,3 +1,4 @@
+#include "points/per_point_columns.h"
 #include "points/point_check.h"
 #include "points/point_table.h"
 
@@ -13,6 +14,8 @@ void fill(PointTable &table, const QStringList &rows) {
     table.setRowCount(int(rows.size()) + 1);
     for (int row = 1; row <= rows.size(); ++row) {
         const QStringList cells = rows[row - 1].split(u';');
+        if (cells.size() > PointTable::MinimumColumnCount)
+            per_point::show(table);
         for (int column = 0; column < cells.size(); ++column)
             table.setCellText(row, column, cells[column]);
     }
@@ -97,6 +100,24 @@ private Q_SLOTS:
             QCOMPARE(
                 check.rowHasProblems(row),
                 !problems.filter(QRegularExpression(QStringLiteral("^%1/").arg(row))).isEmpty());
+    }
+
+    // A row's own type decides on its surface vector, whatever the window's;
+    // its own tolerances count only with dimension commands.
+    void check_perPointColumns() {
+        PointTable table;
+        fill(table, {QStringLiteral("P1;1;2;3;0;0;1;;;;Kante;0,5;"),
+                     QStringLiteral("P2;1;2;3;0;0;1;;;;Z;1,5E;x"),
+                     QStringLiteral("P3;1;2;3;0;0;1;;;;v;;")});
+        PointCheck check(table, {u',', u'.'});
+        const char *const rows12 =
+            "1/7-9 Flächenvektor fehlt|2/10 Unbekannter Typ (erlaubt: V, Vektor, SP, "
+            "Surface, K, Kante, EP, Edge)";
+        check.setSettings({true, true, false});
+        QCOMPARE(allProblems(check, table), problemList(rows12));
+        check.setSettings({true, false, true});
+        QCOMPARE(allProblems(check, table),
+                 problemList(rows12) + problemList("2/11-12 Kein gültiger Zahlenwert"));
     }
 
     // The answers follow the settings and the table, as the window switches

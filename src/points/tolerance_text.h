@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace vandelor::insert {
+namespace vandelor {
 
 // What a tolerance box holds while the user types a number into it from
 // left to right: a text with a digit that reads as a number in the user's
@@ -23,4 +23,4 @@ inline QString notANumberMessage() {
     return QStringLiteral("Bitte nur Zahlen eingeben");
 }
 
-} // namespace vandelor::insert
+} // namespace vandelor

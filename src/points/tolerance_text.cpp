@@ -1,8 +1,8 @@
-#include "insert/tolerance_text.h"
+#include "points/tolerance_text.h"
 
 #include <algorithm>
 
-namespace vandelor::insert {
+namespace vandelor {
 
 namespace {
 
@@ -25,4 +25,4 @@ bool isToleranceInput(const QString &text, NumberSeparators separators) {
             isLocaleNumber(text + u'0', separators));
 }
 
-} // namespace vandelor::insert
+} // namespace vandelor

@@ -1,4 +1,4 @@
-#include "app/umwandeln.h"
+#include "points/umwandeln.h"
 
 #include <QRegularExpression>
 
