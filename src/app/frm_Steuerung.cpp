@@ -2,9 +2,10 @@
 
 #include "app/caption.h"
 #include "app/point_grid.h"
-#include "app/progress.h"
+#include "app/point_imports.h"
 #include "app/user_dialogs.h"
 #include "app/window_accessible.h"
+#include "app/window_insertion_controls.h"
 #include "host/host_backend.h"
 #include "points/point_table.h"
 #include "points/tolerance_text.h"
@@ -13,7 +14,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -36,10 +36,13 @@ frm_Steuerung::frm_Steuerung(UserDialogs &dialogs, NumberSeparators separators,
     , m_dialogs(dialogs)
     , m_separators(separators)
     , m_points(new PointTable(this))
+    , m_imports(std::make_unique<PointImports>(*m_points, separators,
+                                               static_cast<ImportControls &>(*this)))
     , m_ownHost(host ? nullptr : host::createHostAutomation())
     , m_host(host ? host : m_ownHost.get()) {
     installWindowAccessible();
     buildControls();
+    m_insertionControls = newInsertionControls();
     buildGridMenu();
     setAcceptDrops(true);
     setTabOrder();
@@ -148,14 +151,6 @@ void frm_Steuerung::checkTolerance(QLineEdit *box) {
 
 void frm_Steuerung::showMessage(const QString &text) {
     m_dialogs.showMessage(this, text);
-}
-
-void frm_Steuerung::importProgressStep() {
-    const int value = ProgressBar1->value();
-    ProgressBar1->setValue(nextImportProgress(value));
-    // The bar is shown anew only when it rose; from 100 on it stays put.
-    if (value < 98)
-        ProgressBar1->repaint();
 }
 
 } // namespace vandelor

@@ -1,13 +1,11 @@
 #pragma once
 
+#include "app/import_controls.h"
 #include "insert/command_writer.h"
-#include "insert/insertion_controls.h"
 #include "insert/insertion_run.h"
-#include "points/column_assignment.h"
 #include "points/locale_number.h"
 
 #include <QElapsedTimer>
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QUrl>
@@ -22,7 +20,6 @@ class QDragEnterEvent;
 class QDropEvent;
 class QCheckBox;
 class QGroupBox;
-class QIODevice;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -32,14 +29,16 @@ class QRadioButton;
 namespace vandelor {
 
 class PointGrid;
+class PointImports;
 class PointTable;
+class WindowInsertionControls;
 class frm_Punktansicht;
 class UserDialogs;
-struct ImportResult;
 
 // The control panel: the program's one window. Its behaviour is a set of
-// handlers named after the control and event that start them.
-class frm_Steuerung : public QWidget, private insert::InsertionControls {
+// handlers named after the control and event that start them; the imports
+// and the insertion run do their work through the window's controls.
+class frm_Steuerung : public QWidget, private ImportControls {
     Q_OBJECT
 
 public:
@@ -99,44 +98,34 @@ private:
     void insertPoints(const std::function<insert::InsertionReport()> &run);
     // While locked, nothing in the window changes the table.
     void setTableLocked(bool locked);
+    // The boxes and choices that hold the insertion run's settings.
+    std::unique_ptr<WindowInsertionControls> newInsertionControls();
 
-    // What the insertion run reads and writes of the window.
-    QLineEdit *box(insert::Box which) const;
-    QAbstractButton *choice(insert::Choice which) const;
-    QString text(insert::Box which) const override;
-    void setText(insert::Box which, const QString &text) override;
-    bool isSet(insert::Choice which) const override;
-    float progress() const override;
-    void setProgress(float value) override;
-    void normaliseDecimal(QString &text) const override;
-    NumberSeparators separators() const override;
-    // Advances ProgressBar1 by one import step and shows the new value at once.
-    void importProgressStep();
-    // The point file the user chooses in the dialog; empty when cancelled.
-    QString askPointFileName();
-    void importAsciiFile(const QString &name);
-    void importDmisFile(const QString &name);
-    // Has the file read by the import; the table is shown anew and the
-    // window set up again once the file is closed. An empty name reads nothing.
-    void importPointFile(const QString &name,
-                         const std::function<ImportResult(QIODevice &)> &import);
-    // Reads the workbook whose name the function gives, once the office runs.
-    void importWorkbookFile(const std::function<QString()> &askFileName);
+    // What the imports read and write of the window.
+    bool idsFromFile() const override;
+    bool showsReader() const override;
+    bool insertionRunning() const override;
+    int progress() const override;
+    void setProgress(int value, bool drawnAtOnce) override;
+    void holdTable() override;
+    void releaseTable() override;
+    void pointsReplaced() override;
+    void resetSettings() override;
+    void bringToFront() override;
+    std::shared_ptr<void> blockInput() override;
+    QString askOpenFileName(const QString &filter, const QString &preselected) override;
+    ColumnAssignmentAnswer askColumnAssignment(const QStringList &lines,
+                                               ColumnAssignment &assignment) override;
 
     UserDialogs &m_dialogs;
     NumberSeparators m_separators;
     PointTable *m_points = nullptr;
-    // The point file chosen last, offered again by the file dialog.
-    QString m_lastPointFile;
-    // The last "Spalten zuordnen" for files of the same first line.
-    QHash<QString, ColumnAssignment> m_columnAssignments;
-    QString m_lastWorkbook;
+    std::unique_ptr<PointImports> m_imports;
     std::unique_ptr<host::HostAutomation> m_ownHost;
     host::HostAutomation *m_host = nullptr;
     // The part program's command list and current command of the last run.
     insert::CommandCursor m_commandCursor;
-    // The progress of an insertion run, with the fractions the bar cannot show.
-    float m_progress = 0;
+    std::unique_ptr<WindowInsertionControls> m_insertionControls;
     bool m_runActive = false;
     // Since the last run ended, to swallow the second press of a double click.
     QElapsedTimer m_runEnded;

@@ -3,7 +3,7 @@
 
 #include "app/frm_Steuerung.h"
 
-#include "app/dropped_file.h"
+#include "app/point_imports.h"
 #include "app/user_input_blocker.h"
 
 #include <QDragEnterEvent>
@@ -34,26 +34,7 @@ void frm_Steuerung::dropEvent(QDropEvent *event) {
 }
 
 void frm_Steuerung::Form_OLEDragDrop(const QList<QUrl> &urls) {
-    const DroppedFile dropped = droppedFile(urls);
-    switch (dropped.import) {
-    case DropImport::None:
-        showMessage(dropped.refusal);
-        return;
-    case DropImport::Ascii:
-        m_lastPointFile = dropped.path;
-        importAsciiFile(dropped.path);
-        return;
-    case DropImport::Dmis:
-        m_lastPointFile = dropped.path;
-        importDmisFile(dropped.path);
-        return;
-    case DropImport::Workbook:
-        importWorkbookFile([this, path = dropped.path] {
-            m_lastWorkbook = path;
-            return path;
-        });
-        return;
-    }
+    m_imports->importDropped(urls);
 }
 
 } // namespace vandelor

@@ -73,7 +73,8 @@ void frm_Steuerung::buildGridMenu() {
 
 void frm_Steuerung::mnu_punktansicht_Triggered() {
     if (!m_pointView) {
-        m_pointView = new frm_Punktansicht(*m_points, *Flex_Punkte, m_separators, this);
+        m_pointView = new frm_Punktansicht(*m_points, Flex_Punkte->pointModel(),
+                                           Flex_Punkte->pointSelection(), m_separators, this);
         m_pointView->setMenuActions({mnu_normalenUmkehren, mnu_flaechenUmkehren});
         // Where the user puts it later, it stays while the program runs.
         m_pointView->placeBeside(*this);

@@ -1,10 +1,11 @@
-// The insert button, the surface vector button, and what the insertion run
-// reads and writes of the window.
+// The insert button, the surface vector button, and which of the window's
+// controls hold what the insertion run reads and writes.
 
 #include "app/frm_Steuerung.h"
 
 #include "app/point_grid.h"
 #include "app/user_input_blocker.h"
+#include "app/window_insertion_controls.h"
 #include "insert/insertion_run.h"
 #include "points/point_table.h"
 #include "points/umwandeln.h"
@@ -12,8 +13,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QProgressBar>
 #include <QRadioButton>
 
 namespace vandelor {
@@ -21,12 +20,10 @@ namespace vandelor {
 using insert::Box;
 using insert::Choice;
 
-// The one place that knows both the run's names of the window's settings
-// and the controls that hold them.
-
 void frm_Steuerung::cmd_einfügen_Click() {
-    insertPoints(
-        [this] { return insert::runInsertion(*m_host, *m_points, *this, m_commandCursor); });
+    insertPoints([this] {
+        return insert::runInsertion(*m_host, *m_points, *m_insertionControls, m_commandCursor);
+    });
 }
 
 void frm_Steuerung::mnu_einfügen_Triggered() {
@@ -35,7 +32,8 @@ void frm_Steuerung::mnu_einfügen_Triggered() {
     // is such a row.
     rows.removeIf([this](int row) { return m_points->isRowEmpty(row); });
     insertPoints([this, rows] {
-        return insert::runInsertionOfRows(*m_host, *m_points, *this, m_commandCursor, rows);
+        return insert::runInsertionOfRows(*m_host, *m_points, *m_insertionControls, m_commandCursor,
+                                          rows);
     });
 }
 
@@ -68,98 +66,30 @@ void frm_Steuerung::setTableLocked(bool locked) {
 }
 
 void frm_Steuerung::cmd_findvector_Click() {
-    insert::checkSurfaceVectorHost(*m_host, *this);
+    insert::checkSurfaceVectorHost(*m_host, *m_insertionControls);
 }
 
-QLineEdit *frm_Steuerung::box(Box which) const {
-    switch (which) {
-    case Box::PointName:
-        return pid;
-    case Box::StartNumber:
-        return pstart;
-    case Box::UpperTolerance:
-        return OTOL;
-    case Box::LowerTolerance:
-        return UTOL;
-    case Box::Thickness:
-        return txt_Staerke;
-    case Box::AutoMoveDistance:
-        return Bewegung;
-    case Box::EdgeFirst:
-        return txt_Erste;
-    case Box::EdgePerm:
-        return txt_Perm;
-    case Box::EdgeIndent:
-        return txt_Einzug;
-    case Box::EdgeSpacing:
-        return txt_Abstand;
-    case Box::EdgeDepth:
-        return txt_Tiefe;
-    }
-    Q_UNREACHABLE();
-}
-
-QAbstractButton *frm_Steuerung::choice(Choice which) const {
-    switch (which) {
-    case Choice::SnapVector:
-        return Option1;
-    case Choice::PointDetails:
-        return Option3;
-    case Choice::AutoMove:
-        return Option5;
-    case Choice::ActualThickness:
-        return Option7;
-    case Choice::IdsFromFile:
-        return Option9;
-    case Choice::VectorInsert:
-        return Option11;
-    case Choice::Dimensions:
-        return CB2;
-    case Choice::DimensionX:
-        return cbX;
-    case Choice::DimensionY:
-        return cbY;
-    case Choice::DimensionZ:
-        return cbZ;
-    case Choice::DimensionVector:
-        return cbV;
-    case Choice::DimensionDeviation:
-        return cbT;
-    }
-    Q_UNREACHABLE();
-}
-
-QString frm_Steuerung::text(Box which) const {
-    return box(which)->text();
-}
-
-void frm_Steuerung::setText(Box which, const QString &text) {
-    box(which)->setText(text);
-}
-
-bool frm_Steuerung::isSet(Choice which) const {
-    return choice(which)->isChecked();
-}
-
-float frm_Steuerung::progress() const {
-    // The bar shows whole steps; the run adds fractions, kept here as long as
-    // nothing else has moved the bar.
-    const int shown = ProgressBar1->value();
-    return static_cast<int>(m_progress) == shown ? m_progress : static_cast<float>(shown);
-}
-
-void frm_Steuerung::setProgress(float value) {
-    m_progress = value;
-    ProgressBar1->setValue(static_cast<int>(value));
-    QApplication::processEvents();
-}
-
-void frm_Steuerung::normaliseDecimal(QString &text) const {
-    Umwandeln(text);
-}
-
-NumberSeparators frm_Steuerung::separators() const {
-    return m_separators;
+// The one place that knows both the run's names of the window's settings
+// and the controls that hold them.
+std::unique_ptr<WindowInsertionControls> frm_Steuerung::newInsertionControls() {
+    WindowInsertionControls::Boxes boxes{
+        {Box::PointName, pid},         {Box::StartNumber, pstart},
+        {Box::UpperTolerance, OTOL},   {Box::LowerTolerance, UTOL},
+        {Box::Thickness, txt_Staerke}, {Box::AutoMoveDistance, Bewegung},
+        {Box::EdgeFirst, txt_Erste},   {Box::EdgePerm, txt_Perm},
+        {Box::EdgeIndent, txt_Einzug}, {Box::EdgeSpacing, txt_Abstand},
+        {Box::EdgeDepth, txt_Tiefe},
+    };
+    WindowInsertionControls::Choices choices{
+        {Choice::SnapVector, Option1},  {Choice::PointDetails, Option3},
+        {Choice::AutoMove, Option5},    {Choice::ActualThickness, Option7},
+        {Choice::IdsFromFile, Option9}, {Choice::VectorInsert, Option11},
+        {Choice::Dimensions, CB2},      {Choice::DimensionX, cbX},
+        {Choice::DimensionY, cbY},      {Choice::DimensionZ, cbZ},
+        {Choice::DimensionVector, cbV}, {Choice::DimensionDeviation, cbT},
+    };
+    return std::make_unique<WindowInsertionControls>(std::move(boxes), std::move(choices),
+                                                     ProgressBar1, m_separators, m_dialogs, this);
 }
 
 } // namespace vandelor

@@ -4,6 +4,7 @@
 #include "app/id_column_view.h"
 #include "app/point_edits.h"
 #include "app/point_grid_model.h"
+#include "app/point_selection_model.h"
 #include "app/twips.h"
 #include "app/vector_flip.h"
 #include "points/point_table.h"
@@ -12,7 +13,6 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <vector>
 
 namespace vandelor {
 
@@ -23,8 +23,15 @@ constexpr int RowHeightTwips = 270;
 PointGrid::PointGrid(PointTable *table, NumberSeparators separators, QWidget *parent)
     : QTableView(parent)
     , m_table(table)
-    , m_model(new PointGridModel(table, separators, &m_undo, this)) {
+    , m_model(new PointGridModel(table, separators, &m_undo, this))
+    , m_selection(new PointSelectionModel(m_model, this)) {
     setModel(m_model);
+    // The selection the point view shares, in place of the one the view made.
+    QItemSelectionModel *made = selectionModel();
+    setSelectionModel(m_selection);
+    delete made;
+    connect(m_selection, &PointSelectionModel::pointRowsChosen, this,
+            [this](const QModelIndex &shown) { scrollTo(shown); });
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -68,7 +75,6 @@ void PointGrid::holdUpdates() {
 
 void PointGrid::releaseUpdates() {
     m_model->releaseChanges();
-    Q_EMIT pointsShownAnew();
 }
 
 void PointGrid::pointsReplaced() {
@@ -82,56 +88,18 @@ void PointGrid::setLocked(bool locked) {
 
 void PointGrid::setCheckSettings(CheckSettings settings) {
     m_model->setCheckSettings(settings);
-    Q_EMIT pointsShownAnew();
-}
-
-bool PointGrid::rowHasProblems(int row) const {
-    return m_model->rowHasProblems(row);
 }
 
 void PointGrid::selectPointRow(int row) {
-    const QModelIndex first = m_model->index(row - 1, 0);
-    if (!first.isValid())
-        return;
-    selectionModel()->select(
-        QItemSelection(first, m_model->index(row - 1, m_model->columnCount() - 1)),
-        QItemSelectionModel::ClearAndSelect);
-    selectionModel()->setCurrentIndex(m_model->index(row - 1, 1), QItemSelectionModel::NoUpdate);
-    scrollTo(m_model->index(row - 1, 1));
+    m_selection->selectPointRow(row);
 }
 
 void PointGrid::selectPointRows(const QList<int> &rows, bool adding) {
-    // Rows that follow each other are selected as one range, so that all
-    // rows of the largest table make one range, not tens of thousands.
-    QItemSelection selection;
-    for (qsizetype first = 0; first < rows.size();) {
-        qsizetype last = first;
-        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1)
-            ++last;
-        selection.select(m_model->index(rows[first] - 1, 0),
-                         m_model->index(rows[last] - 1, m_model->columnCount() - 1));
-        first = last + 1;
-    }
-    selectionModel()->select(selection, adding ? QItemSelectionModel::Select
-                                               : QItemSelectionModel::ClearAndSelect);
-    if (!rows.isEmpty()) {
-        const QModelIndex first = m_model->index(rows.first() - 1, 1);
-        selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
-        scrollTo(first);
-    }
+    m_selection->selectPointRows(rows, adding);
 }
 
 QList<int> PointGrid::selectedPointRows() const {
-    // By the selection's ranges: a whole selected table is a few of them.
-    std::vector<bool> selected(std::size_t(m_model->rowCount()), false);
-    for (const QItemSelectionRange &range : selectionModel()->selection())
-        for (int row = range.top(); row <= range.bottom(); ++row)
-            selected[std::size_t(row)] = true;
-    QList<int> rows;
-    for (std::size_t row = 0; row < selected.size(); ++row)
-        if (selected[row])
-            rows.append(int(row) + 1);
-    return rows;
+    return m_selection->selectedPointRows();
 }
 
 void PointGrid::markUnsent(const QList<int> &rows) {

@@ -9,6 +9,7 @@ namespace vandelor {
 
 class IdColumnView;
 class PointGridModel;
+class PointSelectionModel;
 class PointTable;
 
 // The grid Flex_Punkte: a view of the point table whose head row and ID
@@ -39,6 +40,10 @@ public:
     // Marks the points that the next insertion run would send incomplete.
     void setCheckSettings(CheckSettings settings);
 
+    // The model and the selection the grid shows, shared with the point view.
+    PointGridModel &pointModel() const { return *m_model; }
+    PointSelectionModel &pointSelection() const { return *m_selection; }
+
     // The table rows that hold a selected cell, in order.
     QList<int> selectedPointRows() const;
     // Marks the table rows the last run did not send completely, and
@@ -57,22 +62,13 @@ public:
     // be taken back; returns how many lines found no row in the table.
     int paste(const QString &text);
     QUndoStack &undoStack() { return m_undo; }
-    // Whether the point check finds something wrong with the table row.
-    bool rowHasProblems(int row) const;
 
-public Q_SLOTS:
     // Selects the whole table row and scrolls to it.
     void selectPointRow(int row);
     // Selects the whole table rows, given in ascending order, and scrolls to
     // the first; adding keeps what was selected before.
     void selectPointRows(const QList<int> &rows, bool adding);
 
-Q_SIGNALS:
-    // The rows' marks may differ now, after an import or a change of what
-    // the check expects.
-    void pointsShownAnew();
-
-public:
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
 protected:
@@ -85,6 +81,7 @@ private:
     PointTable *m_table;
     QUndoStack m_undo;
     PointGridModel *m_model;
+    PointSelectionModel *m_selection;
     IdColumnView *m_ids = nullptr;
 };
 

@@ -37,6 +37,7 @@ void PointGridModel::setCheckSettings(CheckSettings settings) {
     m_settings = settings;
     m_check.setSettings(settings);
     scheduleRefresh();
+    Q_EMIT pointsShownAnew();
 }
 
 void PointGridModel::setUnsentRows(const QSet<int> &rows) {
@@ -81,6 +82,7 @@ void PointGridModel::releaseChanges() {
     m_check.forget();
     connectTable();
     endResetModel();
+    Q_EMIT pointsShownAnew();
 }
 
 void PointGridModel::connectTable() {

@@ -65,6 +65,9 @@ Q_SIGNALS:
     // Any cell's marks may have changed: a change in one row can mark
     // another (a repeated ID), so the views show every cell anew.
     void marksChanged();
+    // The rows' marks may differ now, after an import or a change of what
+    // the check expects.
+    void pointsShownAnew();
 
 private:
     void connectTable();

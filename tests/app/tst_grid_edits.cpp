@@ -7,6 +7,7 @@
 #include "points/point_table.h"
 #include "window_fixture.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -57,6 +58,9 @@ private Q_SLOTS:
         QVERIFY(openActiveWindow());
         grid = control<QTableView>("Flex_Punkte");
         ids = control<QTableView>("Flex_Punkte_ID");
+        // Every signal of the grid's model from the import on, checked as it comes.
+        new QAbstractItemModelTester(
+            grid->model(), QAbstractItemModelTester::FailureReportingMode::QtTest, grid->model());
         grid->setFocus();
         import("P1;1;2;3;0;0;1\nP2;4;5;6;0;0;1\nP3;7;8;9;0;0;1\n");
     }

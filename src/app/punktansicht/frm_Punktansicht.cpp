@@ -1,6 +1,6 @@
 #include "app/punktansicht/frm_Punktansicht.h"
 
-#include "app/point_grid.h"
+#include "app/point_selection_model.h"
 #include "app/punktansicht/cloud_canvas.h"
 #include "app/punktansicht/view_placement.h"
 #include "points/coordinate_number.h"
@@ -35,11 +35,13 @@ bool isPictureKey(int key) {
 
 } // namespace
 
-frm_Punktansicht::frm_Punktansicht(PointTable &table, PointGrid &grid, NumberSeparators separators,
+frm_Punktansicht::frm_Punktansicht(PointTable &table, PointGridModel &model,
+                                   PointSelectionModel &selection, NumberSeparators separators,
                                    QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_table(table)
-    , m_grid(grid)
+    , m_model(model)
+    , m_selection(selection)
     , m_separators(separators) {
     setObjectName(QStringLiteral("frm_Punktansicht"));
     // The main window's font, which a window of its own does not take over
@@ -136,8 +138,10 @@ void frm_Punktansicht::connectHandlers() {
         showFindings();
         pic_Punkte->update();
     });
-    connect(pic_Punkte, &CloudCanvas::pointClicked, &m_grid, &PointGrid::selectPointRow);
-    connect(pic_Punkte, &CloudCanvas::regionChosen, &m_grid, &PointGrid::selectPointRows);
+    connect(pic_Punkte, &CloudCanvas::pointClicked, &m_selection,
+            &PointSelectionModel::selectPointRow);
+    connect(pic_Punkte, &CloudCanvas::regionChosen, &m_selection,
+            &PointSelectionModel::selectPointRows);
     connect(pic_Punkte, &CloudCanvas::menuRequested, this, &frm_Punktansicht::showMenu);
     followTable();
 }
@@ -180,7 +184,7 @@ void frm_Punktansicht::cmd_Auffaellige_Click() {
     for (std::size_t i = 0; i < m_cloud.points().size(); ++i)
         if (m_cloud.isSuspect(i))
             rows.append(int(i) + 1);
-    m_grid.selectPointRows(rows, false);
+    m_selection.selectPointRows(rows, false);
 }
 
 void frm_Punktansicht::showMenu(QPoint globalPosition) {

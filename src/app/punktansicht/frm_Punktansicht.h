@@ -17,19 +17,21 @@ class QPushButton;
 namespace vandelor {
 
 class CloudCanvas;
-class PointGrid;
+class PointGridModel;
+class PointSelectionModel;
 class PointTable;
 
 // The point view: a window of its own beside the main window that draws
 // the point table as it is now and follows every change of it while it is
 // shown. What it finds (normals into the material, points far off) are marks
-// for the eye; they never stop a run.
+// for the eye; they never stop a run. It shares the grid's model, whose
+// check marks it shows, and the grid's selection, which it shows and makes.
 class frm_Punktansicht : public QWidget {
     Q_OBJECT
 
 public:
-    frm_Punktansicht(PointTable &table, PointGrid &grid, NumberSeparators separators,
-                     QWidget *parent = nullptr);
+    frm_Punktansicht(PointTable &table, PointGridModel &model, PointSelectionModel &selection,
+                     NumberSeparators separators, QWidget *parent = nullptr);
 
     CloudCanvas &canvas() { return *pic_Punkte; }
     // The entries of the picture's context menu.
@@ -71,7 +73,8 @@ private:
     void showMenu(QPoint globalPosition);
 
     PointTable &m_table;
-    PointGrid &m_grid;
+    PointGridModel &m_model;
+    PointSelectionModel &m_selection;
     NumberSeparators m_separators;
     PointCloud m_cloud;
     QList<QAction *> m_menuActions;

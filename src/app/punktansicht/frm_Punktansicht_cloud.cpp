@@ -1,11 +1,11 @@
-// How the point view follows the table and the grid's selection.
+// How the point view follows the table, its marks and the selection.
 
-#include "app/point_grid.h"
+#include "app/point_grid_model.h"
+#include "app/point_selection_model.h"
 #include "app/punktansicht/cloud_canvas.h"
 #include "app/punktansicht/frm_Punktansicht.h"
 #include "points/point_table.h"
 
-#include <QItemSelectionModel>
 #include <QLabel>
 
 #include <algorithm>
@@ -40,11 +40,11 @@ void frm_Punktansicht::followTable() {
             [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
                 cellsChanged(topLeft.row(), bottomRight.row());
             });
-    connect(&m_grid, &PointGrid::pointsShownAnew, this, [this] {
+    connect(&m_model, &PointGridModel::pointsShownAnew, this, [this] {
         m_fitNext = true;
         tableReplaced();
     });
-    connect(m_grid.selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(&m_selection, &QItemSelectionModel::selectionChanged, this,
             &frm_Punktansicht::showSelection);
 }
 
@@ -146,7 +146,7 @@ void frm_Punktansicht::rebuild() {
 
 bool frm_Punktansicht::isFlagged(int row) const {
     // A wholly empty row is no point; the run leaves it out.
-    return !m_table.isRowEmpty(row) && m_grid.rowHasProblems(row);
+    return !m_table.isRowEmpty(row) && m_model.rowHasProblems(row);
 }
 
 void frm_Punktansicht::rereadChangedRows() {
@@ -194,7 +194,7 @@ void frm_Punktansicht::showFindings() {
 
 void frm_Punktansicht::showSelection() {
     if (isVisible())
-        pic_Punkte->setSelectedRows(m_grid.selectedPointRows());
+        pic_Punkte->setSelectedRows(m_selection.selectedPointRows());
 }
 
 } // namespace vandelor
