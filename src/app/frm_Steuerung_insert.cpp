@@ -8,7 +8,6 @@
 #include "app/window_insertion_controls.h"
 #include "insert/insertion_run.h"
 #include "points/point_table.h"
-#include "points/umwandeln.h"
 
 #include <QAction>
 #include <QApplication>

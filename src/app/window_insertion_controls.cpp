@@ -1,7 +1,7 @@
 #include "app/window_insertion_controls.h"
 
-#include "app/umwandeln.h"
 #include "app/user_dialogs.h"
+#include "points/umwandeln.h"
 
 #include <QAbstractButton>
 #include <QApplication>
