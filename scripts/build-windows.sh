@@ -91,9 +91,9 @@ else
 fi
 
 echo "== vandelor.exe with the COM backend, and the Windows stand-in"
-cmake -G Ninja -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_FIND_ROOT_PATH="$qt" -DCMAKE_PREFIX_PATH="$qt" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
+# The preset "windows" (CMakePresets.json) with the Qt of the cache folder.
+cmake --preset windows -B "$build" -DCMAKE_FIND_ROOT_PATH="$qt" -DCMAKE_PREFIX_PATH="$qt" \
+    >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
 echo "== the program folder"

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Configures and builds into the given folder; further arguments go to cmake.
+# Configures with the preset "normal" (CMakePresets.json) and builds into the
+# given folder; further arguments go to cmake and override the preset's.
+#   bash scripts/build.sh [DIR] [CMAKE_ARGUMENTS...]     (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build}
 shift || true
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --preset normal -B "$dir" "$@" >/dev/null
 cmake --build "$dir" -j"$(nproc)"

@@ -7,12 +7,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
 grow=${2:-}
+# The folder of the preset "fuzz" (CMakePresets.json).
 build=fuzz/clang-build
 bash scripts/install-deps.sh --test
 
-cmake -S . -B "$build" -DVANDELOR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=None \
-    >/dev/null
-cmake --build "$build" -j2
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j2
 
 for target in ascii_import dmis_scan vda_import; do
     corpus=fuzz/corpus/$target

@@ -25,7 +25,7 @@ host_on_bus() {
 
 standin=""
 if ! host_on_bus; then
-    build/standin/orvanto-standin &
+    build/standins/bus_host/orvanto-standin &
     standin=$!
     trap 'kill "$standin" 2>/dev/null || true' EXIT
     for _ in $(seq 50); do host_on_bus && break; sleep 0.1; done

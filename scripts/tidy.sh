@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs clang-tidy (with the checks of .clang-tidy, every finding an error) over
 # the product code built here: the window, points, insertion, the host layer
-# without its Windows-only COM backend, and the stand-in. Needs a build folder
+# without its Windows-only COM backend, and the stand-ins. Needs a build folder
 # with compile_commands.json (default build/), since the generated headers
 # must exist.
 set -euo pipefail
@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 dir=${1:-build}
 jobs=$(nproc)
 git ls-files -- 'src/app/*.cpp' 'src/points/*.cpp' 'src/insert/*.cpp' 'src/host/*.cpp' \
-    'standin/*.cpp' |
+    'standins/*.cpp' |
     grep -v '^src/host/com/' |
     while read -r file; do
         # Only what this platform compiles has a compile command.

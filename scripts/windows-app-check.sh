@@ -34,7 +34,7 @@ export LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 
 need_packages xvfb xdotool xclip imagemagick fonts-wine wine64 dbus-x11 python3-pefile
 [ -x "$folder/vandelor.exe" ] || bash scripts/build-windows.sh "$windows_build" || exit 1
-{ [ -f "$linux_build/CMakeCache.txt" ] || cmake -S . -B "$linux_build" >/dev/null; } &&
+{ [ -f "$linux_build/CMakeCache.txt" ] || cmake --preset normal -B "$linux_build" >/dev/null; } &&
     cmake --build "$linux_build" --target vandelor orvanto-standin window_layout -j"$(nproc)" \
         >/dev/null ||
     exit 1
@@ -190,7 +190,7 @@ check "LibreOffice exports the example workbook" test -f "$files/punkte.xls.txt"
 echo "== the Linux program, driven on Xvfb"
 platform=linux
 eval "$(dbus-launch --sh-syntax)"
-"$linux_build/standin/orvanto-standin" --listing "$out/linux" >/dev/null 2>&1 &
+"$linux_build/standins/bus_host/orvanto-standin" --listing "$out/linux" >/dev/null 2>&1 &
 linux_programs=("$DBUS_SESSION_BUS_PID" $!)
 started+=("${linux_programs[@]}")
 # Without a window manager every window opens at the top left: the stand-in's
@@ -215,9 +215,9 @@ platform=windows
 # which Wine opens in the middle of the desktop.
 on_desktop() { "$wine" explorer /desktop=vandelor,2000x1000 "$@" >/dev/null 2>&1 & }
 new_prefix display
-standin=$windows_build/standin_win/orvanto-standin.exe
+standin=$windows_build/standins/windows_host/orvanto-standin.exe
 timeout 60 "$wine" "$standin" /register >/dev/null 2>&1
-timeout 60 "$wine" "$windows_build/standin_excel/excel-standin.exe" /register >/dev/null 2>&1
+timeout 60 "$wine" "$windows_build/standins/excel/excel-standin.exe" /register >/dev/null 2>&1
 start_windows() { # start_windows [LISTING STANDIN_OPTIONS...]: the stand-in, then the program
     if [ $# -gt 0 ]; then
         local listing=$1

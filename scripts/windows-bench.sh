@@ -22,7 +22,7 @@ new_prefix null
 cp -r "$windows_build/vandelor" "$out/folder"
 cp "$windows_build/bench/bench_com_insertion_run.exe" \
     "$windows_build/bench/bench_com_run_answers.exe" \
-    "$windows_build/standin_win/orvanto-standin.exe" "$out/folder/"
+    "$windows_build/standins/windows_host/orvanto-standin.exe" "$out/folder/"
 standin=$(windows_path "$out/folder/orvanto-standin.exe")
 timeout 600 "$wine" "$out/folder/bench_com_insertion_run.exe" "$standin" || exit 1
 # One point with its dimension commands from a host that takes 400 ms a call.

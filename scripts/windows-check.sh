@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The Windows path, checked under Wine: cross-compiles the plain C++ parts (the COM
 # client and its checks, the Windows stand-ins of the host and of Excel and the
-# workbook reader's Excel part) through CMake with Debian's MinGW-w64 and
-# -DVANDELOR_PLAIN_WINDOWS=ON (warnings as errors), and then, in a fresh Wine
-# prefix without a display:
+# workbook reader's Excel part) with the preset "windows-plain" (Debian's
+# MinGW-w64, -DVANDELOR_PLAIN_WINDOWS=ON, warnings as errors), and then, in a
+# fresh Wine prefix without a display:
 #   - checks the COM backend against a recording automation object;
 #   - starts the Windows stand-in, finds its window by class and activates it by
 #     ProgID from a separate process;
@@ -26,17 +26,16 @@ need_packages g++-mingw-w64-x86-64-posix cmake ninja-build wine64
 # ---- Cross-compile
 echo "== cross-compiling with MinGW-w64"
 built=false
-cmake -G Ninja -S . -B "$build" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DVANDELOR_PLAIN_WINDOWS=ON \
-    >/dev/null && cmake --build "$build" -j"$(nproc)" >"$build/build.log" 2>&1 && built=true
+cmake --preset windows-plain -B "$build" >/dev/null &&
+    cmake --build "$build" -j"$(nproc)" >"$build/build.log" 2>&1 && built=true
 $built || tail -40 "$build/build.log"
 check "everything compiles and links with warnings as errors" $built
 $built || { report; exit 1; }
 com_smoke=$build/src/host/com/com_smoke.exe
 com_dispatch_check=$build/tests/wine/com_dispatch_check.exe
 read_workbook_exe=$build/tests/wine/read_workbook.exe
-standin_exe=$build/standin_win/orvanto-standin.exe
-excel_standin=$build/standin_excel/excel-standin.exe
+standin_exe=$build/standins/windows_host/orvanto-standin.exe
+excel_standin=$build/standins/excel/excel-standin.exe
 
 # ---- Wine
 out=$(mktemp -d /tmp/vandelor-windows.XXXXXX)
