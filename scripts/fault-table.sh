@@ -105,7 +105,7 @@ fault 10 'DMIS ID read one item late' \
 # The stand-in keeps a command's fields in CommandRecord; this keeps a text
 # field's first write.
 fault 11 'stand-in keeps the first write to a field' \
-    'tst_dbus_host' standin/core/command_record.cpp \
+    'tst_dbus_host' standins/core/command_record.cpp \
     '    entry(CommandEntry::Kind::Text, code, index).text = text;' \
     '    if (CommandEntry &kept = entry(CommandEntry::Kind::Text, code, index); kept.text.empty()) kept.text = text;'
 fault 12 'tab order UTOL before OTOL' \
