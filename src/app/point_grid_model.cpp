@@ -199,8 +199,10 @@ void PointGridModel::scheduleRefresh() {
 
 void PointGridModel::refresh() {
     m_refreshPending = false;
-    const QRect changed = std::exchange(m_changedTexts, {});
-    if (!changed.isNull() && changed.top() == 0)
+    // Columns and rows dropped since the change are no longer there to announce.
+    const QRect changed =
+        std::exchange(m_changedTexts, {}).intersected(QRect(0, 0, columnCount(), rowCount() + 1));
+    if (!changed.isEmpty() && changed.top() == 0)
         Q_EMIT headerDataChanged(Qt::Horizontal, changed.left(), changed.right());
     // Only the cells whose texts changed are announced as changed: the
     // views then leave an editor open elsewhere as the user left it.
