@@ -20,6 +20,10 @@ if [ "${1:-}" = "--test" ]; then
     # The workbook tests run in the German locale too; clang-tidy checks the
     # code, shellcheck the scripts.
     packages+=(clang clang-tidy libclang-rt-14-dev locales shellcheck)
+    # The Windows program and the Windows path: MinGW-w64, Qt's source package
+    # built with it, Wine, and the display, keys and screenshots of the app check.
+    packages+=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev zip wine64 fonts-wine
+        xvfb xdotool xclip imagemagick python3-pefile)
 fi
 
 installed() {

@@ -1,0 +1,1 @@
+// The precompiled header of Qt's headers is made with this file; it holds no code.
