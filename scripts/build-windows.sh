@@ -28,6 +28,8 @@ qt_version=${qt_package_version%%+*}
 # sources rather than libraries of this machine.
 qt_options=(
     -DBUILD_SHARED_LIBS=ON -DCMAKE_BUILD_TYPE=Release
+    # GCC's garbage collection from 1 GB of heap on, not 128 MB: a tenth faster.
+    -DCMAKE_CXX_FLAGS=--param=ggc-min-heapsize=1048576
     -DQT_BUILD_TESTS=OFF -DQT_BUILD_EXAMPLES=OFF
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DINPUT_opengl=no
     -DFEATURE_vulkan=OFF -DFEATURE_testlib=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF

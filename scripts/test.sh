@@ -3,12 +3,12 @@
 # of the scripts, two lanes run side by side on the machine's cores:
 #   Linux:   a normal build with clang-tidy and its tests, the size of the
 #            tests, the tests built and run again with AddressSanitizer and
-#            UndefinedBehaviorSanitizer, and the fuzz targets;
-#   Windows: Qt for Windows and the whole Windows program built with MinGW-w64,
-#            and the Windows path under Wine.
-# When both are done, the Windows program is checked under Wine against the
-# Linux one, and the insertion run through COM is measured there, on a machine
-# that does nothing else.
+#            UndefinedBehaviorSanitizer, then, at the lowest priority, the
+#            Windows path under Wine and the fuzz targets;
+#   Windows: Qt for Windows and the whole Windows program built with MinGW-w64;
+#            once the Linux tests are done, the program checked under Wine
+#            against the Linux one, and the insertion run through COM measured
+#            there.
 #
 # Each stage writes its output to build-logs/STAGE.log. A line says when a
 # stage ends; a stage that fails prints the end of its log and ends its lane,
@@ -43,11 +43,11 @@ stage() {
         "$@"
         rc=$?
         # The processor time of the command and everything it waited for.
-        times | tail -n 1 >"$logs/$name.cpu"
+        times >"$logs/$name.cpu"
         exit $rc
     ) >"$logs/$name.log" 2>&1 || rc=$?
     printf '%s\t%s\t%s\t%s\t%s\n' "$name" $((start - began)) $((SECONDS - began)) \
-        "$(cat "$logs/$name.cpu" 2>/dev/null)" "$rc" >>"$stages"
+        "$(tail -n 1 "$logs/$name.cpu" 2>/dev/null)" "$rc" >>"$stages"
     if [ "$rc" -eq 0 ]; then
         touch "$logs/$name.ok"
         echo "ok    $name ($((SECONDS - start)) s)"
@@ -59,9 +59,12 @@ stage() {
     return "$rc"
 }
 
-# after NAME: waits until the stage NAME has ended; fails when it failed.
+# after NAME: waits until the Linux lane's stage NAME has passed; fails when
+# it failed, or when the lane ended before it.
 after() {
-    until [ -e "$logs/$1.ok" ] || [ -e "$logs/$1.failed" ]; do sleep 2; done
+    until [ -e "$logs/$1.ok" ] || [ -e "$logs/$1.failed" ] || [ -e "$logs/linux-lane.ended" ]; do
+        sleep 2
+    done
     [ -e "$logs/$1.ok" ]
 }
 
@@ -78,33 +81,38 @@ sanitizer_build() {
         cmake --build --preset sanitizers --target vandelor_tests -j"$(nproc)"
 }
 sanitizer_tests() { dbus-run-session -- ctest --preset sanitizers -j"$(nproc)"; }
+# The Linux lane's last stages give way to the Windows program's check and
+# benchmark, which run beside them.
 linux_lane() {
-    stage build bash scripts/build.sh build &&
+    # No debug information: a third less time, and the sanitizer build has it.
+    stage build bash scripts/build.sh build -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG" &&
         stage clang-tidy bash scripts/tidy.sh build &&
         stage tests linux_tests &&
         stage test-size bash scripts/test-ratio.sh &&
         stage sanitizer-build sanitizer_build &&
         stage sanitizer-tests sanitizer_tests &&
-        stage fuzz bash scripts/fuzz.sh 30
+        stage windows-path nice -n 19 bash scripts/windows-check.sh &&
+        stage fuzz nice -n 19 bash scripts/fuzz.sh 30
+    local passed=$?
+    touch "$logs/linux-lane.ended"
+    return "$passed"
 }
+# The Windows program is checked against the Linux one of build/, once the
+# Linux tests no longer take the cores.
 windows_lane() {
     stage windows-program bash scripts/build-windows.sh build-windows &&
-        stage windows-path bash scripts/windows-check.sh
+        { after sanitizer-tests ||
+            { echo "SKIP  windows-app-check, windows-bench: the Linux tests did not pass" && false; }; } &&
+        stage windows-app-check bash scripts/windows-app-check.sh build-windows build &&
+        stage windows-bench bash scripts/windows-bench.sh build-windows
 }
 linux_lane &
 linux=$!
 windows_lane &
 windows=$!
-lanes_ok=true
-wait "$linux" || lanes_ok=false
-wait "$windows" || lanes_ok=false
-if $lanes_ok; then
-    # The Windows program against the Linux one of build/, then the benchmark.
-    stage windows-app-check bash scripts/windows-app-check.sh build-windows build &&
-        stage windows-bench bash scripts/windows-bench.sh build-windows || lanes_ok=false
-else
-    echo "SKIP  windows-app-check and windows-bench: a stage before them failed"
-fi
+passed=true
+wait "$linux" || passed=false
+wait "$windows" || passed=false
 
 echo
 echo "== the size of the tests"
@@ -125,4 +133,4 @@ awk -F '\t' '
     }
     END { printf "%-18s %11s  %6.1f min  %6.1f min\n", "all", "", '$((SECONDS - began))' / 60, total / 60 }
 ' "$stages"
-$lanes_ok
+$passed
