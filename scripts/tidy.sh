@@ -8,13 +8,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build}
 jobs=$(nproc)
-# The build's precompiled Qt headers are GCC's, which clang can't read; tidy
-# reads the headers each file includes itself, from a copy of the commands
-# without them.
+# The build's precompiled Qt headers are GCC's, which clang can't read, and so
+# are its --param settings; tidy reads the headers each file includes itself,
+# from a copy of the commands without either.
 database=$(mktemp -d)
 trap 'rm -rf "$database"' EXIT
-sed 's| -Winvalid-pch -include [^ ]*/cmake_pch\.hxx||' "$dir/compile_commands.json" \
-    >"$database/compile_commands.json"
+sed -e 's| -Winvalid-pch -include [^ ]*/cmake_pch\.hxx||' -e 's| --param=[^ ]*||g' \
+    "$dir/compile_commands.json" >"$database/compile_commands.json"
 git ls-files -- 'src/app/*.cpp' 'src/points/*.cpp' 'src/insert/*.cpp' 'src/host/*.cpp' \
     'standins/*.cpp' |
     grep -v '^src/host/com/' |
