@@ -3,12 +3,11 @@
 # of the scripts, two lanes run side by side on the machine's cores:
 #   Linux:   a normal build with clang-tidy and its tests, the size of the
 #            tests, the tests built and run again with AddressSanitizer and
-#            UndefinedBehaviorSanitizer, then, at the lowest priority, the
-#            Windows path under Wine and the fuzz targets;
-#   Windows: Qt for Windows and the whole Windows program built with MinGW-w64;
-#            once the Linux tests are done, the program checked under Wine
-#            against the Linux one, and the insertion run through COM measured
-#            there.
+#            UndefinedBehaviorSanitizer, and the fuzz targets;
+#   Windows: Qt for Windows and the whole Windows program built with MinGW-w64,
+#            and the Windows path under Wine; once the Linux tests are done,
+#            the program checked under Wine against the Linux one, and the
+#            insertion run through COM measured there.
 #
 # Each stage writes its output to build-logs/STAGE.log. A line says when a
 # stage ends; a stage that fails prints the end of its log and ends its lane,
@@ -81,8 +80,6 @@ sanitizer_build() {
         cmake --build --preset sanitizers --target vandelor_tests -j"$(nproc)"
 }
 sanitizer_tests() { dbus-run-session -- ctest --preset sanitizers -j"$(nproc)"; }
-# The Linux lane's last stages give way to the Windows program's check and
-# benchmark, which run beside them.
 linux_lane() {
     # No debug information: a third less time, and the sanitizer build has it.
     stage build bash scripts/build.sh build -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG" &&
@@ -91,8 +88,7 @@ linux_lane() {
         stage test-size bash scripts/test-ratio.sh &&
         stage sanitizer-build sanitizer_build &&
         stage sanitizer-tests sanitizer_tests &&
-        stage windows-path nice -n 19 bash scripts/windows-check.sh &&
-        stage fuzz nice -n 19 bash scripts/fuzz.sh 30
+        stage fuzz bash scripts/fuzz.sh 30
     local passed=$?
     touch "$logs/linux-lane.ended"
     return "$passed"
@@ -101,6 +97,7 @@ linux_lane() {
 # Linux tests no longer take the cores.
 windows_lane() {
     stage windows-program bash scripts/build-windows.sh build-windows &&
+        stage windows-path bash scripts/windows-check.sh &&
         { after sanitizer-tests ||
             { echo "SKIP  windows-app-check, windows-bench: the Linux tests did not pass" && false; }; } &&
         stage windows-app-check bash scripts/windows-app-check.sh build-windows build &&
