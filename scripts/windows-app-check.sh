@@ -85,18 +85,21 @@ click() { # click CONTROL: buttons in their middle, check boxes and options on t
         click 1
     sleep 0.5
 }
+# A search ends with an X error when a window it looks at vanishes meanwhile, as
+# Wine's do while a program starts: it is tried again, not taken for "none".
+found=
+search_finds() { found=$(xdotool search --onlyvisible "$@" 2>/dev/null) && [ -n "$found" ]; }
 find_window() { # find_window TITLE: the visible window of that title, waited for
-    timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -1
+    wait_for 60 search_finds --name "$1" && head -1 <<<"$found"
 }
 # Qt's dialog on Linux is titled "Öffnen"; Windows' own dialog, untitled under
 # Wine, is a window of the program that was not there before the click.
-program_windows() { xdotool search --onlyvisible --classname '^vandelor\.exe$' 2>/dev/null; }
+program_windows() { wait_for 10 search_finds --classname '^vandelor\.exe$' && echo "$found"; }
 windows_before=
 dialog_open() {
     if [ "$platform" = windows ]; then
         local now
-        now=$(program_windows)
-        grep -qvxF -e "$window" -e "$windows_before" <<<"$now"
+        now=$(program_windows) && grep -qvxF -e "$window" -e "$windows_before" <<<"$now"
     else
         xdotool search --onlyvisible --name '^Öffnen$' >/dev/null 2>&1
     fi
