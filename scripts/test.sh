@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Sets up and runs every check. After the packages, the format of the code and
 # of the scripts, two lanes run side by side on the machine's cores:
-#   Linux:   a normal build with clang-tidy and its tests, the size of the
-#            tests, the tests built and run again with AddressSanitizer and
-#            UndefinedBehaviorSanitizer, and the fuzz targets;
-#   Windows: Qt for Windows and the whole Windows program built with MinGW-w64,
-#            and the Windows path under Wine; once the Linux tests are done,
-#            the program checked under Wine against the Linux one, and the
-#            insertion run through COM measured there.
+#   compiles: the normal build, the tests built again with AddressSanitizer and
+#             UndefinedBehaviorSanitizer, Qt for Windows and the whole Windows
+#             program built with MinGW-w64, and clang-tidy; one after another,
+#             each on every core, at the lowest priority;
+#   checks:   each as soon as what it needs is built, at normal priority: the
+#             tests and their size, the sanitizer tests, the fuzz targets, the
+#             Windows path under Wine, the Windows program checked under Wine
+#             against the Linux one, and the insertion run through COM
+#             measured there.
+# Two compiles side by side on two cores take a quarter more processor time
+# than one after the other. The checks take little of it, and what they leave
+# goes to the compiles; clang-tidy comes last, beside the checks under Wine.
 #
 # Each stage writes its output to build-logs/STAGE.log. A line says when a
 # stage ends; a stage that fails prints the end of its log and ends its lane,
@@ -33,7 +38,7 @@ fi
 
 # stage NAME COMMAND...: runs the command with its output in NAME.log; notes
 # its start, end, processor time and result in the table, and leaves NAME.ok
-# or NAME.failed for a stage of the other lane that waits for it.
+# or NAME.failed for a check that waits for it.
 stage() {
     local name=$1 start=$SECONDS rc=0
     shift
@@ -58,13 +63,13 @@ stage() {
     return "$rc"
 }
 
-# after NAME: waits until the Linux lane's stage NAME has passed; fails when
-# it failed, or when the lane ended before it.
+# after NAME: waits until the compile NAME has passed; fails when it failed,
+# or when the compiles ended before it.
 after() {
-    until [ -e "$logs/$1.ok" ] || [ -e "$logs/$1.failed" ] || [ -e "$logs/linux-lane.ended" ]; do
+    until [ -e "$logs/$1.ok" ] || [ -e "$logs/$1.failed" ] || [ -e "$logs/compiles.ended" ]; do
         sleep 2
     done
-    [ -e "$logs/$1.ok" ]
+    [ -e "$logs/$1.ok" ] || { echo "SKIP  the checks that need $1: it did not pass" && false; }
 }
 
 stage packages bash scripts/install-deps.sh --test
@@ -80,36 +85,34 @@ sanitizer_build() {
         cmake --build --preset sanitizers --target vandelor_tests -j"$(nproc)"
 }
 sanitizer_tests() { dbus-run-session -- ctest --preset sanitizers -j"$(nproc)"; }
-linux_lane() {
+compiles() {
+    # However this lane ends, the checks that wait for it don't wait on.
+    trap 'touch "$logs/compiles.ended"' EXIT
+    renice -n 19 -p "$BASHPID" >/dev/null || true
     # No debug information: a third less time, and the sanitizer build has it.
     stage build bash scripts/build.sh build -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG" &&
-        stage clang-tidy bash scripts/tidy.sh build &&
+        stage sanitizer-build sanitizer_build &&
+        stage windows-program bash scripts/build-windows.sh build-windows &&
+        stage clang-tidy bash scripts/tidy.sh build
+}
+checks() {
+    after build &&
         stage tests linux_tests &&
         stage test-size bash scripts/test-ratio.sh &&
-        stage sanitizer-build sanitizer_build &&
+        after sanitizer-build &&
         stage sanitizer-tests sanitizer_tests &&
-        stage fuzz bash scripts/fuzz.sh 30
-    local passed=$?
-    touch "$logs/linux-lane.ended"
-    return "$passed"
-}
-# The Windows program is checked against the Linux one of build/, once the
-# Linux tests no longer take the cores.
-windows_lane() {
-    stage windows-program bash scripts/build-windows.sh build-windows &&
+        stage fuzz bash scripts/fuzz.sh 30 &&
         stage windows-path bash scripts/windows-check.sh &&
-        { after sanitizer-tests ||
-            { echo "SKIP  windows-app-check, windows-bench: the Linux tests did not pass" && false; }; } &&
+        after windows-program &&
         stage windows-app-check bash scripts/windows-app-check.sh build-windows build &&
         stage windows-bench bash scripts/windows-bench.sh build-windows
 }
-linux_lane &
-linux=$!
-windows_lane &
-windows=$!
+compiles &
+lanes=($!)
+checks &
+lanes+=($!)
 passed=true
-wait "$linux" || passed=false
-wait "$windows" || passed=false
+for lane in "${lanes[@]}"; do wait "$lane" || passed=false; done
 
 echo
 echo "== the size of the tests"
